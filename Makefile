@@ -1,0 +1,42 @@
+# Quick start: `make run` starts Wellscope, `make test` builds and runs every test.
+# Both install what is missing on a Debian machine first; a second run redoes nothing.
+
+JOBS     ?= $(shell nproc)
+RELEASE  := build/release
+TESTING  := build/test
+CMAKE_RELEASE := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWELLSCOPE_TESTS=OFF
+CMAKE_TESTING := -DCMAKE_BUILD_TYPE=Debug -DWELLSCOPE_WERROR=ON -DWELLSCOPE_SANITIZE=ON -DWELLSCOPE_BENCH=OFF
+
+.PHONY: all run test bench deps format clean
+
+all: $(RELEASE)/wellscope
+
+deps:
+	@scripts/install-deps
+
+$(RELEASE)/CMakeCache.txt: | deps
+	cmake -S . -B $(RELEASE) $(CMAKE_RELEASE)
+
+$(TESTING)/CMakeCache.txt: | deps
+	cmake -S . -B $(TESTING) $(CMAKE_TESTING)
+
+$(RELEASE)/wellscope: deps $(RELEASE)/CMakeCache.txt FORCE
+	cmake --build $(RELEASE) -j $(JOBS)
+
+run: $(RELEASE)/wellscope
+	$(RELEASE)/wellscope
+
+test: deps $(TESTING)/CMakeCache.txt
+	cmake --build $(TESTING) -j $(JOBS)
+	cd $(TESTING) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: $(RELEASE)/wellscope
+	@for b in $(RELEASE)/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf build
+
+FORCE:

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "platform/Color.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class Picture;
+class QPaintDevice;
+
+struct Point {
+    int x = 0;
+    int y = 0;
+};
+
+// A drawing context over a paint device (a picture, a canvas' screen, a printer page).
+// Integer pixels, y downwards, a one-pixel pen, no antialiasing for lines and shapes so that
+// plots are crisp and can be compared pixel by pixel; text is antialiased.
+//
+// Pixel rules:
+//   DrawLine      covers both end points.
+//   DrawRect      outlines exactly the w x h box (x ... x+w-1, y ... y+h-1).
+//   FillRect      fills exactly w x h pixels. Negative sizes extend left / up from (x, y).
+//   DrawOval      outlines, FillOval fills, the ellipse inscribed in the w x h box.
+//   DrawString    draws at x with its baseline on y; StringWidth is its advance.
+//
+// Font names are logical: "Helvetica", "System" and "Symbol" resolve to installed fonts
+// (see Fonts.h); "Symbol" draws Greek letters at the codes of Latin letters.
+class Graphics {
+  public:
+    // Paints on `device`, which must outlive this context. `scale` is the number of device
+    // units per drawing unit (1 for pictures and screens; a printer uses its dots per point).
+    explicit Graphics(QPaintDevice* device, double scale = 1.0);
+    // Paints on a device this context owns (a printer): the page is finished on destruction.
+    Graphics(std::unique_ptr<QPaintDevice> device, double scale);
+    ~Graphics();
+    Graphics(const Graphics&) = delete;
+    Graphics& operator=(const Graphics&) = delete;
+
+    Color ForeColor() const { return fore_; }
+    void SetForeColor(Color c);
+    const QString& TextFont() const { return fontName_; }
+    void SetTextFont(const QString& name);
+    int TextSize() const { return fontSize_; }
+    void SetTextSize(int size);
+    bool Bold() const { return bold_; }
+    void SetBold(bool on);
+    bool Italic() const { return italic_; }
+    void SetItalic(bool on);
+
+    void DrawLine(int x1, int y1, int x2, int y2);
+    void DrawRect(int x, int y, int w, int h);
+    void FillRect(int x, int y, int w, int h);
+    void DrawOval(int x, int y, int w, int h);
+    void FillOval(int x, int y, int w, int h);
+    void DrawPolygon(const std::vector<Point>& corners);
+    void FillPolygon(const std::vector<Point>& corners);
+    void DrawString(const QString& text, int x, int baseline);
+    double StringWidth(const QString& text) const;
+    int TextHeight() const;
+
+    // Copies the source rectangle of `picture` into the destination rectangle.
+    void DrawPicture(const Picture& picture, int dx, int dy, int dw, int dh, int sx, int sy, int sw,
+                     int sh);
+    // The whole picture at its own size with its top-left corner at (x, y).
+    void DrawPicture(const Picture& picture, int x, int y);
+
+    // Size of the target in drawing units.
+    int Width() const;
+    int Height() const;
+
+    // For the few adapters that need Qt directly (tests, snapshots).
+    QPainter& Painter() { return painter_; }
+
+  private:
+    void applyFont();
+    QString shown(const QString& text) const;
+
+    std::unique_ptr<QPaintDevice> owned_;
+    QPaintDevice* device_ = nullptr;
+    double scale_ = 1.0;
+    QPainter painter_;
+    Color fore_{0, 0, 0};
+    QString fontName_ = QStringLiteral("System");
+    int fontSize_ = 12;
+    bool bold_ = false;
+    bool italic_ = false;
+    QFont font_;
+};

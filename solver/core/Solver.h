@@ -1,0 +1,91 @@
+#pragma once
+
+// The Qt-free model of the solver: the grid, the potential builders, the handles that the
+// mouse edits, the integration of the Schroedinger equation and the search for its levels.
+// It knows nothing of windows; Window1 owns one and adds the GUI side.
+
+#include <array>
+
+// The rows of the potential menu; the solver tests the row by number.
+enum PotentialRow : int {
+    RowWell = 0,
+    RowSymmetricWell = 1,
+    RowUneven = 2,
+    RowRamp = 3,
+    RowOscillator = 4,
+    RowHydrogen = 5,
+    RowDraw = 6,
+};
+
+// Grid index i = 0 ... 1000 lies at x = (i - 500) * 0.01 nm. The visible window is grid
+// indices 325 ... 675; handle index k = 0 ... 350 sits at grid index k + 325.
+inline constexpr int GridLast = 1000;
+inline constexpr int WindowFirst = 325;
+inline constexpr int WindowLast = 675;
+inline constexpr int HandleLast = 350;
+inline constexpr double NoHandle = -100.0;
+
+class Solver {
+  public:
+    using YieldFn = void (*)();
+
+    // `yield` is called once per integration and once per pass of the search, so a long
+    // computation can let the framework breathe; nullptr yields nothing.
+    explicit Solver(YieldFn yield = nullptr) : yield_(yield) {}
+
+    // State. Arrays are 1004 long; indices 0 ... 1000 (1001 for feta) are used.
+    std::array<double, 1004> PEGraph{}; // potential V(i) in eV at grid index i
+    std::array<double, 351> Points{};   // handle values in eV; NoHandle where there is none
+    std::array<double, 1004> eta{};     // unscaled wave function of the last integration
+    std::array<double, 1004> feta{};    // display copy: eta / max before the cut-off, 40 after
+    double Energy = 0;                  // trial energy in eV
+    double fMaxE = 0;                   // upper limit of the search in eV
+    double max = 0;                     // largest |eta| at classically allowed points
+    double MinGraph = 0;                // potential level left of the visible window
+    double MaxGraph = 0;                // potential level right of the visible window
+    int lasti = 0;                      // last step of the last integration
+    int NCrossings = 0;                 // sign changes at classically allowed points
+    bool NewStep = false;               // the search's step ladder has steps left
+    bool symmetric = false;             // Symmetric Well: even (true) or odd (false) solution
+
+    // Builders: fill PEGraph and the handles, and the levels named in each.
+    void ClearHandles();
+    void DrawWell(int w);
+    void DrawDoubleWell(int a, int b);
+    void DrawUnevenWell(int w, int hl, int hr);
+    void DrawRamp(int s, int h);
+    void DrawOscillator(double k);
+    void DrawHydrogen();
+    // The starting point of a hand-drawn potential: no handles, 10 eV everywhere.
+    void DrawFlat();
+
+    // Integration at Energy for the potential row `row`; writes eta, max, lasti, NCrossings.
+    void DrawEta(int row);
+    // Scales eta into feta.
+    void DrawEtaToScreen();
+    // The search ladder's step for refinement level n; writes NewStep.
+    double StepSize(int n);
+    // Searches upward from Energy for the next level. Returns true when a level was found
+    // (Energy then lies on the upper side of the bracket); false when the search must beep
+    // (nothing below fMaxE, or the tail never changed sign). Integrations stay as they ended.
+    bool CalculateEnergy(int row);
+
+    // Mouse editing. Positions are fractional handle indices kx, values in eV.
+    // The handle a press at (kx, value) picks: kx + 1, then kx, then kx - 1; -1 if none.
+    int HitHandle(double kx, double value) const;
+    // A press that picked no handle: creates a handle at kx (and its mirror when `mirror`)
+    // when `inBand` and 0 <= kx <= 350, pins the ends to MinGraph / MaxGraph and rebuilds.
+    void ClickAt(double kx, double value, bool inBand, bool mirror);
+    // The release of a dragged handle: pins the ends, stores the value (and the mirror's),
+    // rebuilds.
+    void DropAt(int permX, double value, bool mirror);
+    // The potential on the grid from straight lines between consecutive handles.
+    void RebuildFromHandles();
+
+  private:
+    void yield() const {
+        if (yield_) yield_();
+    }
+
+    YieldFn yield_;
+};
