@@ -3,10 +3,12 @@
 #include "platform/Color.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class Picture;
@@ -69,6 +71,9 @@ class Graphics {
     // The whole picture at its own size with its top-left corner at (x, y).
     void DrawPicture(const Picture& picture, int x, int y);
 
+    // Whether the context can draw (false when the device could not be opened).
+    bool IsActive() const;
+
     // Size of the target in drawing units.
     int Width() const;
     int Height() const;
@@ -90,4 +95,5 @@ class Graphics {
     bool bold_ = false;
     bool italic_ = false;
     QFont font_;
+    std::optional<QFontMetricsF> metrics_;
 };

@@ -1,0 +1,190 @@
+#include "platform/Graphics.h"
+
+#include "platform/Fonts.h"
+#include "platform/Picture.h"
+
+#include <QPaintDevice>
+#include <QPolygon>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Sizes beyond this only cost memory in the glyph cache; nothing the program draws needs them.
+constexpr int kMaxTextSize = 500;
+
+QColor qcolor(Color c) {
+    return QColor(std::clamp(c.r, 0, 255), std::clamp(c.g, 0, 255), std::clamp(c.b, 0, 255));
+}
+
+// A rectangle given by a corner and signed sizes, as the box between its two corners.
+QRect box(int x, int y, int w, int h) {
+    if (w < 0) {
+        x += w;
+        w = -w;
+    }
+    if (h < 0) {
+        y += h;
+        h = -h;
+    }
+    return QRect(x, y, w, h);
+}
+
+QPolygon polygon(const std::vector<Point>& corners) {
+    QPolygon p;
+    p.reserve(static_cast<int>(corners.size()));
+    for (const Point& c : corners) p << QPoint(c.x, c.y);
+    return p;
+}
+
+} // namespace
+
+Graphics::Graphics(QPaintDevice* device, double scale) : device_(device), scale_(scale) {
+    if (device_ && painter_.begin(device_)) {
+        if (scale_ != 1.0) painter_.scale(scale_, scale_);
+        painter_.setRenderHint(QPainter::Antialiasing, false);
+        painter_.setRenderHint(QPainter::TextAntialiasing, true);
+    }
+    SetForeColor(fore_);
+    applyFont();
+}
+
+Graphics::Graphics(std::unique_ptr<QPaintDevice> device, double scale)
+    : Graphics(device.get(), scale) {
+    owned_ = std::move(device);
+}
+
+Graphics::~Graphics() {
+    if (painter_.isActive()) painter_.end();
+}
+
+bool Graphics::IsActive() const {
+    return painter_.isActive();
+}
+
+void Graphics::SetForeColor(Color c) {
+    fore_ = c;
+    QPen pen(qcolor(c));
+    pen.setWidth(1);
+    pen.setCapStyle(Qt::SquareCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter_.setPen(pen);
+    painter_.setBrush(Qt::NoBrush);
+}
+
+void Graphics::SetTextFont(const QString& name) {
+    fontName_ = name;
+    applyFont();
+}
+
+void Graphics::SetTextSize(int size) {
+    fontSize_ = std::clamp(size, 1, kMaxTextSize);
+    applyFont();
+}
+
+void Graphics::SetBold(bool on) {
+    bold_ = on;
+    applyFont();
+}
+
+void Graphics::SetItalic(bool on) {
+    italic_ = on;
+    applyFont();
+}
+
+void Graphics::applyFont() {
+    font_ = ResolveFont(fontName_, fontSize_, bold_, italic_);
+    metrics_.emplace(font_);
+    painter_.setFont(font_);
+}
+
+QString Graphics::shown(const QString& text) const {
+    return fontName_.compare(QStringLiteral("Symbol"), Qt::CaseInsensitive) == 0
+               ? SymbolToUnicode(text)
+               : text;
+}
+
+void Graphics::DrawLine(int x1, int y1, int x2, int y2) {
+    if (x1 == x2 && y1 == y2) {
+        painter_.fillRect(x1, y1, 1, 1, qcolor(fore_));
+        return;
+    }
+    painter_.drawLine(x1, y1, x2, y2);
+}
+
+void Graphics::DrawRect(int x, int y, int w, int h) {
+    const QRect r = box(x, y, w, h);
+    if (r.width() == 0 || r.height() == 0) return;
+    // Four one-pixel bands: exactly the outline of the w x h box, at any scale.
+    const QColor c = qcolor(fore_);
+    painter_.fillRect(r.x(), r.y(), r.width(), 1, c);
+    painter_.fillRect(r.x(), r.y() + r.height() - 1, r.width(), 1, c);
+    painter_.fillRect(r.x(), r.y(), 1, r.height(), c);
+    painter_.fillRect(r.x() + r.width() - 1, r.y(), 1, r.height(), c);
+}
+
+void Graphics::FillRect(int x, int y, int w, int h) {
+    const QRect r = box(x, y, w, h);
+    if (r.width() == 0 || r.height() == 0) return;
+    painter_.fillRect(r, qcolor(fore_));
+}
+
+void Graphics::DrawOval(int x, int y, int w, int h) {
+    const QRect r = box(x, y, w, h);
+    if (r.width() == 0 || r.height() == 0) return;
+    painter_.drawEllipse(QRect(r.x(), r.y(), r.width() - 1, r.height() - 1));
+}
+
+void Graphics::FillOval(int x, int y, int w, int h) {
+    const QRect r = box(x, y, w, h);
+    if (r.width() == 0 || r.height() == 0) return;
+    painter_.save();
+    painter_.setBrush(qcolor(fore_));
+    painter_.drawEllipse(QRect(r.x(), r.y(), r.width() - 1, r.height() - 1));
+    painter_.restore();
+}
+
+void Graphics::DrawPolygon(const std::vector<Point>& corners) {
+    if (corners.empty()) return;
+    painter_.drawPolygon(polygon(corners));
+}
+
+void Graphics::FillPolygon(const std::vector<Point>& corners) {
+    if (corners.empty()) return;
+    painter_.save();
+    painter_.setBrush(qcolor(fore_));
+    painter_.drawPolygon(polygon(corners));
+    painter_.restore();
+}
+
+void Graphics::DrawString(const QString& text, int x, int baseline) {
+    if (text.isEmpty()) return;
+    painter_.drawText(QPoint(x, baseline), shown(text));
+}
+
+double Graphics::StringWidth(const QString& text) const {
+    return text.isEmpty() ? 0.0 : metrics_->horizontalAdvance(shown(text));
+}
+
+int Graphics::TextHeight() const {
+    return static_cast<int>(std::ceil(metrics_->height()));
+}
+
+void Graphics::DrawPicture(const Picture& picture, int dx, int dy, int dw, int dh, int sx, int sy,
+                           int sw, int sh) {
+    if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0) return;
+    painter_.drawImage(QRect(dx, dy, dw, dh), picture.Image(), QRect(sx, sy, sw, sh));
+}
+
+void Graphics::DrawPicture(const Picture& picture, int x, int y) {
+    painter_.drawImage(QPoint(x, y), picture.Image());
+}
+
+int Graphics::Width() const {
+    return device_ ? static_cast<int>(device_->width() / scale_) : 0;
+}
+
+int Graphics::Height() const {
+    return device_ ? static_cast<int>(device_->height() / scale_) : 0;
+}
