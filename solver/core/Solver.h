@@ -83,6 +83,14 @@ class Solver {
     void RebuildFromHandles();
 
   private:
+    // Handle k = trunc(position) := value, unless k lies outside 0 ... HandleLast.
+    void setHandle(double position, double value);
+    // PEGraph(i) := value for every grid index i with from <= i <= to.
+    void fill(double from, double to, double value);
+    // The recurrence for steps first ... last with V(i) = pot[i]; writes eta, lasti, max,
+    // NCrossings.
+    void integrate(const double* pot, int first, int last);
+
     void yield() const {
         if (yield_) yield_();
     }
