@@ -1,0 +1,46 @@
+#include "app/App.h"
+
+#include "app/AboutWndo.h"
+#include "app/EditCommands.h"
+#include "app/Menu.h"
+#include "solver/Window1.h"
+
+#include <QAction>
+
+App::App(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("Wellscope"));
+    setApplicationVersion(QStringLiteral(WELLSCOPE_VERSION));
+    setQuitOnLastWindowClosed(false); // closing the solver window quits; the About window not
+    fileTypes_ = FileTypes::Register();
+}
+
+App::~App() {
+    delete about_.data();
+    delete window_; // owns the menu bar once installed
+    if (!window_) delete menu_;
+}
+
+Menu* App::menuBar() {
+    if (!menu_) {
+        menu_ = new Menu();
+        WireEditCommands(*menu_);
+        connect(menu_->Item(QStringLiteral("HelpAbout")), &QAction::triggered, this,
+                [this] { ShowAbout(); });
+        connect(menu_->Item(QStringLiteral("FilePrint")), &QAction::triggered, this,
+                [this] { SolverWindow()->_FilePrint_Action(); });
+    }
+    return menu_;
+}
+
+Window1* App::SolverWindow() {
+    if (!window_) window_ = new ::Window1(menuBar());
+    return window_;
+}
+
+AboutWndo* App::ShowAbout() {
+    if (!about_) about_ = new AboutWndo();
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+    return about_;
+}

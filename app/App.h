@@ -1,0 +1,35 @@
+#pragma once
+
+#include "app/FileTypes.h"
+
+#include <QApplication>
+#include <QPointer>
+
+class AboutWndo;
+class Menu;
+class Window1;
+
+// The application object: its menu bar, the registered document type, the solver window and
+// the About window while it is open.
+class App : public QApplication {
+    Q_OBJECT
+  public:
+    App(int& argc, char** argv);
+    ~App() override;
+
+    // The running application object.
+    static App* instance() { return static_cast<App*>(QCoreApplication::instance()); }
+
+    // The single menu bar, built on first use.
+    Menu* menuBar();
+    // The solver window, created (and so opened) on first use.
+    ::Window1* SolverWindow();
+    // Shows the About window, making it when none is open.
+    AboutWndo* ShowAbout();
+
+  private:
+    FileTypes fileTypes_;
+    Menu* menu_ = nullptr;
+    ::Window1* window_ = nullptr;
+    QPointer<AboutWndo> about_;
+};

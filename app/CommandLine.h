@@ -1,0 +1,32 @@
+#pragma once
+
+// The command line: what the user asked for, checked against what each potential's sliders
+// accept. Parsing is pure (no window, no files), so it can be tested and fuzzed on its own.
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+struct Command {
+    enum Kind { Window, Help, Version, Levels, Snapshot, Print };
+    Kind kind = Window;
+    QString file;                                 // snapshot's PNG or print's PDF
+    int row = 0;                                  // the potential menu's row
+    std::optional<int> slider1, slider2, slider3; // slider values, as the sliders hold them
+    bool even = true;                             // symmetric well: even or odd solutions
+    QString from;                                 // levels: the start energy as typed
+    std::optional<QString> energy;                // snapshot, print: energy typed before Draw
+    int count = 5;                                // levels: how many Finds
+};
+
+struct ParsedCommand {
+    Command command;
+    QString error; // one line naming the option and what it accepts; empty when all is well
+};
+
+// `arguments` without the program name.
+ParsedCommand ParseCommandLine(const QStringList& arguments);
+
+// The text of --help.
+QString CommandLineHelp();

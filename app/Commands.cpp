@@ -1,0 +1,86 @@
+#include "app/Commands.h"
+
+#include "graph/Graph.h"
+#include "platform/NumberText.h"
+#include "platform/Printing.h"
+#include "solver/Window1.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QSlider>
+
+#include <cstdio>
+
+namespace {
+
+int levels(const Command& c, Window1& w, QTextStream& out, QTextStream& err) {
+    bool beeped = false;
+    const auto beep = w.beep;
+    w.beep = [&beeped] { beeped = true; };
+    w.EFEnergy->setText(c.from);
+    for (int i = 0; i < c.count; ++i) {
+        beeped = false;
+        w.PBFind_Action();
+        if (beeped) {
+            err << "No further level lies below " << Str(w.solver.fMaxE) << " eV.\n";
+            break;
+        }
+        out << w.EFEnergy->text() << '\n';
+        out.flush();
+        std::fflush(stdout); // each level as soon as it is found, before any message
+    }
+    w.beep = beep;
+    return 0;
+}
+
+int snapshot(const Command& c, Window1& w, QTextStream& err) {
+    if (c.energy) {
+        w.EFEnergy->setText(*c.energy);
+        w.PBDraw_Action();
+    }
+    if (!w.grab().save(c.file, "PNG")) {
+        err << "wellscope: cannot write " << c.file << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+int print(const Command& c, Window1& w, QTextStream& err) {
+    if (c.energy) {
+        w.EFEnergy->setText(*c.energy);
+        w.PBDraw_Action();
+    }
+    std::unique_ptr<Graphics> page = OpenPdfPage(c.file);
+    if (!page) {
+        err << "wellscope: cannot write " << c.file << '\n';
+        return 1;
+    }
+    w.PrintOn(*page);
+    return 0;
+}
+
+} // namespace
+
+void SetUpWindow(const Command& c, Window1& w) {
+    w.PopupMenu1->setCurrentIndex(c.row);
+    // In the order a user would move them: the symmetric well's distance limits its widths.
+    if (c.slider1) w.Slider1->setValue(*c.slider1);
+    if (c.slider2) w.Slider2->setValue(*c.slider2);
+    if (c.slider3) w.Slider3->setValue(*c.slider3);
+    if (c.row == RowSymmetricWell) w.PMSymmetric->setCurrentIndex(c.even ? 0 : 1);
+}
+
+int RunCommand(const Command& c, Window1& w, QTextStream& out, QTextStream& err) {
+    SetUpWindow(c, w);
+    switch (c.kind) {
+    case Command::Levels:
+        return levels(c, w, out, err);
+    case Command::Snapshot:
+        return snapshot(c, w, err);
+    case Command::Print:
+        return print(c, w, err);
+    default:
+        return 0;
+    }
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QMenuBar>
+#include <QString>
+
+class QAction;
+
+// The menu bar: File (Print, Quit), Edit (Undo, Cut, Copy, Paste, Clear), Help (About).
+// Every item has its name as object name, so it can be found by it.
+class Menu : public QMenuBar {
+    Q_OBJECT
+  public:
+    explicit Menu(QWidget* parent = nullptr);
+
+    // The item (or menu's action) of that name, or nullptr.
+    QAction* Item(const QString& name) const;
+};

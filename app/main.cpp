@@ -1,0 +1,5 @@
+#include "app/Start.h"
+
+int main(int argc, char** argv) {
+    return RunWellscope(argc, argv);
+}

@@ -1,0 +1,211 @@
+// The main window's frame, its controls and their wiring, and what it does when it opens and
+// closes.
+#include "solver/Window1.h"
+
+#include "graph/Graph.h"
+#include "platform/Fonts.h"
+#include "platform/NumberText.h"
+#include "platform/System.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSlider>
+
+namespace {
+
+constexpr int kContentWidth = 671;
+constexpr int kContentHeight = 469;
+
+QFont systemFont() {
+    return ResolveFont(QStringLiteral("System"), 12, false, false);
+}
+
+template <typename W> W* place(W* w, int left, int top, int width, int height) {
+    w->setGeometry(left, top, width, height);
+    w->setFont(systemFont());
+    return w;
+}
+
+QLabel* staticText(QWidget* parent, const QString& text, int left, int top, int width, int height) {
+    auto* label = place(new QLabel(text, parent), left, top, width, height);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(pal);
+    return label;
+}
+
+QSlider* slider(QWidget* parent, int left, int top) {
+    auto* s = place(new QSlider(Qt::Horizontal, parent), left, top, 100, 16);
+    s->setRange(0, 1);
+    s->setValue(0);
+    s->setSingleStep(1);
+    s->setPageStep(10);
+    s->setTracking(false); // a drag is reported once, where the thumb is released
+    return s;
+}
+
+} // namespace
+
+Window1::Window1(QMenuBar* menuBar, QWidget* parent)
+    : QMainWindow(parent), solver(&YieldToFramework), beep(&Beep) {
+    Layout(menuBar);
+    CreateControls();
+    // The plots open first (their pictures, defaults and first ranges), then the window.
+    Graph1->Event_Open();
+    Graph2->Event_Open();
+    Event_Open();
+}
+
+Window1::~Window1() = default;
+
+void Window1::Layout(QMenuBar* menuBar) {
+    if (menuBar) setMenuBar(menuBar);
+    setWindowTitle(QStringLiteral("Wellscope"));
+    auto* content = new QWidget(this);
+    content->setFixedSize(kContentWidth, kContentHeight);
+    setCentralWidget(content);
+    // A fixed-size document window: close and minimise, no maximise, no resizing.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Window1::CreateControls() {
+    _CreateControls0();
+}
+
+void Window1::_CreateControls0() {
+    QWidget* w = centralWidget();
+
+    PMSymmetric = place(new QComboBox(w), 507, 176, 144, 20);
+    PMSymmetric->addItems({QStringLiteral("Symmetric"), QStringLiteral("Anti-Symmetric")});
+    PMSymmetric->setCurrentIndex(0);
+    connect(PMSymmetric, &QComboBox::currentIndexChanged, this, [this] { PMSymmetric_Change(); });
+
+    PopupMenu1 = place(new QComboBox(w), 507, 20, 144, 20);
+    PopupMenu1->addItems({QStringLiteral("Well"), QStringLiteral("Symmetric Well"),
+                          QStringLiteral("Uneven"), QStringLiteral("Ramp"),
+                          QStringLiteral("Oscillator"), QStringLiteral("Hydrogen"),
+                          QStringLiteral("Draw")});
+    PopupMenu1->setCurrentIndex(0);
+    connect(PopupMenu1, &QComboBox::currentIndexChanged, this, [this] { PopupMenu1_Change(); });
+
+    Slider1 = slider(w, 529, 74);
+    connect(Slider1, &QSlider::valueChanged, this, [this] { Slider1_ValueChanged(); });
+    Slider2 = slider(w, 529, 124);
+    connect(Slider2, &QSlider::valueChanged, this, [this] { Slider2_ValueChanged(); });
+    Slider3 = slider(w, 529, 170);
+    connect(Slider3, &QSlider::valueChanged, this, [this] { Slider3_ValueChanged(); });
+
+    const QString label = QStringLiteral("Label:");
+    STTitle1 = staticText(w, label, 524, 52, 134, 16);
+    STTitle2 = staticText(w, label, 524, 101, 134, 16);
+    STTitle3 = staticText(w, label, 524, 147, 134, 16);
+    STLeft3 = staticText(w, label, 510, 167, 60, 16);
+    STRight3 = staticText(w, label, 634, 167, 60, 16);
+    STLeft2 = staticText(w, label, 510, 122, 60, 16);
+    STRight2 = staticText(w, label, 634, 122, 60, 16);
+    STLeft1 = staticText(w, label, 510, 72, 60, 16);
+    STRight1 = staticText(w, label, 634, 72, 60, 16);
+
+    Graph2 = new Graph(w);
+    Graph2->setGeometry(5, 243, 450, 204);
+    Graph2->setFocusPolicy(Qt::NoFocus);
+    Graph2->DepthQuery = [this] { return Graph2_DepthQuery(); };
+    Graph2->DrawContent = [this] { Graph2_DrawContent(); };
+    Graph2->Open = [this] { Graph2_Open(); };
+
+    STEquals = staticText(w, QStringLiteral("Energy ="), 529, 227, 129, 29);
+
+    EFEnergy = place(new QLineEdit(w), 524, 257, 119, 22);
+    EFEnergy->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    EFEnergy->setMaxLength(32767);
+    connect(EFEnergy, &QLineEdit::textChanged, this, [this] { EFEnergy_TextChange(); });
+
+    PBDraw = place(new QPushButton(QStringLiteral("Draw "), w), 524, 294, 119, 20);
+    PBDraw->setDefault(true);
+    connect(PBDraw, &QPushButton::clicked, this, [this] { PBDraw_Action(); });
+    // Return in the energy field presses the default button.
+    connect(EFEnergy, &QLineEdit::returnPressed, PBDraw, &QPushButton::click);
+
+    PBFind = place(new QPushButton(QStringLiteral("Find"), w), 524, 328, 119, 20);
+    connect(PBFind, &QPushButton::clicked, this, [this] { PBFind_Action(); });
+
+    Graph1 = new Graph(w);
+    Graph1->setGeometry(5, 20, 450, 204);
+    Graph1->setFocusPolicy(Qt::NoFocus);
+    Graph1->MouseUp = [this](int x, int y) { Graph1_MouseUp(x, y); };
+    Graph1->MouseDown = [this](int x, int y) { return Graph1_MouseDown(x, y); };
+    Graph1->MouseDrag = [this](int x, int y) { Graph1_MouseDrag(x, y); };
+    Graph1->DepthQuery = [this] { return Graph1_DepthQuery(); };
+    Graph1->MouseExit = [this] { Graph1_MouseExit(); };
+    Graph1->MouseEnter = [this] { Graph1_MouseEnter(); };
+    Graph1->MouseMove = [this](int x, int y) { Graph1_MouseMove(x, y); };
+    Graph1->DrawContent = [this] { Graph1_DrawContent(); };
+    Graph1->Open = [this] { Graph1_Open(); };
+
+    StaticText1 = staticText(w,
+                             QStringLiteral("To modify the function, click once at a point on the "
+                                            "line to create a handle, then drag the handle "
+                                            "vertically to a new position."),
+                             507, 63, 146, 143);
+    StaticText1->setWordWrap(true);
+    StaticText1->hide();
+
+    StaticText2 = staticText(w, QStringLiteral("eV"), 646, 258, 19, 21);
+}
+
+int Window1::row() const {
+    return PopupMenu1->currentIndex();
+}
+
+void Window1::Event_Open() {
+    EFEnergy->setText(QStringLiteral("0"));
+    PopupMenu1->setCurrentIndex(RowWell);
+    beingChanged = true;
+    solver.ClearHandles();
+    solver.symmetric = false;
+    PMSymmetric->hide();
+    PMSymmetric->setCurrentIndex(0);
+    // The parity follows what the popup shows, so the first symmetric-well solution is the
+    // even one that "Symmetric" promises.
+    solver.symmetric = PMSymmetric->currentIndex() == 0;
+    dragging = false;
+    setUpSlider(Slider1, 0, 350, 100);
+    STTitle1->setText(QStringLiteral("Width = ") + Str(Slider1->value() / 100.0) +
+                      QStringLiteral(" nm"));
+    STLeft1->setText(Str(Slider1->minimum() / 100.0));
+    STRight1->setText(Str(Slider1->maximum() / 100.0));
+    showGroup(1, true);
+    showGroup(2, false);
+    showGroup(3, false);
+    DrawWell(Slider1->value());
+    DrawEta();
+    DrawEtaToScreen();
+    setCursor(ArrowCursor());
+    StaticText1->hide();
+    BusyFindingEta = false;
+    solver.NewStep = true;
+    Drawing = false;
+    solver.MinGraph = solver.PEGraph[0];
+    solver.MaxGraph = solver.PEGraph[GridLast];
+    beingChanged = false;
+    // Open on the lowest level, exactly as if the "Well" row had been chosen.
+    PopupMenu1_Change();
+}
+
+void Window1::Event_Close() {
+    QApplication::quit();
+}
+
+void Window1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Event_Close();
+}

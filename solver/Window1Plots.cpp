@@ -1,0 +1,97 @@
+// What the two plots show: the potential with its handles and the energy line, and the wave
+// function of the last integration.
+#include "graph/Graph.h"
+#include "platform/NumberText.h"
+#include "solver/Window1.h"
+
+#include <QLineEdit>
+
+namespace {
+
+constexpr Color kRed{255, 0, 0};
+constexpr Color kBlack{0, 0, 0};
+
+} // namespace
+
+void Window1::Graph1_Open() {
+    Graph1->SetGrid(true);
+    Graph1->SetTitle(QStringLiteral("Potential"));
+    Graph1->SetYLabel(QStringLiteral("Potential (eV)"));
+    Graph1->SetXLabel(QStringLiteral("x (nm)"));
+    Graph1->DefineGraph(-1.8, 1.8, 0, 20);
+}
+
+void Window1::Graph1_DrawContent() {
+    Graph& g = *Graph1;
+    const auto& pe = solver.PEGraph;
+    const auto& points = solver.Points;
+    // The hydrogen potential has its origin at the left edge of the visible window; shift it
+    // to just right of the plot's left edge.
+    const double s = row() == RowHydrogen ? 1.7 : 0.0;
+    const double shift = 100 * s;
+
+    if (points[0] != NoHandle) g.DrawPoint(-1.75 + s, points[0]);
+    g.CurveStart(-1.75 + s, pe[WindowFirst]);
+    for (int i = static_cast<int>(shift - 174); i <= shift + 175; ++i) {
+        const int k = static_cast<int>(175 + i - shift);
+        if (points[k] != NoHandle) g.DrawPoint(i / 100.0, points[k]);
+        g.CurveTo(i / 100.0, pe[static_cast<int>(500 + i - shift)]);
+    }
+
+    g.SetColor(kRed);
+    // The energy line sits at the energy the field shows, read as the integration reads it.
+    const double e = Val(EFEnergy->text());
+    const int y = g.YCoord(e);
+    g.GX->DrawLine(g.XCoord(-2 + s), y, g.XCoord(2 + s), y);
+
+    if (Drawing) {
+        // Arrows at both ends give the level of the potential beyond the visible window.
+        const double p0 = pe[0];
+        const double p1 = pe[GridLast];
+        g.SetColor(kRed);
+        g.DrawShape(-1.75, p0, 5);
+        g.DrawShape(1.75, p1, 5);
+        auto line = [&g](double x1, double y1, double x2, double y2) {
+            g.GX->DrawLine(g.XCoord(x1), g.YCoord(y1), g.XCoord(x2), g.YCoord(y2));
+        };
+        line(-1.75, p0, -1.9, p0);
+        line(1.75, p1, 1.9, p1);
+        line(-1.9, p0, -1.85, p0 + 0.5);
+        line(-1.9, p0, -1.85, p0 - 0.5);
+        line(1.9, p1, 1.85, p1 + 0.5);
+        line(1.9, p1, 1.85, p1 - 0.5);
+    }
+    g.SetColor(kBlack);
+}
+
+void Window1::Graph2_Open() {
+    Graph2->SetGrid(true);
+    Graph2->SetTitle(QStringLiteral("Solution for Energy = ") + Str(solver.Energy) +
+                     QStringLiteral(" eV"));
+    Graph2->SetYLabel(QStringLiteral("Psi_E (relative)"));
+    Graph2->SetXLabel(QStringLiteral("x (nm)"));
+    Graph2->DefineGraph(-1.8, 1.8, -1, 1);
+}
+
+void Window1::Graph2_DrawContent() {
+    Graph& g = *Graph2;
+    const auto& feta = solver.feta;
+
+    if (row() == RowSymmetricWell) {
+        // Only the right half was integrated: the left half is its mirror image, negated for
+        // the odd solution.
+        g.CurveStart(0, feta[0]);
+        for (int i = 0; i <= 175; ++i) g.CurveTo(i / 100.0, feta[i]);
+        g.CurveStart(0, feta[0]);
+        const double sign = solver.symmetric ? 1.0 : -1.0;
+        for (int i = 0; i >= -175; --i) g.CurveTo(i / 100.0, sign * feta[-i]);
+        return;
+    }
+
+    // The hydrogen solution starts at its origin, drawn at x = 0.
+    const double s = row() == RowHydrogen ? 1.75 : 0.0;
+    const double shift = 100 * s;
+    g.CurveStart(-1.75 + s, feta[WindowFirst]);
+    for (int i = static_cast<int>(shift - 174); i <= shift + 175; ++i)
+        g.CurveTo(i / 100.0, feta[static_cast<int>(500 + i - shift)]);
+}

@@ -1,0 +1,126 @@
+// Reshaping the potential with the mouse on the potential plot.
+#include "WindowFixture.h"
+
+#include <cmath>
+
+namespace {
+
+// The pixel column at which a click lands on handle k: XToVal gives k - 175 hundredths of
+// a nanometre there, give or take the truncation of the handle index.
+int columnOfHandle(Graph& g, int k) {
+    for (int x = g.GLeft; x <= g.GLeft + g.GWidth; ++x)
+        if (static_cast<int>(g.XToVal(x) * 100 + 175) == k) return x;
+    ADD_FAILURE() << "no column for handle " << k;
+    return g.GLeft;
+}
+
+void press(Graph* g, int x, int y) {
+    QTest::mousePress(g, Qt::LeftButton, {}, QPoint(x, y));
+}
+void release(Graph* g, int x, int y) {
+    QTest::mouseRelease(g, Qt::LeftButton, {}, QPoint(x, y));
+}
+void dragTo(Graph* g, int x, int y) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(x, y), g->mapToGlobal(QPointF(x, y)), Qt::NoButton,
+                     Qt::LeftButton, {});
+    QApplication::sendEvent(g, &move);
+}
+
+} // namespace
+
+TEST_F(WindowTest, AClickInDrawCreatesAHandleAndATentPotential) {
+    chooseRow(RowDraw);
+    Graph* g = w->Graph1;
+    const int x = columnOfHandle(*g, 225);
+    const int y = g->YCoord(15);
+    press(g, x, y);
+    release(g, x, y);
+    const double v = g->YToVal(y);
+    EXPECT_NEAR(v, 15, 0.1);
+    EXPECT_EQ(w->solver.Points[225], v);
+    EXPECT_EQ(w->solver.Points[0], 10);
+    EXPECT_EQ(w->solver.Points[350], 10);
+    EXPECT_FALSE(w->dragging);
+    for (int j = 0; j <= 225; ++j)
+        ASSERT_DOUBLE_EQ(w->solver.PEGraph[325 + j], 10 + (v - 10) * j / 225) << j;
+    for (int j = 226; j < 350; ++j)
+        ASSERT_DOUBLE_EQ(w->solver.PEGraph[325 + j], v + (10 - v) * (j - 225) / 125) << j;
+    EXPECT_EQ(w->solver.PEGraph[0], 10);
+    EXPECT_EQ(w->solver.PEGraph[1000], 10);
+    // The new handle shows as a black dot on the curve.
+    EXPECT_EQ(picture(g).pixel(g->XCoord(0.5), g->YCoord(v)), qRgb(0, 0, 0));
+}
+
+TEST_F(WindowTest, DraggingAHandleMovesItAndItsMirror) {
+    chooseRow(RowSymmetricWell); // handles at 100 and 250 on the outer walls (10 eV)
+    ASSERT_EQ(w->solver.Points[100], 10);
+    ASSERT_EQ(w->solver.Points[250], 10);
+    Graph* g = w->Graph1;
+    const int x = columnOfHandle(*g, 100);
+    press(g, x, g->YCoord(10));
+    EXPECT_TRUE(w->dragging);
+    EXPECT_EQ(w->permX, 100);
+    EXPECT_EQ(w->cursor().shape(), Qt::SizeVerCursor);
+
+    const QImage shownBefore = g->ScreenImage().copy();
+    const int y = g->YCoord(15);
+    dragTo(g, x, y);
+    // Grey feedback on the screen only; the picture and the potential wait for the drop.
+    const QImage screen = g->ScreenImage().copy();
+    int grey = 0;
+    for (int yy = 0; yy < screen.height(); ++yy)
+        for (int xx = 0; xx < screen.width(); ++xx)
+            grey += screen.pixel(xx, yy) == qRgb(100, 100, 100);
+    EXPECT_GT(grey, 5);
+    EXPECT_NE(screen, shownBefore);
+    EXPECT_EQ(w->solver.Points[100], 10);
+
+    release(g, x, y);
+    EXPECT_FALSE(w->dragging);
+    EXPECT_EQ(w->solver.Points[100], g->YToVal(y));
+    EXPECT_EQ(w->solver.Points[250], g->YToVal(y));
+    EXPECT_EQ(w->solver.PEGraph[325 + 100], g->YToVal(y));
+    EXPECT_EQ(w->solver.PEGraph[325 + 250], g->YToVal(y));
+    EXPECT_EQ(w->cursor().shape(), Qt::CrossCursor);
+}
+
+TEST_F(WindowTest, NoEditingInOscillatorAndHydrogen) {
+    for (int row : {RowOscillator, RowHydrogen}) {
+        chooseRow(row);
+        const auto pe = w->solver.PEGraph;
+        const auto points = w->solver.Points;
+        Graph* g = w->Graph1;
+        press(g, g->GLeft + g->GWidth / 2, g->GTop + g->GHeight / 2);
+        release(g, g->GLeft + g->GWidth / 2, g->GTop + g->GHeight / 2);
+        EXPECT_FALSE(w->dragging);
+        EXPECT_EQ(w->solver.Points, points);
+        for (int i = 0; i <= 1000; ++i) {
+            if (std::isnan(pe[i])) continue;
+            ASSERT_EQ(w->solver.PEGraph[i], pe[i]) << i;
+        }
+    }
+}
+
+TEST_F(WindowTest, EditsLeaveTheWaveFunctionUntilDraw) {
+    const auto feta = w->solver.feta;
+    Graph* g = w->Graph1;
+    const int x = columnOfHandle(*g, 175);
+    press(g, x, g->YCoord(5));
+    release(g, x, g->YCoord(5));
+    EXPECT_NE(w->solver.PEGraph[500], 0); // the well's floor now rises to the new handle
+    EXPECT_EQ(w->solver.feta, feta);
+    pressDraw();
+    EXPECT_NE(w->solver.feta, feta);
+}
+
+TEST_F(WindowTest, CursorsFollowThePointer) {
+    Graph* g = w->Graph1;
+    w->Graph1_MouseEnter();
+    EXPECT_EQ(w->cursor().shape(), Qt::CrossCursor);
+    w->Graph1_MouseMove(columnOfHandle(*g, 125), g->YCoord(10)); // the well's left corner
+    EXPECT_EQ(w->cursor().shape(), Qt::SizeVerCursor);
+    w->Graph1_MouseMove(columnOfHandle(*g, 60), g->YCoord(3));
+    EXPECT_EQ(w->cursor().shape(), Qt::CrossCursor);
+    w->Graph1_MouseExit();
+    EXPECT_EQ(w->cursor().shape(), Qt::ArrowCursor);
+}
