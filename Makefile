@@ -21,16 +21,23 @@ $(TESTING)/CMakeCache.txt: | deps
 	cmake -S . -B $(TESTING) $(CMAKE_TESTING)
 
 $(RELEASE)/wellscope: deps $(RELEASE)/CMakeCache.txt FORCE
-	cmake --build $(RELEASE) -j $(JOBS)
+	cmake --build $(RELEASE) -j $(JOBS) --target wellscope
 
+# Without a display there is no window to show: say so and save a picture of it instead.
 run: $(RELEASE)/wellscope
-	$(RELEASE)/wellscope
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ] || [ -n "$$QT_QPA_PLATFORM" ]; then \
+	  $(RELEASE)/wellscope; \
+	else \
+	  echo "No display found (DISPLAY and WAYLAND_DISPLAY are unset): writing wellscope.png instead."; \
+	  $(RELEASE)/wellscope snapshot wellscope.png && echo "Wrote wellscope.png"; \
+	fi
 
 test: deps $(TESTING)/CMakeCache.txt
 	cmake --build $(TESTING) -j $(JOBS)
 	cd $(TESTING) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: $(RELEASE)/wellscope
+	cmake --build $(RELEASE) -j $(JOBS)
 	@for b in $(RELEASE)/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done
 
 format:
