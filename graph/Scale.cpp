@@ -6,6 +6,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace scale {
 
@@ -141,9 +142,8 @@ OuterLabels TickWidthLabels(double min, double max, int tickN, int power) {
     const double s = TickSize(SaneIndex(tickN) + 2);
     const double g = s * Pow10(power);
     const QString format = TickFormat(s);
-    // + 0.0 turns the -0 of ceil(-0.05) into 0, which must not be measured as "-0".
-    const double a = s * std::ceil(min / g - 0.05) + 0.0;
-    const double b = s * std::floor(max / g + 0.05) + 0.0;
+    const double a = s * std::ceil(min / g - 0.05); // -0 for min 0: Format shows "0"
+    const double b = s * std::floor(max / g + 0.05);
     return {Format(a, format), Format(b, format)};
 }
 
@@ -166,8 +166,10 @@ int LeftMargin(int yLabelWidth, bool yTicks, int yTickWidth) {
 }
 
 Mapped ToPixel(double v, double min, double max, double vToPix, int pixels) {
-    if (std::isnan(v) || v < min - std::fabs(min) * 0.00001) return {0, true};
-    if (v > max + std::fabs(max) * 0.00001) return {pixels, true};
+    // Infinities are tested on their own: near the largest doubles the allowance overflows.
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    if (std::isnan(v) || v == -inf || v < min - std::fabs(min) * 0.00001) return {0, true};
+    if (v == inf || v > max + std::fabs(max) * 0.00001) return {pixels, true};
     // The allowance beyond a limit is relative to its magnitude: on a narrow axis far from zero
     // it spans many pixels, which must still land on the frame.
     const double off = std::clamp(std::round((v - min) * vToPix), 0.0, static_cast<double>(pixels));
