@@ -1,0 +1,331 @@
+// The Graph object without looking at what it draws: opening, options, frame, mapping, failures
+// and the state each leaves, scrolling, resizing, printing and closing.
+
+#include "graph/Scale.h"
+#include "tests/graph/GraphSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QScrollBar>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+const double kInf = std::numeric_limits<double>::infinity();
+
+// The message of the GraphError that `call` raises, or "" when it raises none.
+template <typename F> QString ErrorOf(F call) {
+    try {
+        call();
+    } catch (const GraphError& e) {
+        return e.msg;
+    }
+    return {};
+}
+
+void NoTicks(Graph& g) {
+    g.SetXMajTix(false);
+    g.SetXMinTix(false);
+    g.SetYMajTix(false);
+    g.SetYMinTix(false);
+}
+
+struct Frame {
+    int left, top, width, height;
+    double xMin, xMax, yMin, yMax, xScale, yScale;
+    friend bool operator==(const Frame&, const Frame&) = default;
+};
+Frame FrameOf(const Graph& g) {
+    return {g.GLeft, g.GTop, g.GWidth, g.GHeight, g.XMin,
+            g.XMax,  g.YMin, g.YMax,   g.XVtoPix, g.YVToPix};
+}
+
+} // namespace
+
+TEST(GraphOpen, DefaultsWithoutScrollBars) {
+    int widthAsked = 0;
+    auto g = std::make_unique<Graph>();
+    g->resize(300, 200);
+    g->WidthQuery = [&] { return ++widthAsked, 1000; };
+    g->HeightQuery = [&] { return ++widthAsked, 1000; };
+    int flagsAtOpen = 0;
+    g->Open = [&] { flagsAtOpen = g->XFlags; };
+    g->Event_Open();
+    EXPECT_EQ(widthAsked, 0);
+    EXPECT_EQ(g->FWidth, 300);
+    EXPECT_EQ(g->GXP->Width(), 300);
+    EXPECT_EQ(g->GXP->Height(), 200);
+    EXPECT_EQ(g->FDepth, 1);
+    EXPECT_EQ(flagsAtOpen, 231);
+    EXPECT_EQ(g->YFlags, 231);
+    EXPECT_EQ(g->GX, g->GXP->GetGraphics());
+    EXPECT_EQ(g->GX->TextFont(), "Helvetica");
+    EXPECT_EQ(g->GX->TextSize(), 10);
+    EXPECT_EQ(g->TickFSize, 9);
+    EXPECT_EQ(g->InvLog10, 1 / std::log(10.0));
+}
+
+TEST(GraphOpen, DepthOutsideTheListIsOne) {
+    auto g = std::make_unique<Graph>();
+    g->resize(300, 200);
+    g->DepthQuery = [] { return 24; };
+    g->Event_Open();
+    EXPECT_EQ(g->FDepth, 1);
+    EXPECT_EQ(OpenGraph(300, 200)->GXP->Depth(), 32);
+}
+
+TEST(GraphOpen, NoPictureForAnEmptyControl) {
+    Graph g;
+    g.resize(0, 0);
+    EXPECT_EQ(ErrorOf([&] { g.Event_Open(); }), "Graph.Open: Picture Initialization Failure");
+}
+
+TEST(GraphOptions, BitSettersKeepTheOtherBits) {
+    auto g = OpenGraph(300, 200);
+    g->SetXAdjust(false);
+    EXPECT_EQ(g->XFlags, 199);
+    g->SetXTixPix(0);
+    EXPECT_EQ(g->XFlags, 195);
+    g->SetXTixPix(100);
+    EXPECT_EQ(g->XFlags, 223);
+    g->YFlags = 231 | 4096;
+    g->SetYTixPix(12);
+    EXPECT_EQ(g->YFlags, 236); // bits above 256 are cleared
+    g->SetYZeroLn(true);
+    EXPECT_EQ(g->YFlags, 492);
+}
+
+TEST(GraphFrame, NoTitleLabelsOrTicks) {
+    auto g = OpenGraph(300, 200, NoTicks);
+    g->DefineGraph(0, 1, 0, 1);
+    EXPECT_EQ(FrameOf(*g), (Frame{16, 16, 268, 168, 0, 1, 0, 1, 268, 168}));
+}
+
+TEST(GraphFrame, MarginsFollowTitleLabelsAndTickNumbers) {
+    auto g = OpenGraph(450, 204);
+    g->SetTitle("Potential");
+    g->SetXLabel("x (nm)");
+    g->DefineGraph(-1.8, 1.8, -1, 1);
+    EXPECT_EQ(g->GTop, g->GetSSHeight(g->Title) + 16);
+    EXPECT_EQ(g->GHeight, 204 - g->GTop - (g->GetSSHeight(g->XLabel) + 8 + 14 + 8));
+    // The left margin holds the widest y number measured in the tick font.
+    QImage image(8, 8, QImage::Format_RGB32);
+    Graphics m(&image);
+    m.SetTextFont("Helvetica");
+    m.SetTextSize(9);
+    EXPECT_EQ(g->GLeft, qRound(m.StringWidth("-1.0")) + 8 + 8 + 8);
+    EXPECT_EQ(g->XMin, -2);
+    EXPECT_EQ(g->XMax, 2);
+}
+
+TEST(GraphFrame, SquareGraphHasEqualScales) {
+    for (auto [w, h] : {std::pair{500, 250}, std::pair{250, 500}}) {
+        auto g = OpenGraph(w, h);
+        g->DefineGraph(0, 10, 0, 10);
+        const Frame wide = FrameOf(*g);
+        g->DefSqGraph(0, 10);
+        EXPECT_EQ(g->XVtoPix, g->YVToPix);
+        EXPECT_GE(g->GLeft, wide.left);
+        EXPECT_GE(g->GTop, wide.top);
+        EXPECT_LE(g->GLeft + g->GWidth, wide.left + wide.width);
+        EXPECT_LE(g->GTop + g->GHeight, wide.top + wide.height);
+        // The wider axis was widened to fill its side at the common scale; the other is kept.
+        EXPECT_LE(std::abs(g->GWidth - (g->XMax - g->XMin) * g->XVtoPix), 1);
+        EXPECT_LE(std::abs(g->GHeight - (g->YMax - g->YMin) * g->YVToPix), 1);
+        EXPECT_EQ(w > h ? g->YMax : g->XMax, 10);
+    }
+}
+
+TEST(GraphMapping, EdgesAllowanceAndClamping) {
+    auto g = OpenGraph(300, 200, NoTicks);
+    g->DefineGraph(0, 10, -1, 1);
+    EXPECT_EQ(g->XCoord(0), 16);
+    EXPECT_EQ(g->XCoord(10), 16 + 268);
+    EXPECT_EQ(g->YCoord(1), 16);
+    EXPECT_EQ(g->YCoord(-1), 16 + 168);
+    EXPECT_EQ(g->XCoord(10.00005), 284);
+    EXPECT_FALSE(g->RErr);
+    EXPECT_EQ(g->XCoord(10.01), 284);
+    EXPECT_TRUE(g->RErr);
+    g->RErr = false;
+    EXPECT_EQ(g->YCoord(kNaN), 184);
+    EXPECT_TRUE(g->RErr);
+    g->RErr = false;
+    EXPECT_EQ(g->XCoord(-kInf), 16);
+    EXPECT_TRUE(g->RErr);
+    g->RErr = false;
+    EXPECT_EQ(g->XToVal(16), 0); // XMin is 0: the strict test fails at the edge
+    EXPECT_TRUE(g->RErr);
+    g->RErr = false;
+    EXPECT_EQ(g->YToVal(184), -1);
+    EXPECT_EQ(g->XToVal(16 + 134), 5);
+    EXPECT_FALSE(g->RErr);
+    EXPECT_EQ(g->XToVal(0), 0);
+    EXPECT_TRUE(g->RErr);
+}
+
+TEST(GraphFailure, UndefinedGraph) {
+    auto g = OpenGraph(300, 200);
+    EXPECT_EQ(ErrorOf([&] { g->ReDrawAll(); }), "ReDrawAll: Graph has not been defined");
+    EXPECT_EQ(ErrorOf([&] { g->XCoord(0); }), "XCoord: Graph not yet defined.");
+    EXPECT_EQ(ErrorOf([&] { g->YCoord(0); }), "YCoord: Graph not yet defined.");
+    EXPECT_EQ(ErrorOf([&] { g->XToVal(0); }), "XToVal: Graph is not defined.");
+    EXPECT_EQ(ErrorOf([&] { g->YToVal(0); }), "YToVal: Graph is not defined.");
+    EXPECT_EQ(ErrorOf([&] { g->zDefineXAxis(0, 1); }), "zDefineXAxis: Graph Width is undefined.");
+    EXPECT_EQ(ErrorOf([&] { g->zDefineYAxis(0, 1); }), "zDefineYAxis: Graph Height is undefined.");
+}
+
+TEST(GraphFailure, RangeErrorsNameTheSpanAndLeaveTheGraphAsItWas) {
+    auto g = OpenGraph(300, 200);
+    g->DefineGraph(0, 10, 0, 1);
+    const Frame before = FrameOf(*g);
+    const QImage picture = g->GXP->Image().copy();
+    g->SetTitle("A title that moves the frame");
+    EXPECT_EQ(ErrorOf([&] { g->DefineGraph(1, 1, 0, 1); }), "zDefineXAxis: x axis range is 0");
+    EXPECT_EQ(ErrorOf([&] { g->DefineGraph(2, 1, 0, 1); }), "zDefineXAxis: x axis range is -1");
+    EXPECT_EQ(ErrorOf([&] { g->DefineGraph(0, 1, 0, 0); }), "zDefineYAxis: y axis range is 0");
+    EXPECT_EQ(ErrorOf([&] { g->DefineGraph(kNaN, 1, 0, 1); }), "zDefineXAxis: x axis range is nan");
+    EXPECT_EQ(ErrorOf([&] { g->DefineGraph(0, 1, 0, kInf); }), "zDefineYAxis: y axis range is inf");
+    EXPECT_EQ(ErrorOf([&] { g->DefSqGraph(0, kInf); }), "zDefineYAxis: y axis range is inf");
+    EXPECT_EQ(FrameOf(*g), before);
+    EXPECT_EQ(g->GXP->Image(), picture);
+}
+
+TEST(GraphFailure, TooSmallFrames) {
+    auto g = OpenGraph(131, 200, NoTicks); // 131 - 16 - 16 = 99 pixels wide
+    EXPECT_EQ(ErrorOf([&] { g->DefineGraph(0, 1, 0, 1); }), "zDefineGRect: Graph too small.");
+    EXPECT_EQ(FrameOf(*g), (Frame{0, 0, 0, 0, 0, 0, 0, 1, 0, 168})); // y axis already defined
+    EXPECT_EQ(ErrorOf([&] { g->XCoord(0); }), "XCoord: Graph not yet defined.");
+    EXPECT_EQ(ErrorOf([&] { g->ReDrawAll(); }), "ReDrawAll: Graph has not been defined");
+
+    auto t = OpenGraph(300, 200, NoTicks);
+    t->DefineGraph(0, 1, 0, 1);
+    t->SetTitle("1|2|3|4|5|6");
+    EXPECT_EQ(ErrorOf([&] { t->ReDrawAll(); }), "zDefineGRect: Graph is not tall enough.");
+    EXPECT_EQ(FrameOf(*t), (Frame{16, 16, 268, 0, 0, 1, 0, 1, 268, 168}));
+}
+
+TEST(GraphScroll, VirtualWidthOnANarrowerControl) {
+    QScrollBar bar(Qt::Horizontal);
+    QScrollBar vertical(Qt::Vertical);
+    auto g = std::make_unique<Graph>();
+    g->resize(400, 200);
+    g->DepthQuery = [] { return 32; };
+    g->ScrollQueryH = [&] { return &bar; };
+    g->ScrollQueryV = [&] { return &vertical; };
+    g->WidthQuery = [] { return 1000; };
+    QObject::connect(&bar, &QScrollBar::valueChanged, [&](int v) { g->HandleHScroll(v); });
+    g->Event_Open();
+    EXPECT_EQ(g->SBH, &bar);
+    EXPECT_EQ(g->FWidth, 1000);
+    EXPECT_EQ(g->FHeight, 200);
+    EXPECT_FALSE(vertical.isEnabled());
+    EXPECT_EQ(bar.minimum(), 0);
+    EXPECT_EQ(bar.maximum(), 600);
+    EXPECT_EQ(bar.singleStep(), 10);
+    EXPECT_EQ(bar.pageStep(), 50);
+    EXPECT_TRUE(bar.isEnabled());
+
+    // A mark at picture column 700 shows at control column 700 - offset.
+    g->SetColor({255, 0, 0});
+    g->GX->DrawLine(700, 0, 700, 199);
+    bar.setValue(650); // beyond the bar's maximum: it clamps, and so does the screen offset
+    EXPECT_EQ(g->ScPixH, 600);
+    EXPECT_EQ(g->ScreenImage().pixelColor(100, 50), QColor(255, 0, 0));
+    bar.setValue(350);
+    EXPECT_EQ(g->ScreenImage().pixelColor(350, 50), QColor(255, 0, 0));
+    EXPECT_EQ(g->ScreenImage().pixelColor(100, 50), QColor(Qt::white));
+
+    // A wider control needs less scrolling; with both bars the picture is kept.
+    const Picture* picture = g->GXP.get();
+    g->resize(800, 200);
+    g->HandleResize();
+    EXPECT_EQ(bar.maximum(), 200);
+    EXPECT_EQ(g->ScPixH, 200);
+    g->resize(1200, 200);
+    g->HandleResize();
+    EXPECT_FALSE(bar.isEnabled());
+    EXPECT_EQ(g->ScPixH, 0);
+    EXPECT_EQ(g->FWidth, 1000);
+    EXPECT_EQ(g->GXP.get(), picture);
+}
+
+TEST(GraphScroll, VirtualWidthSmallerThanTheControl) {
+    QScrollBar bar(Qt::Horizontal);
+    auto g = std::make_unique<Graph>();
+    g->resize(400, 200);
+    g->ScrollQueryH = [&] { return &bar; };
+    g->WidthQuery = [] { return 300; };
+    g->Event_Open();
+    EXPECT_FALSE(bar.isEnabled());
+    EXPECT_EQ(g->ScPixH, 0);
+    EXPECT_EQ(g->GXP->Width(), 300);
+}
+
+TEST(GraphResize, WithoutBarsThePictureFollowsTheControl) {
+    auto g = OpenGraph(300, 200, NoTicks);
+    g->DefineGraph(0, 1, 0, 1);
+    const Picture* first = g->GXP.get();
+    g->ReDrawAll();
+    g->ReDrawAll();
+    EXPECT_EQ(g->GXP.get(), first); // never a new picture per redraw
+    g->SetColor({0, 0, 255});
+    g->resize(400, 250);
+    g->HandleResize();
+    EXPECT_EQ(g->GXP->Width(), 400);
+    EXPECT_EQ(g->GXP->Height(), 250);
+    EXPECT_EQ(g->GWidth, 368);
+    EXPECT_EQ(g->GHeight, 218);
+    EXPECT_EQ(g->GX, g->GXP->GetGraphics());
+    EXPECT_EQ(g->GX->ForeColor(), (Color{0, 0, 255}));
+    EXPECT_EQ(g->ScreenImage().pixelColor(16, 16), QColor(Qt::black)); // redrawn and shown
+}
+
+TEST(GraphPrint, RedrawsOnThePageAndComesBack) {
+    auto g = OpenGraph(300, 200);
+    bool printingSeen = false;
+    g->DrawContent = [&] { printingSeen = g->Printing; };
+    g->DefineGraph(0, 10, 0, 1);
+    g->SetFontInfo("System", 14, true, true);
+    Graphics* own = g->GX;
+    RecordingDevice page(300, 200);
+    Graphics pageGx(&page);
+    g->PrintGraphOn(pageGx);
+    EXPECT_TRUE(printingSeen);
+    EXPECT_FALSE(g->Printing);
+    EXPECT_EQ(g->GX, own);
+    EXPECT_EQ(pageGx.TextFont(), "Helvetica");
+    EXPECT_FALSE(page.OfKind(Recorded::Kind::Text).empty());
+    EXPECT_FALSE(page.OfKind(Recorded::Kind::Line).empty());
+
+    auto undefined = OpenGraph(300, 200);
+    EXPECT_EQ(ErrorOf([&] { undefined->PrintGraphOn(pageGx); }),
+              "ReDrawAll: Graph has not been defined");
+    EXPECT_EQ(undefined->GX, undefined->GXP->GetGraphics());
+    EXPECT_FALSE(undefined->Printing);
+}
+
+TEST(GraphPrint, ScreenIsLeftAloneWhilePrinting) {
+    auto g = OpenGraph(300, 200);
+    g->SetColor({255, 0, 0});
+    g->GX->FillRect(0, 0, 10, 10);
+    g->Printing = true;
+    g->UpdateScreen();
+    EXPECT_EQ(g->ScreenImage().pixelColor(5, 5), QColor(Qt::white));
+    g->Printing = false;
+    g->UpdateScreen();
+    EXPECT_EQ(g->ScreenImage().pixelColor(5, 5), QColor(255, 0, 0));
+}
+
+TEST(GraphClose, ReleasesThePictureThenRaisesClose) {
+    auto g = OpenGraph(300, 200);
+    bool pictureAtClose = true;
+    g->Close = [&] { pictureAtClose = g->GXP != nullptr; };
+    g->Event_Close();
+    EXPECT_FALSE(pictureAtClose);
+    EXPECT_EQ(g->GX, nullptr);
+}
