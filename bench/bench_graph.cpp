@@ -1,0 +1,64 @@
+// ReDrawAll of a 450 x 204 graph with title, labels and grid whose content is a 351-point
+// curve: what the program does on every change. The picture must be made once, not per redraw.
+
+#include "graph/Graph.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include <array>
+#include <cmath>
+
+namespace {
+
+struct Plot {
+    Graph g;
+    std::array<double, 351> v{};
+
+    Plot() {
+        for (std::size_t i = 0; i < v.size(); ++i) v[i] = 10 + 8 * std::sin(0.05 * i);
+        g.resize(450, 204);
+        g.DepthQuery = [] { return 32; };
+        g.Open = [this] {
+            g.SetGrid(true);
+            g.SetTitle("Potential");
+            g.SetYLabel("Potential (eV)");
+            g.SetXLabel("x (nm)");
+            g.DefineGraph(-1.8, 1.8, 0, 20);
+        };
+        g.DrawContent = [this] {
+            g.CurveStart(-1.75, v[0]);
+            for (std::size_t i = 1; i < v.size(); ++i) g.CurveTo(-1.75 + 0.01 * i, v[i]);
+        };
+        g.Event_Open();
+    }
+};
+
+void BM_ReDrawAll(benchmark::State& state) {
+    Plot plot;
+    const Picture* picture = plot.g.GXP.get();
+    const Graphics* context = plot.g.GX;
+    for (auto _ : state) plot.g.ReDrawAll();
+    if (plot.g.GXP.get() != picture || plot.g.GX != context)
+        state.SkipWithError("a new picture was made during the redraws");
+}
+BENCHMARK(BM_ReDrawAll)->Unit(benchmark::kMicrosecond);
+
+// The content alone: 351 mapped points and 350 line segments.
+void BM_Curve351(benchmark::State& state) {
+    Plot plot;
+    for (auto _ : state) plot.g.DrawContent();
+}
+BENCHMARK(BM_Curve351)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
