@@ -1,13 +1,16 @@
 # Quick start: `make run` starts Wellscope, `make test` builds and runs every test.
 # Both install what is missing on a Debian machine first; a second run redoes nothing.
+# The tests build with clang, AddressSanitizer and UndefinedBehaviorSanitizer, and include
+# short libFuzzer runs; `make fuzz FUZZ_SECONDS=600` runs the fuzz targets longer.
 
 JOBS     ?= $(shell nproc)
 RELEASE  := build/release
 TESTING  := build/test
 CMAKE_RELEASE := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWELLSCOPE_TESTS=OFF
-CMAKE_TESTING := -DCMAKE_BUILD_TYPE=Debug -DWELLSCOPE_WERROR=ON -DWELLSCOPE_SANITIZE=ON -DWELLSCOPE_BENCH=OFF
+CMAKE_TESTING := -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DWELLSCOPE_WERROR=ON -DWELLSCOPE_SANITIZE=ON -DWELLSCOPE_BENCH=OFF
 
-.PHONY: all run test bench deps format clean
+.PHONY: all run test fuzz bench deps format clean
+FUZZ_SECONDS ?= 300
 
 all: $(RELEASE)/wellscope
 
@@ -35,6 +38,12 @@ run: $(RELEASE)/wellscope
 test: deps $(TESTING)/CMakeCache.txt
 	cmake --build $(TESTING) -j $(JOBS)
 	cd $(TESTING) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+fuzz: deps $(TESTING)/CMakeCache.txt
+	cmake -S . -B $(TESTING) -DWELLSCOPE_FUZZ_SECONDS=$(FUZZ_SECONDS)
+	cmake --build $(TESTING) -j $(JOBS)
+	cd $(TESTING) && ctest -L fuzz --output-on-failure -j $(JOBS) --timeout 0
+	cmake -S . -B $(TESTING) -DWELLSCOPE_FUZZ_SECONDS=10
 
 bench: $(RELEASE)/wellscope
 	cmake --build $(RELEASE) -j $(JOBS)

@@ -1,0 +1,47 @@
+// The title and label markup: any text is measured, encoded and drawn at any anchor without a
+// crash or a hang, and the drawing context is left as it was.
+#include "graph/Graph.h"
+
+#include <QApplication>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+Graph* graph = nullptr;
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(*argc, *argv);
+    graph = new Graph();
+    graph->resize(450, 204);
+    graph->DepthQuery = [] { return 32; };
+    graph->Event_Open();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size == 0) return 0;
+    const int anchor = data[0] % 11;
+    const QString markup =
+        QString::fromUtf8(reinterpret_cast<const char*>(data) + 1, int(size - 1));
+    Graphics& gx = *graph->GX;
+    const QString font = gx.TextFont();
+    const int fontSize = gx.TextSize();
+    const Color color = gx.ForeColor();
+
+    const QString encoded = graph->SetSString(markup);
+    graph->DrawSString(encoded, 200, 100, anchor);
+    graph->DrawSString(markup, 200, 100, anchor); // not encoded: drawn as it comes
+    (void)graph->GetSSHeight(encoded);
+    (void)graph->GetSSWidth(encoded);
+    (void)graph->GetSString(encoded);
+    (void)graph->SetSSLineH(markup, anchor * 7);
+    if (!markup.isEmpty() && encoded.isEmpty()) std::abort();
+    if (gx.TextFont() != font || gx.TextSize() != fontSize || !(gx.ForeColor() == color))
+        std::abort();
+    return 0;
+}
