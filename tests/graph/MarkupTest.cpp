@@ -133,12 +133,6 @@ TEST(MarkupParse, LineBreaks) {
     EXPECT_EQ(breaks, 2);
 }
 
-TEST(MarkupParse, LongAndAbsurdMarkupIsParsed) {
-    QString s;
-    for (int i = 0; i < 10000; ++i) s += QChar(u"^_$!\\|~&@#a "[i % 12]);
-    EXPECT_FALSE(Parse(s, kBase).empty());
-}
-
 TEST(MarkupHeader, OneLineEncodesCountHeightAndWidths) {
     const markup::Measure m{1, 12, 70, {70}};
     const QString e = markup::Encode(m, "Helvetica", 10, "abc");

@@ -113,14 +113,6 @@ TEST(Scale, MinorStepFiveLabelledTwentyGivesRatioFour) {
     EXPECT_TRUE(ticks[4].major);
 }
 
-TEST(Scale, LabelsInThousandsCarryThePowerOnTheLast) {
-    const std::vector<Tick> ticks = Ticks(0, 20000, -1, 3, true);
-    EXPECT_EQ(MajorLabels(ticks),
-              QStringList({"0", "2", "4", "6", "8", "10", "12", "14", "16", "18", "20"}));
-    EXPECT_EQ(ticks.back().value, 20000);
-    EXPECT_TRUE(ticks.back().lastMajor);
-}
-
 TEST(Scale, UnadjustedLimitJustPastALabelStillGetsLabels) {
     // 1.04 lies within 5 % of a labelled step beyond 1, but 1.0 is no tick: labels from 2 on.
     const std::vector<Tick> ticks = Ticks(1.04, 9, -2, 0, true);
