@@ -56,13 +56,13 @@ QString Format(double value, const QString& pattern) {
     if (whole == "0" && minIntDigits == 0) whole.clear();
     while (static_cast<int>(whole.size()) < minIntDigits) whole.insert(whole.begin(), '0');
 
-    std::string out;
-    if (value < 0 && showSign && !isZero) out += '-';
-    out += whole;
-    if (!frac.empty()) out += '.' + frac;
     // A value that shows no digit at all would read as nothing; show its zero.
-    if (whole.empty() && frac.empty()) out = "0";
-    return QString::fromStdString(out);
+    if (whole.empty() && frac.empty()) return QStringLiteral("0");
+    QString out;
+    if (value < 0 && showSign && !isZero) out += QLatin1Char('-');
+    out += QString::fromStdString(whole);
+    if (!frac.empty()) out += QLatin1Char('.') + QString::fromStdString(frac);
+    return out;
 }
 
 QString Str(double value) {
