@@ -187,7 +187,6 @@ void ExpectDrawnInside(Window1& w) {
             Graphics page(&device);
             g->PrintGraphOn(page);
         }
-        const QRectF picture(0, 0, 450, 204);
         for (const Recorded& item : device.Items()) {
             if (item.kind == Recorded::Kind::Text) continue;
             const QRectF box = item.kind == Recorded::Kind::Line
