@@ -200,11 +200,11 @@ void Solver::DrawEta(int row) {
 
 void Solver::DrawEtaToScreen() {
     // With no classically allowed point max is 0 (and an overflowed integration can leave
-    // infinities): the quotient is then not a number, and the plot would turn it into a
-    // coordinate. Such points are shown on the axis instead.
+    // infinities): such a quotient is not a number the plot could place. It gets the off-scale
+    // mark of the cut-off instead, so the plot shows nothing there.
     for (int i = 0; i <= lasti; ++i) {
         const double q = eta[std::size_t(i)] / max;
-        feta[std::size_t(i)] = std::isfinite(q) ? q : 0.0;
+        feta[std::size_t(i)] = std::isfinite(q) ? q : 40.0;
     }
     for (int i = lasti; i <= GridLast + 1; ++i) feta[std::size_t(i)] = 40;
 }
