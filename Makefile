@@ -47,7 +47,10 @@ fuzz: deps $(TESTING)/CMakeCache.txt
 
 bench: $(RELEASE)/wellscope
 	cmake --build $(RELEASE) -j $(JOBS)
-	@for b in $(RELEASE)/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done
+	@for b in $(RELEASE)/bench/bench_*; do \
+	  [ -f "$$b" ] && [ -x "$$b" ] || continue; \
+	  echo "== $$b"; QT_QPA_PLATFORM=offscreen "$$b" || exit 1; \
+	done
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
