@@ -2,6 +2,7 @@
 
 #include "app/Resources.h"
 
+#include <QPointer>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -23,4 +24,13 @@ AboutWndo::AboutWndo(QWidget* parent) : QWidget(parent, Qt::Window) {
 
 void AboutWndo::Event_Open() {
     HTMLViewer1->setHtml(AboutWellscope());
+}
+
+AboutWndo* AboutWndo::Show() {
+    static QPointer<AboutWndo> open; // the one instance; cleared when it is closed
+    if (!open) open = new AboutWndo();
+    open->show();
+    open->raise();
+    open->activateWindow();
+    return open;
 }

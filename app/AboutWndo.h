@@ -10,6 +10,10 @@ class AboutWndo : public QWidget {
   public:
     explicit AboutWndo(QWidget* parent = nullptr);
 
+    // The About window: the open one brought to the front, or a new one when none is open.
+    // Closing it destroys it.
+    static AboutWndo* Show();
+
     QTextBrowser* HTMLViewer1 = nullptr;
 
   private:

@@ -15,7 +15,6 @@ App::App(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 App::~App() {
-    delete about_.data();
     delete window_; // owns the menu bar once installed
     if (!window_) delete menu_;
 }
@@ -25,7 +24,7 @@ Menu* App::menuBar() {
         menu_ = new Menu();
         WireEditCommands(*menu_);
         connect(menu_->Item(QStringLiteral("HelpAbout")), &QAction::triggered, this,
-                [this] { ShowAbout(); });
+                [] { AboutWndo::Show(); });
         connect(menu_->Item(QStringLiteral("FilePrint")), &QAction::triggered, this,
                 [this] { SolverWindow()->_FilePrint_Action(); });
     }
@@ -35,12 +34,4 @@ Menu* App::menuBar() {
 Window1* App::SolverWindow() {
     if (!window_) window_ = new ::Window1(menuBar());
     return window_;
-}
-
-AboutWndo* App::ShowAbout() {
-    if (!about_) about_ = new AboutWndo();
-    about_->show();
-    about_->raise();
-    about_->activateWindow();
-    return about_;
 }

@@ -3,9 +3,7 @@
 #include "app/FileTypes.h"
 
 #include <QApplication>
-#include <QPointer>
 
-class AboutWndo;
 class Menu;
 class Window1;
 
@@ -24,12 +22,9 @@ class App : public QApplication {
     Menu* menuBar();
     // The solver window, created (and so opened) on first use.
     ::Window1* SolverWindow();
-    // Shows the About window, making it when none is open.
-    AboutWndo* ShowAbout();
 
   private:
     FileTypes fileTypes_;
     Menu* menu_ = nullptr;
     ::Window1* window_ = nullptr;
-    QPointer<AboutWndo> about_;
 };

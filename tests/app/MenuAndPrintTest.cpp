@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -77,10 +78,22 @@ TEST(Menu, EditItemsActOnTheFocusedField) {
 TEST(About, PageIsTheResourceAndTheWindowIsReused) {
     EXPECT_TRUE(AboutWellscope().contains("Schr"));
     EXPECT_EQ(&AboutWellscope(), &AboutWellscope()); // read once and kept
-    AboutWndo about;
-    EXPECT_EQ(about.windowTitle(), "About Wellscope");
-    EXPECT_EQ(about.size(), QSize(589, 584));
-    EXPECT_TRUE(about.HTMLViewer1->toPlainText().contains("Finding the levels"));
+    AboutWndo* about = AboutWndo::Show();
+    EXPECT_EQ(about->windowTitle(), "About Wellscope");
+    EXPECT_EQ(about->size(), QSize(589, 584));
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_TRUE(about->HTMLViewer1->toPlainText().contains("Finding the levels"));
+    EXPECT_EQ(AboutWndo::Show(), about); // the open one is reused
+
+    QPointer<AboutWndo> closed = about;
+    about->close(); // closing destroys it ...
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(closed.isNull());
+    AboutWndo* again = AboutWndo::Show(); // ... and the next About makes a new one
+    ASSERT_TRUE(again);
+    EXPECT_TRUE(again->HTMLViewer1->toPlainText().contains("Finding the levels"));
+    again->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 TEST(Print, BothPicturesOnOnePage) {

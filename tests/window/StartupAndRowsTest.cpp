@@ -1,6 +1,7 @@
 // Start-up and the choice of potential: what the right-hand column shows for every row, the
 // ranges of both plots and the lowest level found at once.
 #include "WindowFixture.h"
+#include "tests/common/RecordingDevice.h"
 
 #include <algorithm>
 
@@ -237,4 +238,54 @@ TEST_F(WindowTest, GuardsKeepHalfConfiguredStateOutOfThePlots) {
     EXPECT_EQ(w->solver.Energy, 7);
     EXPECT_EQ(picture(w->Graph1), shown);
     w->BusyFindingEta = false;
+}
+
+namespace {
+
+// The black line segments drawn inside a plot's frame: its curve.
+std::vector<QLineF> curveOf(Graph& g) {
+    RecordingDevice device(450, 204);
+    {
+        Graphics page(&device);
+        g.PrintGraphOn(page);
+    }
+    const QRectF frame(g.GLeft, g.GTop, g.GWidth, g.GHeight);
+    std::vector<QLineF> curve;
+    for (const Recorded& item : device.OfKind(Recorded::Kind::Line)) {
+        const bool inside = frame.adjusted(-0.5, -0.5, 0.5, 0.5).contains(item.line.p1()) &&
+                            frame.adjusted(-0.5, -0.5, 0.5, 0.5).contains(item.line.p2());
+        if (inside && item.pen == QColor(Qt::black)) curve.push_back(item.line);
+    }
+    return curve;
+}
+
+std::pair<double, double> xExtent(const std::vector<QLineF>& lines) {
+    double lo = 1e9, hi = -1e9;
+    for (const QLineF& l : lines) {
+        lo = std::min({lo, l.x1(), l.x2()});
+        hi = std::max({hi, l.x1(), l.x2()});
+    }
+    return {lo, hi};
+}
+
+} // namespace
+
+TEST_F(WindowTest, HydrogenPlotsAreShiftedToTheirOrigin) {
+    chooseRow(RowHydrogen);
+    Graph& pot = *w->Graph1;
+    Graph& psi = *w->Graph2;
+    // The potential runs from its origin at -0.05 nm to 3.45 nm; it enters the plot from
+    // below, where -144 / j eV first lies above -20 eV (j = 8, x = 0.03 nm), starting from the
+    // clamped point before it.
+    const auto [potLo, potHi] = xExtent(curveOf(pot));
+    EXPECT_EQ(potLo, pot.XCoord(0.02));
+    EXPECT_EQ(potHi, pot.XCoord(3.45));
+    // The wave function starts at its origin, x = 0.
+    const auto [psiLo, psiHi] = xExtent(curveOf(psi));
+    EXPECT_EQ(psiLo, psi.XCoord(0));
+    EXPECT_LE(psiHi, psi.XCoord(3.5));
+
+    chooseRow(RowWell); // and back: both plots from -1.75 nm again
+    EXPECT_EQ(xExtent(curveOf(pot)).first, pot.XCoord(-1.75));
+    EXPECT_EQ(xExtent(curveOf(psi)).first, psi.XCoord(-1.75));
 }
