@@ -179,10 +179,8 @@ void Window1::Event_Open() {
     solver.symmetric = PMSymmetric->currentIndex() == 0;
     dragging = false;
     setUpSlider(Slider1, 0, 350, 100);
-    STTitle1->setText(QStringLiteral("Width = ") + Str(Slider1->value() / 100.0) +
-                      QStringLiteral(" nm"));
-    STLeft1->setText(Str(Slider1->minimum() / 100.0));
-    STRight1->setText(Str(Slider1->maximum() / 100.0));
+    setGroupTexts(1, "Width = " + Str(Slider1->value() / 100.0) + " nm",
+                  Str(Slider1->minimum() / 100.0), Str(Slider1->maximum() / 100.0));
     showGroup(1, true);
     showGroup(2, false);
     showGroup(3, false);

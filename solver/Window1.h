@@ -132,6 +132,8 @@ class Window1 : public QMainWindow {
 
     void setUpSlider(QSlider* slider, int minimum, int maximum, int value);
     void showGroup(int group, bool visible);
+    void showControls(bool group1, bool group2, bool group3, bool parity);
+    void setGroupTexts(int group, const QString& title, const QString& left, const QString& right);
     void redrawAfterParameterChange();
     bool editingRow() const;
 };

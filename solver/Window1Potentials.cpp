@@ -37,6 +37,23 @@ void Window1::showGroup(int group, bool visible) {
     rights[g]->setVisible(visible);
 }
 
+void Window1::showControls(bool group1, bool group2, bool group3, bool parity) {
+    showGroup(1, group1);
+    showGroup(2, group2);
+    showGroup(3, group3);
+    PMSymmetric->setVisible(parity);
+}
+
+void Window1::setGroupTexts(int group, const QString& title, const QString& left,
+                            const QString& right) {
+    QLabel* titles[] = {STTitle1, STTitle2, STTitle3};
+    QLabel* lefts[] = {STLeft1, STLeft2, STLeft3};
+    QLabel* rights[] = {STRight1, STRight2, STRight3};
+    titles[group - 1]->setText(title);
+    lefts[group - 1]->setText(left);
+    rights[group - 1]->setText(right);
+}
+
 void Window1::DrawGraph() {
     solver.DrawFlat();
     // Bound states lie below both outer levels: the drawn potential gets its own search limit.
@@ -61,92 +78,62 @@ void Window1::PopupMenu1_Change() {
     }
     solver.NCrossings = 0;
 
+    // Ranges and values first, then the texts from the values read back, the visible controls,
+    // and last the potential from the sliders.
     switch (row()) {
     case RowWell:
         setUpSlider(Slider1, 0, 350, 100);
-        STTitle1->setText("Width = " + nm(Slider1->value()) + " nm");
-        STLeft1->setText(nm(Slider1->minimum()));
-        STRight1->setText(nm(Slider1->maximum()));
-        showGroup(1, true);
-        showGroup(2, false);
-        showGroup(3, false);
-        PMSymmetric->hide();
+        setGroupTexts(1, "Width = " + nm(Slider1->value()) + " nm", nm(Slider1->minimum()),
+                      nm(Slider1->maximum()));
+        showControls(true, false, false, false);
         DrawWell(Slider1->value());
         break;
     case RowSymmetricWell:
         setUpSlider(Slider1, 0, 350, 100);
         setUpSlider(Slider2, 0, Slider1->value(), 50);
-        STTitle1->setText("Ctr to Ctr = " + nm(Slider1->value()) + " nm");
-        STLeft1->setText(nm(Slider1->minimum()));
-        STRight1->setText(nm(Slider1->maximum()));
-        STTitle2->setText("Well Width = " + nm(Slider2->value()) + " nm");
-        STLeft2->setText(nm(Slider2->minimum()));
-        STRight2->setText(nm(Slider2->maximum()));
-        showGroup(1, true);
-        showGroup(2, true);
-        showGroup(3, false);
-        PMSymmetric->show();
+        setGroupTexts(1, "Ctr to Ctr = " + nm(Slider1->value()) + " nm", nm(Slider1->minimum()),
+                      nm(Slider1->maximum()));
+        setGroupTexts(2, "Well Width = " + nm(Slider2->value()) + " nm", nm(Slider2->minimum()),
+                      nm(Slider2->maximum()));
+        showControls(true, true, false, true);
         DrawDoubleWell(Slider1->value(), Slider2->value());
         break;
     case RowUneven:
         setUpSlider(Slider1, 0, 350, 100);
         setUpSlider(Slider2, 0, 15, 10);
         setUpSlider(Slider3, 0, 15, 10);
-        STTitle1->setText("Width = " + nm(Slider1->value()) + " nm");
-        STLeft1->setText(nm(Slider1->minimum()));
-        STRight1->setText(nm(Slider1->maximum()));
-        STTitle2->setText("Left Height = " + Str(Slider2->value()) + " eV");
-        STLeft2->setText(Str(Slider2->minimum()));
-        STRight2->setText(Str(Slider2->maximum()));
-        STTitle3->setText("Right Height = " + Str(Slider3->value()) + " eV");
-        STLeft3->setText(Str(Slider3->minimum()));
-        STRight3->setText(Str(Slider3->maximum()));
-        showGroup(1, true);
-        showGroup(2, true);
-        showGroup(3, true);
-        PMSymmetric->hide();
+        setGroupTexts(1, "Width = " + nm(Slider1->value()) + " nm", nm(Slider1->minimum()),
+                      nm(Slider1->maximum()));
+        setGroupTexts(2, "Left Height = " + Str(Slider2->value()) + " eV", Str(Slider2->minimum()),
+                      Str(Slider2->maximum()));
+        setGroupTexts(3, "Right Height = " + Str(Slider3->value()) + " eV", Str(Slider3->minimum()),
+                      Str(Slider3->maximum()));
+        showControls(true, true, true, false);
         DrawUnevenWell(Slider1->value(), Slider2->value(), Slider3->value());
         break;
     case RowRamp:
         setUpSlider(Slider1, 4, 100, 4);
         setUpSlider(Slider2, 0, 15, 10);
-        STTitle1->setText(QStringLiteral("Slope"));
-        STLeft1->setText(Str(Slider1->minimum()));
-        STRight1->setText(QStringLiteral("inf"));
-        STTitle2->setText("Height = " + Str(Slider2->value()) + " eV");
-        STLeft2->setText(Str(Slider2->minimum()));
-        STRight2->setText(Str(Slider2->maximum()));
-        showGroup(1, true);
-        showGroup(2, true);
-        showGroup(3, false);
-        PMSymmetric->hide();
+        setGroupTexts(1, QStringLiteral("Slope"), Str(Slider1->minimum()), QStringLiteral("inf"));
+        setGroupTexts(2, "Height = " + Str(Slider2->value()) + " eV", Str(Slider2->minimum()),
+                      Str(Slider2->maximum()));
+        showControls(true, true, false, false);
         DrawRamp(Slider1->value(), Slider2->value());
         break;
     case RowOscillator:
         setUpSlider(Slider1, 1, 20, 1);
-        STTitle1->setText(QStringLiteral("Narrowness"));
-        STLeft1->setText(QStringLiteral("Wd"));
-        STRight1->setText(QStringLiteral("Nw"));
-        showGroup(1, true);
-        showGroup(2, false);
-        showGroup(3, false);
-        PMSymmetric->hide();
+        setGroupTexts(1, QStringLiteral("Narrowness"), QStringLiteral("Wd"), QStringLiteral("Nw"));
+        showControls(true, false, false, false);
         DrawOscillator(Slider1->value() / 1000.0);
         break;
     case RowHydrogen:
-        showGroup(1, false);
-        showGroup(2, false);
-        showGroup(3, false);
-        PMSymmetric->hide();
+        showControls(false, false, false, false);
         Graph1->DefineGraph(-0.05, 3.55, -20, 0);
         Graph2->DefineGraph(-0.05, 3.55, -1, 1);
         DrawHydrogen();
         break;
     case RowDraw:
-        showGroup(1, false);
-        showGroup(2, false);
-        showGroup(3, false);
-        PMSymmetric->hide();
+        showControls(false, false, false, false);
         Drawing = true;
         StaticText1->show();
         DrawGraph();
