@@ -1,7 +1,5 @@
 #include "app/Resources.h"
 
-#include "platform/System.h"
-
 #include <QFile>
 
 // The resources live in a static library: register them before the first lookup. (At global
@@ -18,11 +16,4 @@ const QString& AboutWellscope() {
         return QString::fromUtf8(file.readAll());
     }();
     return text;
-}
-
-QCursor updown() {
-    return UpDownCursor();
-}
-QCursor cross() {
-    return CrossCursor();
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QCursor>
 #include <QString>
 
 // The application's resources.
@@ -8,7 +7,5 @@
 // The HTML source of the About page; read once and kept.
 const QString& AboutWellscope();
 
-// The cursor shown over a handle of the potential and while dragging it.
-QCursor updown();
-// The cursor shown over the potential plot.
-QCursor cross();
+// The two cursors of the potential plot, `updown` and `cross`, are the platform's (System.h):
+// the solver window uses them and may not reach into the application shell.

@@ -10,10 +10,10 @@ void Beep() {
 QCursor ArrowCursor() {
     return QCursor(Qt::ArrowCursor);
 }
-QCursor UpDownCursor() {
+QCursor updown() {
     return QCursor(Qt::SizeVerCursor);
 }
-QCursor CrossCursor() {
+QCursor cross() {
     return QCursor(Qt::CrossCursor);
 }
 

@@ -23,7 +23,7 @@ bool Window1::Graph1_MouseDown(int x, int y) {
     const int hit = solver.HitHandle(kx, value);
     if (hit >= 0) {
         dragging = true;
-        setCursor(UpDownCursor());
+        setCursor(updown());
         permX = hit;
         return true;
     }
@@ -67,7 +67,7 @@ void Window1::Graph1_MouseUp(int x, int y) {
         solver.DropAt(permX, Graph1->YToVal(y), row() == RowSymmetricWell);
         Graph1->ReDrawAll();
         Graph1->UpdateScreen();
-        setCursor(CrossCursor());
+        setCursor(cross());
     }
     dragging = false;
 }
@@ -75,13 +75,13 @@ void Window1::Graph1_MouseUp(int x, int y) {
 void Window1::Graph1_MouseMove(int x, int y) {
     const double kx = Graph1->XToVal(x) * 100 + 175;
     if (solver.HitHandle(kx, Graph1->YToVal(y)) >= 0)
-        setCursor(UpDownCursor());
+        setCursor(updown());
     else if (!dragging)
-        setCursor(CrossCursor());
+        setCursor(cross());
 }
 
 void Window1::Graph1_MouseEnter() {
-    setCursor(CrossCursor());
+    setCursor(cross());
 }
 
 void Window1::Graph1_MouseExit() {
