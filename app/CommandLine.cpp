@@ -4,6 +4,7 @@
 
 #include <QCommandLineParser>
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <string>
