@@ -181,9 +181,7 @@ void Window1::Event_Open() {
     setUpSlider(Slider1, 0, 350, 100);
     setGroupTexts(1, "Width = " + Str(Slider1->value() / 100.0) + " nm",
                   Str(Slider1->minimum() / 100.0), Str(Slider1->maximum() / 100.0));
-    showGroup(1, true);
-    showGroup(2, false);
-    showGroup(3, false);
+    showControls(true, false, false, false);
     DrawWell(Slider1->value());
     DrawEta();
     DrawEtaToScreen();

@@ -131,9 +131,19 @@ class Window1 : public QMainWindow {
     void _CreateControls0();
 
     void setUpSlider(QSlider* slider, int minimum, int maximum, int value);
-    void showGroup(int group, bool visible);
+    // A slider with its title and end labels, 1 ... 3.
+    struct SliderGroup {
+        QSlider* slider;
+        QLabel* title;
+        QLabel* left;
+        QLabel* right;
+    };
+    SliderGroup group(int n) const;
+    void showGroup(int n, bool visible);
     void showControls(bool group1, bool group2, bool group3, bool parity);
-    void setGroupTexts(int group, const QString& title, const QString& left, const QString& right);
+    void setGroupTexts(int n, const QString& title, const QString& left, const QString& right);
     void redrawAfterParameterChange();
     bool editingRow() const;
+    // The fractional handle index under pixel column x of the potential plot.
+    double handlePosition(int x);
 };

@@ -16,9 +16,13 @@ bool Window1::editingRow() const {
     return row() != RowOscillator && row() != RowHydrogen;
 }
 
+double Window1::handlePosition(int x) {
+    return Graph1->XToVal(x) * 100 + 175;
+}
+
 bool Window1::Graph1_MouseDown(int x, int y) {
     if (!editingRow()) return false;
-    const double kx = Graph1->XToVal(x) * 100 + 175;
+    const double kx = handlePosition(x);
     const double value = Graph1->YToVal(y);
     const int hit = solver.HitHandle(kx, value);
     if (hit >= 0) {
@@ -73,7 +77,7 @@ void Window1::Graph1_MouseUp(int x, int y) {
 }
 
 void Window1::Graph1_MouseMove(int x, int y) {
-    const double kx = Graph1->XToVal(x) * 100 + 175;
+    const double kx = handlePosition(x);
     if (solver.HitHandle(kx, Graph1->YToVal(y)) >= 0)
         setCursor(updown());
     else if (!dragging)

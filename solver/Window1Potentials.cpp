@@ -25,16 +25,23 @@ void Window1::setUpSlider(QSlider* slider, int minimum, int maximum, int value) 
     slider->setValue(value);
 }
 
-void Window1::showGroup(int group, bool visible) {
-    QSlider* sliders[] = {Slider1, Slider2, Slider3};
-    QLabel* titles[] = {STTitle1, STTitle2, STTitle3};
-    QLabel* lefts[] = {STLeft1, STLeft2, STLeft3};
-    QLabel* rights[] = {STRight1, STRight2, STRight3};
-    const int g = group - 1;
-    sliders[g]->setVisible(visible);
-    titles[g]->setVisible(visible);
-    lefts[g]->setVisible(visible);
-    rights[g]->setVisible(visible);
+Window1::SliderGroup Window1::group(int n) const {
+    switch (n) {
+    case 1:
+        return {Slider1, STTitle1, STLeft1, STRight1};
+    case 2:
+        return {Slider2, STTitle2, STLeft2, STRight2};
+    default:
+        return {Slider3, STTitle3, STLeft3, STRight3};
+    }
+}
+
+void Window1::showGroup(int n, bool visible) {
+    const SliderGroup g = group(n);
+    g.slider->setVisible(visible);
+    g.title->setVisible(visible);
+    g.left->setVisible(visible);
+    g.right->setVisible(visible);
 }
 
 void Window1::showControls(bool group1, bool group2, bool group3, bool parity) {
@@ -44,14 +51,12 @@ void Window1::showControls(bool group1, bool group2, bool group3, bool parity) {
     PMSymmetric->setVisible(parity);
 }
 
-void Window1::setGroupTexts(int group, const QString& title, const QString& left,
+void Window1::setGroupTexts(int n, const QString& title, const QString& left,
                             const QString& right) {
-    QLabel* titles[] = {STTitle1, STTitle2, STTitle3};
-    QLabel* lefts[] = {STLeft1, STLeft2, STLeft3};
-    QLabel* rights[] = {STRight1, STRight2, STRight3};
-    titles[group - 1]->setText(title);
-    lefts[group - 1]->setText(left);
-    rights[group - 1]->setText(right);
+    const SliderGroup g = group(n);
+    g.title->setText(title);
+    g.left->setText(left);
+    g.right->setText(right);
 }
 
 void Window1::DrawGraph() {

@@ -52,18 +52,8 @@ void Solver::fill(double from, double to, double value) {
 }
 
 void Solver::DrawWell(int w) {
-    const double half = w / 2.0;
-    fill(0, 500 - half, 10);
-    fill(std::trunc(500 - half + 1), 500 + half - 1, 0);
-    fill(std::trunc(500 + half), GridLast, 10);
-    fMaxE = MinGraph = MaxGraph = 10;
-    ClearHandles();
-    Points[0] = MinGraph;
-    Points[HandleLast] = MaxGraph;
-    setHandle(175 - half, 10);
-    setHandle(175 - half + 1, 0);
-    setHandle(175 + half - 1, 0);
-    setHandle(175 + half, 10);
+    // A square well is an uneven one with both walls at 10 eV: the same grid, levels and handles.
+    DrawUnevenWell(w, 10, 10);
 }
 
 void Solver::DrawDoubleWell(int a, int b) {

@@ -77,7 +77,6 @@ TEST(Menu, EditItemsActOnTheFocusedField) {
 
 TEST(About, PageIsTheResourceAndTheWindowIsReused) {
     EXPECT_TRUE(AboutWellscope().contains("Schr"));
-    EXPECT_EQ(&AboutWellscope(), &AboutWellscope()); // read once and kept
     AboutWndo* about = AboutWndo::Show();
     EXPECT_EQ(about->windowTitle(), "About Wellscope");
     EXPECT_EQ(about->size(), QSize(589, 584));
