@@ -3,6 +3,7 @@
 #include "app/AboutWndo.h"
 #include "app/EditCommands.h"
 #include "app/Menu.h"
+#include "levels/LevelsWindow.h"
 #include "solver/Window1.h"
 
 #include <QAction>
@@ -27,6 +28,8 @@ Menu* App::menuBar() {
                 [] { AboutWndo::Show(); });
         connect(menu_->Item(QStringLiteral("FilePrint")), &QAction::triggered, this,
                 [this] { SolverWindow()->_FilePrint_Action(); });
+        connect(menu_->Item(QStringLiteral("ViewLevels")), &QAction::triggered, this,
+                [this] { LevelsWindow::Show(*SolverWindow()); });
     }
     return menu_;
 }

@@ -1,6 +1,8 @@
 #include "app/Commands.h"
 
 #include "graph/Graph.h"
+#include "levels/LevelsReport.h"
+#include "levels/LevelsWindow.h"
 #include "platform/NumberText.h"
 #include "platform/Printing.h"
 #include "solver/Window1.h"
@@ -14,7 +16,14 @@
 
 namespace {
 
+int spectrum(const Command& c, Window1& w, QTextStream& out) {
+    const LevelsModel m = ComputeLevels(w);
+    out << (c.csv ? LevelsCsv(m) : LevelsText(m));
+    return 0;
+}
+
 int levels(const Command& c, Window1& w, QTextStream& out, QTextStream& err) {
+    if (c.all) return spectrum(c, w, out);
     bool beeped = false;
     const auto beep = w.beep;
     w.beep = [&beeped] { beeped = true; };
@@ -39,7 +48,14 @@ int snapshot(const Command& c, Window1& w, QTextStream& err) {
         w.EFEnergy->setText(*c.energy);
         w.PBDraw_Action();
     }
-    if (!w.grab().save(c.file, "PNG")) {
+    std::unique_ptr<LevelsWindow> levelsWindow;
+    if (c.levelsWindow) {
+        levelsWindow = std::make_unique<LevelsWindow>(w, &w);
+        levelsWindow->setAttribute(Qt::WA_DeleteOnClose, false);
+        levelsWindow->show();
+    }
+    QWidget& shown = levelsWindow ? static_cast<QWidget&>(*levelsWindow) : w;
+    if (!shown.grab().save(c.file, "PNG")) {
         err << "wellscope: cannot write " << c.file << '\n';
         return 1;
     }

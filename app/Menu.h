@@ -5,7 +5,8 @@
 
 class QAction;
 
-// The menu bar: File (Print, Quit), Edit (Undo, Cut, Copy, Paste, Clear), Help (About).
+// The menu bar: File (Print, Quit), Edit (Undo, Cut, Copy, Paste, Clear), View (Levels),
+// Help (About).
 // Every item has its name as object name, so it can be found by it.
 class Menu : public QMenuBar {
     Q_OBJECT

@@ -122,6 +122,14 @@ class Window1 : public QMainWindow {
     // The selected potential row.
     int row() const;
 
+    // An energy as the energy field shows a found level: eleven decimals.
+    static QString EnergyText(double energy);
+
+  signals:
+    // The potential, the parity or the energy changed; emitted after the plots were redrawn,
+    // so listeners read a settled state.
+    void changed();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 

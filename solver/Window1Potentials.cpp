@@ -151,6 +151,7 @@ void Window1::PopupMenu1_Change() {
     Graph1->UpdateScreen();
     Graph2->UpdateScreen();
     beingChanged = false;
+    emit changed();
 }
 
 void Window1::redrawAfterParameterChange() {
@@ -160,6 +161,7 @@ void Window1::redrawAfterParameterChange() {
     Graph1->UpdateScreen();
     Graph2->ReDrawAll();
     Graph2->UpdateScreen();
+    emit changed();
 }
 
 void Window1::sliderMoved(int n) {
@@ -195,4 +197,5 @@ void Window1::PMSymmetric_Change() {
     DrawEtaToScreen();
     Graph2->ReDrawAll();
     Graph2->UpdateScreen();
+    emit changed();
 }
