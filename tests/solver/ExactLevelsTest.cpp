@@ -1,0 +1,164 @@
+#include "solver/core/ExactLevels.h"
+
+#include "solver/core/Constants.h"
+#include "solver/core/Solver.h"
+
+#include <boost/math/special_functions/airy.hpp>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+namespace {
+
+using std::numbers::pi;
+
+// The grid's levels of one row as the window's Find publishes them, repeated until it beeps:
+// from 0.01 eV (hydrogen: below its lowest level), each found energy rounded to the field's
+// eleven decimals before the next search.
+std::vector<double> gridLevels(int row, int s1, int s2, int s3, bool even = true, int most = 60) {
+    Solver s;
+    if (row == RowWell) s.DrawWell(s1);
+    if (row == RowSymmetricWell) s.DrawDoubleWell(s1, s2);
+    if (row == RowUneven) s.DrawUnevenWell(s1, s2, s3);
+    if (row == RowRamp) s.DrawRamp(s1, s2);
+    if (row == RowOscillator) s.DrawOscillator(s1 / 1000.0);
+    if (row == RowHydrogen) s.DrawHydrogen();
+    s.symmetric = even;
+    s.Energy = row == RowHydrogen ? -13.8 : 0.01;
+    std::vector<double> found;
+    while (int(found.size()) < most && s.CalculateEnergy(row)) {
+        s.Energy = std::round(s.Energy * 1e11) / 1e11;
+        found.push_back(s.Energy);
+    }
+    return found;
+}
+
+double relative(double grid, double exact) {
+    return (grid - exact) / std::fabs(exact);
+}
+
+} // namespace
+
+TEST(ExactLevels, ClosedFormsAndWhatEachRowOffers) {
+    // Oscillator N = 1: V = 10 x^2 eV, spring 20 eV/nm^2.
+    const double quantum = phys::HbarC * std::sqrt(20.0 / phys::RestEnergy);
+    const ExactLevels osc = ExactLevelsOf(RowOscillator, 1, 0, 0, 4 * quantum);
+    ASSERT_EQ(osc.levels.size(), 4u); // 0.5, 1.5, 2.5, 3.5 quanta below 4
+    EXPECT_NEAR(osc.levels[0].energy, quantum / 2, 1e-12);
+    EXPECT_NEAR(osc.levels[3].energy, 3.5 * quantum, 1e-12);
+
+    const ExactLevels h = ExactLevelsOf(RowHydrogen, 0, 0, 0, 0, 100);
+    ASSERT_EQ(h.levels.size(), 100u);
+    EXPECT_EQ(h.levels[0].n, 1);
+    EXPECT_NEAR(h.levels[0].energy, -13.606, 5e-4);
+    EXPECT_NEAR(h.levels[1].energy, -13.606 / 4, 2e-4);
+    EXPECT_EQ(ExactLevelsOf(RowHydrogen, 0, 0, 0, -1.0).levels.size(), 3u);
+    ASSERT_NE(h.note, nullptr);
+
+    EXPECT_FALSE(ExactLevelsOf(RowDraw, 0, 0, 0, 10).available);
+    const ExactLevels well = ExactLevelsOf(RowWell, 100, 0, 0, 10, 4);
+    EXPECT_TRUE(well.available);
+    EXPECT_EQ(well.note, nullptr);
+    EXPECT_EQ(well.levels.size(), 4u); // six bound, four asked for
+}
+
+TEST(ExactLevels, SquareWellsMeetTheirTextbookLimits) {
+    // The textbook 1 nm, 10 eV well.
+    EXPECT_NEAR(ExactLevelsOf(RowWell, 100, 0, 0, 10).levels.at(0).energy, 0.29760, 1e-5);
+
+    // Walls of 1e14 eV: the infinite well, from just below.
+    const double L = 1.0;
+    const auto walled = exact::FiniteWell(L, 1e14, 1e16, 20, 100);
+    ASSERT_EQ(walled.size(), 7u); // 0.376 (n + 1)^2 eV below 20 eV: n = 0 ... 6
+    for (const ExactLevel& l : walled) {
+        const double infinite = (l.n + 1) * (l.n + 1) * pi * pi * phys::Kinetic / (L * L);
+        EXPECT_LT(l.energy, infinite);
+        EXPECT_NEAR(l.energy / infinite, 1, 1e-6) << l.n;
+    }
+
+    // Touching wells are one well of twice the width; wells 2 nm apart are two lone wells.
+    const auto single = exact::FiniteWell(1.0, 10, 10, 10, 100);
+    const auto touching = ExactLevelsOf(RowSymmetricWell, 50, 50, 0, 10).levels;
+    ASSERT_EQ(touching.size(), single.size());
+    for (std::size_t n = 0; n < single.size(); ++n) {
+        EXPECT_NEAR(touching[n].energy, single[n].energy, 1e-11);
+        EXPECT_EQ(touching[n].parity, n % 2 == 0 ? 1 : -1);
+    }
+    const auto apart = ExactLevelsOf(RowSymmetricWell, 300, 100, 0, 10).levels;
+    ASSERT_EQ(apart.size(), 2 * single.size());
+    for (std::size_t n = 0; n + 2 < apart.size(); ++n)
+        EXPECT_NEAR(apart[n].energy, single[n / 2].energy, 1e-6) << n;
+    EXPECT_TRUE(ExactLevelsOf(RowSymmetricWell, 100, 0, 0, 10).levels.empty());
+}
+
+TEST(ExactLevels, RampUnderAHighWallMeetsTheAiryZeros) {
+    // An infinite wall and no top: E_n = -a_(n+1) (slope^2 hbar^2 / 2m)^(1/3).
+    const double slope = 4;
+    const auto ramp = exact::Ramp(slope, 1e14, 1e14, 8, 100);
+    const double unit = std::cbrt(slope * slope * phys::Kinetic);
+    ASSERT_EQ(ramp.size(), 6u); // 2.338, 4.088, 5.521, 6.787, 7.944, 9.023 units of 0.848 eV
+    for (const ExactLevel& l : ramp)
+        EXPECT_NEAR(l.energy, -boost::math::airy_ai_zero<double>(l.n + 1) * unit, 1e-6) << l.n;
+}
+
+TEST(ExactLevels, EachLevelOnceAndApproachedByTheGrid) {
+    struct Setting {
+        int row, s1, s2, s3;
+        double tolerance; // largest relative difference expected from the grid
+    };
+    const Setting settings[] = {
+        {RowWell, 30, 0, 0, 0.05},
+        {RowWell, 100, 0, 0, 0.02},
+        {RowWell, 300, 0, 0, 0.007},
+        {RowUneven, 150, 5, 12, 0.015},
+        {RowUneven, 80, 15, 3, 0.03},
+        {RowSymmetricWell, 100, 50, 0, 0.035},
+        {RowSymmetricWell, 200, 150, 0, 0.02},
+        {RowRamp, 4, 10, 0, 0.012},
+        {RowRamp, 20, 15, 0, 0.02},
+        {RowRamp, 100, 15, 0, 0.035},
+    };
+    for (const Setting& t : settings) {
+        SCOPED_TRACE(::testing::Message() << t.row << ": " << t.s1 << " " << t.s2 << " " << t.s3);
+        const ExactLevels exact = ExactLevelsOf(t.row, t.s1, t.s2, t.s3, 15);
+        std::vector<double> even = gridLevels(t.row, t.s1, t.s2, t.s3, true);
+        std::vector<double> odd;
+        if (t.row == RowSymmetricWell) odd = gridLevels(t.row, t.s1, t.s2, t.s3, false);
+        ASSERT_EQ(exact.levels.size(), even.size() + odd.size());
+        for (const ExactLevel& l : exact.levels) {
+            const double grid = l.parity < 0                ? odd[std::size_t(l.n / 2)]
+                                : t.row == RowSymmetricWell ? even[std::size_t(l.n / 2)]
+                                                            : even[std::size_t(l.n)];
+            // The grid's walls stand half a step inside the nominal ones: its levels lie higher.
+            EXPECT_GT(relative(grid, l.energy), 0) << l.n;
+            EXPECT_LT(relative(grid, l.energy), t.tolerance) << l.n;
+        }
+    }
+
+    // The wall error shrinks as the well widens against the step.
+    const double narrow = relative(gridLevels(RowWell, 100, 0, 0)[0],
+                                   ExactLevelsOf(RowWell, 100, 0, 0, 10).levels[0].energy);
+    const double wide = relative(gridLevels(RowWell, 300, 0, 0)[0],
+                                 ExactLevelsOf(RowWell, 300, 0, 0, 10).levels[0].energy);
+    EXPECT_LT(wide, narrow / 2);
+
+    // The oscillator has no walls: only the three-point second difference errs, by
+    // -dx^2/12 <p^4> / (2 m hbar^2), which is -(dx/l)^2 (2n^2 + 2n + 1) / (16 (2n + 1)) relative.
+    const double lengthSquared =
+        2 * phys::Kinetic / (phys::HbarC * std::sqrt(20 / phys::RestEnergy));
+    const auto oscGrid = gridLevels(RowOscillator, 1, 0, 0, true, 5);
+    const auto osc = ExactLevelsOf(RowOscillator, 1, 0, 0, 250, 5).levels;
+    ASSERT_EQ(oscGrid.size(), osc.size());
+    for (const ExactLevel& l : osc) {
+        const double p4 = 2.0 * l.n * l.n + 2.0 * l.n + 1;
+        const double expected = -phys::Dx * phys::Dx / lengthSquared * p4 / (16 * (2 * l.n + 1));
+        EXPECT_NEAR(relative(oscGrid[std::size_t(l.n)], l.energy), expected, 0.02 * -expected);
+    }
+    // Hydrogen's lowest levels: within a per cent, from above.
+    const auto hGrid = gridLevels(RowHydrogen, 0, 0, 0, true, 4);
+    const auto h = ExactLevelsOf(RowHydrogen, 0, 0, 0, 0, 4).levels;
+    for (std::size_t n = 0; n < h.size(); ++n)
+        EXPECT_NEAR(relative(hGrid.at(n), h[n].energy), 0.005, 0.005) << n;
+}
