@@ -3,6 +3,7 @@
 #include "solver/core/ExactLevels.h"
 
 #include "solver/core/Constants.h"
+#include "solver/core/ExactMatching.h"
 #include "solver/core/PotentialRows.h"
 #include "solver/core/Solver.h"
 
@@ -30,7 +31,7 @@ std::vector<ExactLevel> Oscillator(double spring, double limit, int maxCount) {
     std::vector<ExactLevel> out;
     if (!(spring > 0)) return out;
     const double quantum = phys::HbarC * std::sqrt(spring / phys::RestEnergy); // hbar omega
-    for (int n = 0; n < maxCount; ++n) {
+    for (int n = 0; n < detail::Capped(maxCount); ++n) {
         const double e = (n + 0.5) * quantum;
         if (!(e < limit)) break;
         out.push_back({n, e, 0});
@@ -40,7 +41,7 @@ std::vector<ExactLevel> Oscillator(double spring, double limit, int maxCount) {
 
 std::vector<ExactLevel> Coulomb(double limit, int maxCount) {
     std::vector<ExactLevel> out;
-    for (int n = 1; n <= maxCount; ++n) {
+    for (int n = 1; n <= detail::Capped(maxCount); ++n) {
         const double e = -phys::Rydberg / (double(n) * n);
         if (!(e < limit)) break;
         out.push_back({n, e, 0});

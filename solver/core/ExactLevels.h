@@ -26,6 +26,8 @@ namespace exact {
 
 // Width of the final bracket of every root, in eV.
 inline constexpr double RootTolerance = 1e-12;
+// No call returns more levels than this, whatever maxCount it is given.
+inline constexpr int MaxLevels = 10000;
 
 // A flat bottom at 0 of the given width between walls of two heights; bound below the lower one.
 std::vector<ExactLevel> FiniteWell(double width, double leftWall, double rightWall, double limit,

@@ -21,6 +21,11 @@ inline double WaveNumber(double e, double v) {
     return std::sqrt(std::max(0.0, e - v) / phys::Kinetic);
 }
 
+// maxCount within 0 ... MaxLevels.
+inline int Capped(int maxCount) {
+    return std::clamp(maxCount, 0, MaxLevels);
+}
+
 // The root of f in [lo, hi], given f(lo) < 0 < f(hi) (or a zero at an end). Stops when the
 // bracket is RootTolerance wide, or a few units in the last place where energies are so large
 // that doubles cannot resolve 1e-12 eV.
@@ -43,12 +48,14 @@ template <typename F> double BracketedRoot(F f, double lo, double hi, double flo
 template <typename Matching>
 std::vector<double> LevelLadder(Matching matching, double top, int maxCount) {
     std::vector<double> levels;
+    if (!std::isfinite(top)) return levels;
     double below = 0; // the level below, or the bottom of the potential
     for (int n = 0; n < maxCount; ++n) {
-        const double atTop = matching(n, top);
-        if (!(atTop > 0)) break;
         const auto f = [&](double e) { return matching(n, e); };
-        below = BracketedRoot(f, below, top, f(below), atTop);
+        const double atTop = f(top), atBelow = f(below);
+        // No bracket (or a non-number from absurd parameters): no further level.
+        if (!(atTop > 0) || !(atBelow < 0)) break;
+        below = BracketedRoot(f, below, top, atBelow, atTop);
         levels.push_back(below);
     }
     return levels;

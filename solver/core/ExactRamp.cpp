@@ -2,14 +2,14 @@
 // A Ai(z) + B Bi(z) with z = alpha (x - e / slope), alpha = (slope / Kinetic)^(1/3); on both sides
 // they decay exponentially.
 //
-// The point (Ai(z), Bi(z)) turns monotonically with z (its angle has derivative
-// 1 / (pi (Ai^2 + Bi^2)) > 0), so that angle omega(z), unwrapped with the help of the zeros of Ai,
-// is a phase without poles or jumps. A solution whose logarithmic derivative (in z) at z is l is
-// the combination at angle omega(z) - atan(pi (Ai Ai' + Bi Bi' - l (Ai^2 + Bi^2))) modulo pi. The
-// matching function is the difference of the angles that the two sides ask for, minus n pi: with
-// infinite walls it is omega(z1) - omega(z0) - pi, zero at the ground state, where the solution
-// vanishes at both ends with one half-turn between them. It crosses n pi once, upward, between
-// level n - 1 and the top of the search, which is what the level ladder needs.
+// The angle omega(z) of the point (Ai(z), Bi(z)) rises with z (its derivative is
+// 1 / (pi (Ai^2 + Bi^2)) > 0); unwrapped with the help of the zeros of Ai it is a phase without
+// poles or jumps. The solution whose logarithmic derivative in z is l at z has (A, B) at the angle
+// omega(z) - atan(pi (Ai Ai' + Bi Bi' - l (Ai^2 + Bi^2))), modulo pi. The matching function is the
+// angle the top asks for minus the one the wall asks for, minus n pi. With infinite walls it is
+// omega(z1) - omega(z0) - pi: zero at the ground state, which vanishes at both ends with one
+// half-turn between them. It crosses n pi once between level n - 1 and the top of the search,
+// which is what the level ladder needs.
 
 #include "solver/core/Constants.h"
 #include "solver/core/ExactLevels.h"
@@ -49,21 +49,23 @@ double airyAngle(double z, const AiryValues& v, const std::vector<double>& zeros
     // Between a_(k+1) and a_k, (-1)^k (Ai, Bi) points at angle pi/2 - delta, delta in [0, pi).
     const double sign = k % 2 == 0 ? 1.0 : -1.0;
     double delta = std::atan2(sign * v.ai, sign * v.bi);
-    if (delta < -pi / 2) delta += 2 * pi; // rounding just below the next zero
+    if (delta < -pi / 2) delta += 2 * pi; // Ai's sign rounded off near a_(k+1)
     return pi / 2 - double(k) * pi - delta;
 }
 
-// The angle of the solution whose logarithmic derivative in z is `slope` at z.
-double solutionAngle(double z, double slope, const std::vector<double>& zeros) {
+// The angle of (A, B) for the solution whose logarithmic derivative in z is `logSlope` at z.
+double solutionAngle(double z, double logSlope, const std::vector<double>& zeros) {
     const AiryValues v(z);
-    return airyAngle(z, v, zeros) - std::atan(pi * (v.halfModulus2Prime() - slope * v.modulus2()));
+    return airyAngle(z, v, zeros) -
+           std::atan(pi * (v.halfModulus2Prime() - logSlope * v.modulus2()));
 }
 
 } // namespace
 
 std::vector<ExactLevel> Ramp(double slope, double wall, double top, double limit, int maxCount) {
     std::vector<ExactLevel> out;
-    if (!(slope > 0) || maxCount <= 0) return out;
+    maxCount = detail::Capped(maxCount);
+    if (!(slope > 0) || !std::isfinite(slope) || maxCount == 0) return out;
     const double alpha = std::cbrt(slope / phys::Kinetic); // 1/nm
     const double unit = slope / alpha;                     // eV per unit of z
     // The potential lies nowhere above the same rise with an infinite wall and no top, whose

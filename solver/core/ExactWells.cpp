@@ -22,6 +22,7 @@ using std::numbers::pi;
 std::vector<ExactLevel> FiniteWell(double width, double leftWall, double rightWall, double limit,
                                    int maxCount) {
     const double top = std::min({leftWall, rightWall, limit});
+    maxCount = detail::Capped(maxCount);
     std::vector<ExactLevel> out;
     if (!(width > 0) || !(top > 0)) return out;
     // The solution enters the well from the left wall with phase atan(k / kappa_l) and must leave
@@ -39,6 +40,7 @@ std::vector<ExactLevel> FiniteWell(double width, double leftWall, double rightWa
 std::vector<ExactLevel> DoubleWell(double wellWidth, double barrierWidth, double height,
                                    double limit, int maxCount) {
     const double top = std::min(height, limit);
+    maxCount = detail::Capped(maxCount);
     std::vector<ExactLevel> out;
     if (!(wellWidth > 0) || !(top > 0)) return out;
     const double half = std::max(0.0, barrierWidth) / 2;
@@ -62,14 +64,16 @@ std::vector<ExactLevel> DoubleWell(double wellWidth, double barrierWidth, double
         return detail::LevelLadder(matching, top, (maxCount + 1) / 2);
     };
     // In a symmetric well the levels alternate even, odd, even, ...: the m-th even level is
-    // level 2m, the m-th odd one level 2m + 1, however close a pair lies.
+    // level 2m, the m-th odd one level 2m + 1, however close a pair lies. Behind a wide barrier
+    // a pair splits by less than the tolerance, and may come out reversed by that much: such a
+    // pair is equal to within the tolerance, and is given equal energies.
     const std::vector<double> even = family(true);
     const std::vector<double> odd = family(false);
     for (std::size_t m = 0; m < even.size(); ++m) {
         out.push_back({int(2 * m), even[m], +1});
-        if (m < odd.size()) out.push_back({int(2 * m + 1), odd[m], -1});
+        if (m < odd.size()) out.push_back({int(2 * m + 1), std::max(odd[m], even[m]), -1});
     }
-    if (out.size() > std::size_t(std::max(0, maxCount))) out.resize(std::size_t(maxCount));
+    if (out.size() > std::size_t(maxCount)) out.resize(std::size_t(maxCount));
     return out;
 }
 

@@ -89,6 +89,9 @@ TEST(ExactLevels, SquareWellsMeetTheirTextbookLimits) {
         EXPECT_EQ(thin[n].parity, n % 2 == 0 ? 1 : -1);
     }
     EXPECT_TRUE(ExactLevelsOf(RowSymmetricWell, 100, 0, 0, 10).levels.empty());
+    // Behind a 2.56 nm barrier the pairs split by less than the tolerance; still in order.
+    const auto wide = ExactLevelsOf(RowSymmetricWell, 337, 81, 0, 10).levels;
+    for (std::size_t n = 1; n < wide.size(); ++n) EXPECT_LE(wide[n - 1].energy, wide[n].energy);
 }
 
 TEST(ExactLevels, RampUnderAHighWallMeetsTheAiryZeros) {
