@@ -21,7 +21,7 @@ constexpr double SpringPerNarrowness = 20;
 
 constexpr const char* CoulombNote =
     "The exact values are those of the uncut Coulomb potential. The program's potential ends at "
-    "the edge of the plot, which raises the upper levels.";
+    "the edge of the plot, which raises the upper levels and leaves only a few of them bound.";
 
 } // namespace
 

@@ -13,7 +13,7 @@
 struct ExactLevel {
     int n;         // counted as the grid's spectrum counts: from 0, hydrogen from 1
     double energy; // eV
-    int parity;    // +1 even, -1 odd, 0 where the potential has no mirror symmetry used
+    int parity;    // +1 even, -1 odd in the symmetric double well; 0 elsewhere
 };
 
 struct ExactLevels {

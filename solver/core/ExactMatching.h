@@ -16,7 +16,8 @@
 
 namespace exact::detail {
 
-// The wave number (or the decay constant) |e - v| in 1/nm, where e lies above v; 0 elsewhere.
+// sqrt(2m (e - v)) / hbar in 1/nm where e lies above v, 0 elsewhere: the wave number at energy e
+// over a potential v, and WaveNumber(v, e) the decay constant under a wall v.
 inline double WaveNumber(double e, double v) {
     return std::sqrt(std::max(0.0, e - v) / phys::Kinetic);
 }
