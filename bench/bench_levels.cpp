@@ -17,27 +17,9 @@
 namespace {
 
 Solver built(int row) {
+    const RowSpec& r = RowOf(row);
     Solver s;
-    switch (row) {
-    case RowWell:
-        s.DrawWell(100);
-        break;
-    case RowSymmetricWell:
-        s.DrawDoubleWell(100, 50);
-        break;
-    case RowUneven:
-        s.DrawUnevenWell(100, 10, 10);
-        break;
-    case RowRamp:
-        s.DrawRamp(4, 10);
-        break;
-    case RowOscillator:
-        s.DrawOscillator(0.001);
-        break;
-    default:
-        s.DrawHydrogen();
-        break;
-    }
+    s.BuildRow(row, r.sliders[0].start, r.sliders[1].start, r.sliders[2].start);
     return s;
 }
 
