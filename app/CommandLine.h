@@ -7,9 +7,10 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 struct Command {
-    enum Kind { Window, Help, Version, Levels, Snapshot, Print };
+    enum Kind { Window, Help, Version, Levels, Snapshot, Print, Evolve };
     Kind kind = Window;
     QString file;                                 // snapshot's PNG or print's PDF
     int row = 0;                                  // the potential menu's row
@@ -18,6 +19,10 @@ struct Command {
     QString from;                                 // levels: the start energy as typed
     std::optional<QString> energy;                // snapshot, print: energy typed before Draw
     int count = 5;                                // levels: how many Finds
+    std::vector<int> states;                      // evolve: as the spectrum counts them
+    std::vector<double> amplitudes;               // evolve: one per state, 0 ... 1
+    double step = 0;                              // evolve: fs between rows
+    int steps = 0;                                // evolve: rows after t = 0
 };
 
 struct ParsedCommand {

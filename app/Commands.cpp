@@ -1,5 +1,7 @@
 #include "app/Commands.h"
 
+#include "app/EvolveCommand.h"
+
 #include "graph/Graph.h"
 #include "platform/NumberText.h"
 #include "platform/Printing.h"
@@ -80,6 +82,8 @@ int RunCommand(const Command& c, Window1& w, QTextStream& out, QTextStream& err)
         return snapshot(c, w, err);
     case Command::Print:
         return print(c, w, err);
+    case Command::Evolve:
+        return RunEvolve(c, w, out, err);
     default:
         return 0;
     }
