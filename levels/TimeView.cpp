@@ -209,9 +209,10 @@ void TimeView::rebuild() {
         for (std::size_t i = 0; i < x.size(); ++i) {
             if (x[i] < xFirst(row_) || x[i] > xLast(row_)) continue;
             double bound = 0;
-            for (std::size_t n = 0; n < indices_.size(); ++n)
-                bound += std::fabs(superposition_->coefficients()[n] *
-                                   basis_.states[std::size_t(indices_[n])].psi[i]);
+            for (std::size_t n = 0; n < indices_.size(); ++n) {
+                const std::vector<double>& psi = basis_.states[std::size_t(indices_[n])].psi;
+                if (i < psi.size()) bound += std::fabs(superposition_->coefficients()[n] * psi[i]);
+            }
             psiLimit_ = std::max(psiLimit_, bound);
         }
         // <x>(t) repeats within its longest beat; sampled finely, its extremes set the range.

@@ -1,0 +1,2 @@
+wellscope_bench(bench_time_view LIBS wellscope_levels
+  SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/bench_time_view.cpp)
