@@ -18,7 +18,7 @@ void Frame(benchmark::State& state) {
     s.DrawOscillator(0.001);
     TimeView view;
     view.setBasis(ComputeSpectrum(s.PEGraph, RowOscillator, s.fMaxE), RowOscillator);
-    std::vector<int> indices(std::size_t(count));
+    std::vector<int> indices(static_cast<std::size_t>(count));
     std::iota(indices.begin(), indices.end(), 0);
     view.setSelection(indices, std::vector<double>(std::size_t(count), 1.0));
     view.CBReal->setChecked(true);
