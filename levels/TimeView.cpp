@@ -3,7 +3,6 @@
 #include "graph/Graph.h"
 #include "platform/Fonts.h"
 #include "platform/NumberText.h"
-#include "solver/core/Constants.h"
 #include "solver/core/Solver.h"
 
 #include <QCheckBox>
@@ -56,7 +55,7 @@ template <typename W> W* place(W* w, int left, int top, int width, int height) {
     return w;
 }
 
-QString fs(double value) {
+QString femtoseconds(double value) {
     return Format(value, QStringLiteral("-0.00")) + QStringLiteral(" fs");
 }
 
@@ -235,7 +234,7 @@ void TimeView::rebuild() {
     if (superposition_ && indices_.size() == 2) {
         const double beat =
             BeatPeriod(superposition_->energies()[0], superposition_->energies()[1]);
-        STBeat->setText(std::isfinite(beat) ? QStringLiteral("Beat period = ") + fs(beat)
+        STBeat->setText(std::isfinite(beat) ? QStringLiteral("Beat period = ") + femtoseconds(beat)
                                             : QStringLiteral("No beat: the two levels have "
                                                              "the same energy"));
     }
@@ -258,7 +257,7 @@ void TimeView::redraw() {
     const double from = std::max(0.0, t_ - span);
     GraphTrace->DefineGraph(from, from + span, traceLow_, traceHigh_);
     GraphTrace->GetContent();
-    STTime->setText(QStringLiteral("t = ") + fs(t_));
+    STTime->setText(QStringLiteral("t = ") + femtoseconds(t_));
 }
 
 void TimeView::play() {
