@@ -7,9 +7,10 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 struct Command {
-    enum Kind { Window, Help, Version, Levels, Snapshot, Print };
+    enum Kind { Window, Help, Version, Levels, Snapshot, Print, Evolve };
     Kind kind = Window;
     QString file;                                 // snapshot's PNG or print's PDF
     int row = 0;                                  // the potential menu's row
@@ -21,6 +22,10 @@ struct Command {
     bool all = false;                             // levels: the whole spectrum at once
     bool csv = false;                             // levels --all: CSV instead of aligned text
     bool levelsWindow = false;                    // snapshot: the Levels window
+    std::vector<int> states;                      // evolve: as the spectrum counts them
+    std::vector<double> amplitudes;               // evolve: one per state, 0 ... 1
+    double step = 0;                              // evolve: fs between rows
+    int steps = 0;                                // evolve: rows after t = 0
 };
 
 struct ParsedCommand {

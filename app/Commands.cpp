@@ -1,5 +1,7 @@
 #include "app/Commands.h"
 
+#include "app/EvolveCommand.h"
+
 #include "graph/Graph.h"
 #include "levels/LevelsReport.h"
 #include "levels/LevelsWindow.h"
@@ -96,6 +98,8 @@ int RunCommand(const Command& c, Window1& w, QTextStream& out, QTextStream& err)
         return snapshot(c, w, err);
     case Command::Print:
         return print(c, w, err);
+    case Command::Evolve:
+        return RunEvolve(c, w, out, err);
     default:
         return 0;
     }
