@@ -8,8 +8,6 @@
 #include <QLineEdit>
 #include <QSlider>
 
-#include <algorithm>
-
 namespace {
 
 QString nm(int sliderValue) {
@@ -61,8 +59,6 @@ void Window1::setGroupTexts(int n, const QString& title, const QString& left,
 
 void Window1::DrawGraph() {
     solver.DrawFlat();
-    // Bound states lie below both outer levels: the drawn potential gets its own search limit.
-    solver.fMaxE = std::min(solver.MinGraph, solver.MaxGraph);
     Graph1->SetColor({255, 0, 0});
     Graph1->DrawShape(-1.75, solver.PEGraph[0], 5);
     Graph1->DrawShape(1.75, solver.PEGraph[GridLast], 5);
