@@ -1,6 +1,7 @@
 // Reshaping the potential with the mouse on the potential plot.
 #include "WindowFixture.h"
 
+#include <array>
 #include <cmath>
 
 namespace {
@@ -99,6 +100,90 @@ TEST_F(WindowTest, NoEditingInOscillatorAndHydrogen) {
             ASSERT_EQ(w->solver.PEGraph[i], pe[i]) << i;
         }
     }
+}
+
+TEST_F(WindowTest, OutsideTheFrameNothingIsPickedOrCreated) {
+    chooseRow(RowDraw);
+    Graph* g = w->Graph1;
+    const auto points = w->solver.Points;
+    const auto pe = w->solver.PEGraph;
+    const int centre = g->GLeft + g->GWidth / 2;
+    const int middle = g->GTop + g->GHeight / 2;
+    // The title above, the tick numbers to the left, the axis label below: the mapping has no
+    // value there, and a press must not read that as the centre at 0 eV.
+    for (const QPoint at : {QPoint(centre, g->GTop - 2), QPoint(g->GLeft - 5, middle),
+                            QPoint(g->GLeft + g->GWidth + 3, middle)}) {
+        press(g, at.x(), at.y());
+        release(g, at.x(), at.y());
+        EXPECT_FALSE(w->dragging);
+        EXPECT_EQ(w->solver.Points, points) << at.x() << "," << at.y();
+        EXPECT_EQ(w->solver.PEGraph, pe);
+    }
+    // A handle dropped above or below the frame lands on its edge: 20 eV or 0 eV.
+    chooseRow(RowSymmetricWell);
+    const int x = columnOfHandle(*g, 100);
+    for (const auto& [y, level] : {std::pair{-30, 20.0}, std::pair{g->height() + 30, 0.0}}) {
+        press(g, x, g->YCoord(w->solver.Points[100]));
+        ASSERT_TRUE(w->dragging);
+        release(g, x, y);
+        EXPECT_EQ(w->solver.Points[100], level);
+        EXPECT_EQ(w->solver.Points[250], level);
+    }
+}
+
+TEST_F(WindowTest, DrawRowArrowsShowTheLevelsBeyondTheWindow) {
+    auto redLines = [this] {
+        std::vector<std::array<double, 4>> lines;
+        for (const QLineF& l : linesOf(*w->Graph1, Qt::red)) {
+            const QLineF n = l.x1() <= l.x2() ? l : QLineF(l.p2(), l.p1());
+            lines.push_back({n.x1(), n.y1(), n.x2(), n.y2()});
+        }
+        return lines;
+    };
+    // The shaft and both halves of the head of each arrow, from the end of the window outward.
+    auto arrows = [this](double left, double right) {
+        Graph& g = *w->Graph1;
+        auto line = [&g](double x1, double y1, double x2, double y2) {
+            std::array<double, 4> l{double(g.XCoord(x1)), double(g.YCoord(y1)),
+                                    double(g.XCoord(x2)), double(g.YCoord(y2))};
+            if (l[0] > l[2]) l = {l[2], l[3], l[0], l[1]};
+            return l;
+        };
+        return std::vector{
+            line(-1.9, left, -1.75, left),       line(1.75, right, 1.9, right),
+            line(-1.9, left, -1.85, left + 0.5), line(-1.9, left, -1.85, left - 0.5),
+            line(1.85, right + 0.5, 1.9, right), line(1.85, right - 0.5, 1.9, right)};
+    };
+    auto contains = [](const auto& lines, const auto& wanted) {
+        return std::all_of(wanted.begin(), wanted.end(), [&](const auto& l) {
+            return std::find(lines.begin(), lines.end(), l) != lines.end();
+        });
+    };
+    EXPECT_FALSE(contains(redLines(), arrows(10, 10))); // only the Draw row has them
+    chooseRow(RowDraw);
+    EXPECT_TRUE(contains(redLines(), arrows(10, 10)));
+
+    // Dragging the left end to 15 eV moves the level beyond it: the arrow, the curve's first
+    // point and the dot all sit at the dropped value, and the search stays below both levels.
+    Graph* g = w->Graph1;
+    const int middle = columnOfHandle(*g, 175);
+    press(g, middle, g->YCoord(5));
+    release(g, middle, g->YCoord(5)); // a click pins the ends: handle 0 now exists
+    const int x = columnOfHandle(*g, 0);
+    press(g, x, g->YCoord(10));
+    ASSERT_TRUE(w->dragging);
+    release(g, x, g->YCoord(15));
+    const double v = w->solver.Points[0];
+    EXPECT_NEAR(v, 15, 0.1);
+    EXPECT_EQ(w->solver.PEGraph[325], v);
+    EXPECT_EQ(w->solver.PEGraph[0], v);
+    EXPECT_EQ(w->solver.fMaxE, 10);
+    EXPECT_TRUE(contains(redLines(), arrows(v, 10)));
+    const std::vector<QLineF> curve = curveOf(*g);
+    ASSERT_FALSE(curve.empty());
+    EXPECT_EQ(curve.front().p1(), QPointF(g->XCoord(-1.75), g->YCoord(v)));
+    // The handle's dot shows between the arms of the red cross on it.
+    EXPECT_EQ(picture(g).pixel(g->XCoord(-1.75) - 1, g->YCoord(v) - 1), qRgb(0, 0, 0));
 }
 
 TEST_F(WindowTest, EditsLeaveTheWaveFunctionUntilDraw) {
