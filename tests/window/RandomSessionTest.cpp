@@ -29,20 +29,12 @@ class Session {
     bool Chance(double p) { return std::bernoulli_distribution(p)(rng_); }
 
     QString EnergyText() {
-        static const char* odd[] = {"",      "abc",  "1e400",  "nan", "-1e300",
-                                    "1,5",   "inf",  "-",      ".",   "1e-300",
-                                    "1e300", "0",    "-13.8",  "+2",  "9.999999999999",
-                                    "10",    "0x10", "  3 eV", "--1", "1e"};
-        switch (Int(0, 3)) {
-        case 0:
-            return QString::fromLatin1(odd[Int(0, std::size(odd) - 1)]);
-        case 1:
-            return QString::number(std::uniform_real_distribution<double>(-20, 25)(rng_), 'g',
-                                   Int(1, 15));
-        default:
-            return QString::number(std::uniform_real_distribution<double>(0, 10)(rng_), 'f',
-                                   Int(0, 11));
-        }
+        static const char* odd[] = {
+            "",  "abc",   "1e400", "nan", "-1e300",         "1,5",  "inf", "-",
+            ".", "1e300", "-13.8", "+2",  "9.999999999999", "0x10", "1e"};
+        if (Chance(0.25)) return QString::fromLatin1(odd[Int(0, std::size(odd) - 1)]);
+        return QString::number(std::uniform_real_distribution<double>(-20, 25)(rng_), 'g',
+                               Int(1, 15));
     }
 
     // A point in and around the potential plot.
@@ -137,44 +129,23 @@ class Session {
 // The state a user relies on between any two actions.
 void ExpectConsistent(Window1& w, bool afterFind) {
     const Solver& s = w.solver;
-    const int row = w.row();
     for (int i = 0; i <= GridLast; ++i) {
-        if (row == RowHydrogen && i == WindowFirst) continue; // the attracting centre
+        if (w.row() == RowHydrogen && i == WindowFirst) continue; // the attracting centre
         ASSERT_TRUE(std::isfinite(s.PEGraph[i])) << "PEGraph " << i;
     }
-    for (int k = 0; k <= HandleLast; ++k)
-        ASSERT_TRUE(s.Points[k] == NoHandle || std::isfinite(s.Points[k])) << "Points " << k;
+    for (int k = 0; k <= HandleLast; ++k) // no edit can put a handle off the plot
+        ASSERT_TRUE(s.Points[k] == NoHandle ||
+                    (s.Points[k] >= w.Graph1->YMin && s.Points[k] <= w.Graph1->YMax))
+            << "Points " << k << " = " << s.Points[k];
     for (int i = 0; i <= GridLast + 1; ++i) ASSERT_TRUE(std::isfinite(s.feta[i])) << "feta " << i;
     ASSERT_TRUE(std::isfinite(s.Energy));
-    if (row == RowSymmetricWell) {
-        ASSERT_GE(s.lasti, 1);
-        ASSERT_LE(s.lasti, 499);
-    } else if (row == RowHydrogen) {
-        ASSERT_GE(s.lasti, 326);
-        ASSERT_LE(s.lasti, GridLast);
-    } else {
-        ASSERT_GE(s.lasti, 1);
-        ASSERT_LE(s.lasti, GridLast);
-    }
-    if (afterFind) {
-        ASSERT_EQ(s.Energy, Val(w.EFEnergy->text()));
-    }
-    for (QSlider* slider : {w.Slider1, w.Slider2, w.Slider3}) {
-        ASSERT_GE(slider->value(), slider->minimum());
-        ASSERT_LE(slider->value(), slider->maximum());
-    }
-    ASSERT_FALSE(w.beingChanged);
-    ASSERT_FALSE(w.BusyFindingEta);
-    ASSERT_FALSE(w.dragging);
+    ASSERT_GE(s.lasti, w.row() == RowHydrogen ? WindowFirst + 1 : 1);
+    ASSERT_LE(s.lasti, w.row() == RowSymmetricWell ? 499 : GridLast);
+    if (afterFind) ASSERT_EQ(s.Energy, Val(w.EFEnergy->text()));
+    ASSERT_FALSE(w.beingChanged || w.BusyFindingEta || w.dragging);
     for (Graph* g : {w.Graph1, w.Graph2}) {
-        ASSERT_EQ(g->GXP->Width(), 450);
-        ASSERT_EQ(g->GXP->Height(), 204);
         ASSERT_EQ(g->GX, g->GXP->GetGraphics());
-        ASSERT_EQ(g->GX->ForeColor(), (Color{0, 0, 0}));
-        ASSERT_EQ(g->GX->TextFont(), "Helvetica");
-        ASSERT_EQ(g->GX->TextSize(), 10);
-        ASSERT_FALSE(g->GX->Bold());
-        ASSERT_FALSE(g->GX->Italic());
+        ASSERT_EQ(g->GX->ForeColor(), (Color{0, 0, 0})); // no colour left over from a redraw
     }
 }
 
