@@ -46,9 +46,9 @@ class WindowTest : public ::testing::Test {
     int beeps = 0;
 };
 
-// The lines of one colour that a plot draws, recorded from a redraw. With `inFrame`, only
-// those inside its frame: the curve rather than the axes and ticks around it.
-inline std::vector<QLineF> linesOf(Graph& g, const QColor& colour, bool inFrame = false) {
+// The black line segments that a plot draws inside its frame, recorded from a redraw: its
+// curve, without the axes and ticks around it.
+inline std::vector<QLineF> curveOf(Graph& g) {
     RecordingDevice device(450, 204);
     {
         Graphics page(&device);
@@ -56,15 +56,10 @@ inline std::vector<QLineF> linesOf(Graph& g, const QColor& colour, bool inFrame 
     }
     const QRectF frame =
         QRectF(g.GLeft, g.GTop, g.GWidth, g.GHeight).adjusted(-0.5, -0.5, 0.5, 0.5);
-    std::vector<QLineF> lines;
-    for (const Recorded& item : device.OfKind(Recorded::Kind::Line)) {
-        const bool inside = frame.contains(item.line.p1()) && frame.contains(item.line.p2());
-        if (item.pen == colour && (inside || !inFrame)) lines.push_back(item.line);
-    }
-    return lines;
-}
-
-// The black curve of a plot's content.
-inline std::vector<QLineF> curveOf(Graph& g) {
-    return linesOf(g, Qt::black, true);
+    std::vector<QLineF> curve;
+    for (const Recorded& item : device.OfKind(Recorded::Kind::Line))
+        if (item.pen == Qt::black && frame.contains(item.line.p1()) &&
+            frame.contains(item.line.p2()))
+            curve.push_back(item.line);
+    return curve;
 }
