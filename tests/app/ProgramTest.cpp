@@ -31,6 +31,7 @@ Outcome wellscope(const QStringList& args) {
 
 } // namespace
 
+// Every row runs clean under the sanitizers and prints the levels its energy field shows.
 TEST(Program, LevelsPrintsWhatTheEnergyFieldShows) {
     const QStringList well{".30273417311", "1.20644009518"};
     const QString noMore = "No further level lies below 10 eV.";
@@ -45,6 +46,9 @@ TEST(Program, LevelsPrintsWhatTheEnergyFieldShows) {
         {{"--width", "2", "--count", "1"}, {".08414020388"}, {}},
         {{"--width", "0.3"}, {"2.14418387621", "7.72580673084"}, {noMore}}, // Find beeps: stop
         {{"--potential", "draw"}, {}, {noMore}},
+        {{"--potential", "symmetric", "--count", "1"}, {".99074363451"}, {}},
+        {{"--potential", "symmetric", "--parity", "odd", "--count", "1"}, {".99106530290"}, {}},
+        {{"--potential", "ramp", "--count", "1"}, {"1.74732437588"}, {}},
         {{"--potential", "oscillator", "--count", "2"}, {".61719501871", "1.85146001812"}, {}},
         {{"--potential", "hydrogen", "--count", "2"}, {"-13.48670545988", "-3.39395540833"}, {}},
     };
