@@ -135,7 +135,9 @@ void ExpectConsistent(Window1& w, bool afterFind) {
     ASSERT_TRUE(std::isfinite(s.Energy));
     ASSERT_GE(s.lasti, w.row() == RowHydrogen ? WindowFirst + 1 : 1);
     ASSERT_LE(s.lasti, w.row() == RowSymmetricWell ? 499 : GridLast);
-    if (afterFind) ASSERT_EQ(s.Energy, Val(w.EFEnergy->text()));
+    if (afterFind) {
+        ASSERT_EQ(s.Energy, Val(w.EFEnergy->text()));
+    }
     ASSERT_FALSE(w.beingChanged || w.BusyFindingEta || w.dragging);
     for (Graph* g : {w.Graph1, w.Graph2}) {
         ASSERT_EQ(g->GX, g->GXP->GetGraphics());

@@ -61,7 +61,9 @@ TEST_F(WindowTest, OpensOnAWellAndEveryRowShowsItsControlsAndRanges) {
         chooseRow(e.row);
         SCOPED_TRACE(w->PopupMenu1->currentText().toStdString());
         EXPECT_EQ(visibleGroups(*w), e.groups);
-        if (e.title1) EXPECT_EQ(w->STTitle1->text(), e.title1);
+        if (e.title1) {
+            EXPECT_EQ(w->STTitle1->text(), e.title1);
+        }
         EXPECT_EQ(w->PMSymmetric->isVisible(), e.parity);
         EXPECT_EQ(w->StaticText1->isVisible(), e.row == RowDraw); // the instructions
         if (e.row == RowDraw) {
