@@ -42,8 +42,8 @@ TEST(Program, LevelsPrintsWhatTheEnergyFieldShows) {
     };
     const Case cases[] = {
         {{"--count", "2"}, well, {}},
-        {{"--potential", "uneven", "--count", "2"}, well, {}}, // both walls at 10 eV: the well
-        {{"--width", "2", "--count", "1"}, {".08414020388"}, {}},
+        {{"--potential", "uneven", "--count", "2"}, well, {}},    // both walls at 10 eV: the well
+        {{"--width", "2", "--count", "1"}, {".08414020388"}, {}}, // a first step over two nodes
         {{"--width", "0.3"}, {"2.14418387621", "7.72580673084"}, {noMore}}, // Find beeps: stop
         {{"--potential", "draw"}, {}, {noMore}},
         {{"--potential", "symmetric", "--count", "1"}, {".99074363451"}, {}},

@@ -60,7 +60,6 @@ TEST_F(WindowTest, DraggingAHandleMovesItAndItsMirror) {
     EXPECT_EQ(w->permX, 100);
     EXPECT_EQ(w->cursor().shape(), Qt::SizeVerCursor);
 
-    const QImage shownBefore = g->ScreenImage().copy();
     const int y = g->YCoord(15);
     dragTo(g, x, y);
     // Grey feedback on the screen only; the picture and the potential wait for the drop.
@@ -68,7 +67,6 @@ TEST_F(WindowTest, DraggingAHandleMovesItAndItsMirror) {
     const auto* pixels = reinterpret_cast<const QRgb*>(screen.constBits());
     EXPECT_GT(std::count(pixels, pixels + screen.width() * screen.height(), qRgb(100, 100, 100)),
               5);
-    EXPECT_NE(screen, shownBefore);
     EXPECT_EQ(w->solver.Points[100], 10);
 
     release(g, x, y);

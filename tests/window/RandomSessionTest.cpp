@@ -1,6 +1,7 @@
 // A long random session on the real window: what students do (pick rows, move sliders, switch
 // parity, type anything into the energy field, press Return, Draw and Find, click and drag in
-// and around the potential plot), with the invariants they rely on checked after every action.
+// and around the potential plot), with the invariants they rely on checked after every action:
+// whatever text the field holds, nothing becomes infinite or not a number.
 //
 // WELLSCOPE_SEED replays a run; WELLSCOPE_ACTIONS makes it longer (default 20000).
 
