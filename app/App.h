@@ -15,9 +15,6 @@ class App : public QApplication {
     App(int& argc, char** argv);
     ~App() override;
 
-    // The running application object.
-    static App* instance() { return static_cast<App*>(QCoreApplication::instance()); }
-
     // The single menu bar, built on first use.
     Menu* menuBar();
     // The solver window, created (and so opened) on first use.

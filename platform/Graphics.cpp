@@ -45,6 +45,9 @@ Graphics::Graphics(QPaintDevice* device, double scale) : device_(device), scale_
         if (scale_ != 1.0) painter_.scale(scale_, scale_);
         painter_.setRenderHint(QPainter::Antialiasing, false);
         painter_.setRenderHint(QPainter::TextAntialiasing, true);
+        // The plots are line art: a PDF page keeps their pictures exact instead of JPEG-coding
+        // them, which blurs their lines and loads a JPEG codec only to do so.
+        painter_.setRenderHint(QPainter::LosslessImageRendering, true);
     }
     SetForeColor(fore_);
     applyFont();

@@ -158,4 +158,8 @@ class Window1 : public QMainWindow {
     bool editingRow() const;
     // The fractional handle index under pixel column x of the potential plot.
     double handlePosition(int x);
+    // Whether pixel (x, y) of the potential plot lies in its frame, edges included.
+    bool inFrame(int x, int y) const;
+    // The potential under pixel row y, held to the frame's range above and below it.
+    double valueInFrame(int y);
 };

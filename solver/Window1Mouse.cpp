@@ -4,6 +4,8 @@
 #include "platform/System.h"
 #include "solver/Window1.h"
 
+#include <algorithm>
+
 namespace {
 
 // Only a press strictly inside this band of the plot's rows creates a handle.
@@ -20,8 +22,19 @@ double Window1::handlePosition(int x) {
     return Graph1->XToVal(x) * 100 + 175;
 }
 
+bool Window1::inFrame(int x, int y) const {
+    const Graph& g = *Graph1;
+    return g.GLeft <= x && x <= g.GLeft + g.GWidth && g.GTop <= y && y <= g.GTop + g.GHeight;
+}
+
+double Window1::valueInFrame(int y) {
+    // Beyond the frame the mapping has no value to give (it answers 0).
+    return Graph1->YToVal(std::clamp(y, Graph1->GTop, Graph1->GTop + Graph1->GHeight));
+}
+
 bool Window1::Graph1_MouseDown(int x, int y) {
-    if (!editingRow()) return false;
+    // The title, the tick numbers and the labels lie outside the frame: no position to edit.
+    if (!editingRow() || !inFrame(x, y)) return false;
     const double kx = handlePosition(x);
     const double value = Graph1->YToVal(y);
     const int hit = solver.HitHandle(kx, value);
@@ -49,6 +62,7 @@ void Window1::Graph1_MouseDrag(int x, int y) {
 
     const auto& points = solver.Points;
     const int handleX = g.XCoord((permX - 175) / 100.0);
+    y = std::clamp(y, g.GTop, g.GTop + g.GHeight); // where the drop will put it
     screen.SetForeColor({100, 100, 100});
     if (permX > 0) {
         int k = permX - 1;
@@ -69,7 +83,7 @@ void Window1::Graph1_MouseDrag(int x, int y) {
 void Window1::Graph1_MouseUp(int x, int y) {
     (void)x;
     if (editingRow()) {
-        solver.DropAt(permX, Graph1->YToVal(y), row() == RowSymmetricWell);
+        solver.DropAt(permX, valueInFrame(y), row() == RowSymmetricWell);
         Graph1->ReDrawAll();
         Graph1->UpdateScreen();
         setCursor(cross());
@@ -79,8 +93,8 @@ void Window1::Graph1_MouseUp(int x, int y) {
 }
 
 void Window1::Graph1_MouseMove(int x, int y) {
-    const double kx = handlePosition(x);
-    if (solver.HitHandle(kx, Graph1->YToVal(y)) >= 0)
+    // As for a press: outside the frame no handle can be picked.
+    if (inFrame(x, y) && solver.HitHandle(handlePosition(x), Graph1->YToVal(y)) >= 0)
         setCursor(updown());
     else if (!dragging)
         setCursor(cross());

@@ -11,6 +11,12 @@ namespace {
 constexpr Color kRed{255, 0, 0};
 constexpr Color kBlack{0, 0, 0};
 
+// The hydrogen potential's origin r = 0 is grid index 325, the left end of the visible window.
+// Both plots move it to x = 0, so the wave function lies under the potential it belongs to.
+double displayShift(int row) {
+    return row == RowHydrogen ? 1.75 : 0.0;
+}
+
 } // namespace
 
 void Window1::Graph1_Open() {
@@ -25,9 +31,7 @@ void Window1::Graph1_DrawContent() {
     Graph& g = *Graph1;
     const auto& pe = solver.PEGraph;
     const auto& points = solver.Points;
-    // The hydrogen potential has its origin at the left edge of the visible window; shift it
-    // to just right of the plot's left edge.
-    const double s = row() == RowHydrogen ? 1.7 : 0.0;
+    const double s = displayShift(row());
     const double shift = 100 * s;
 
     if (points[0] != NoHandle) g.DrawPoint(-1.75 + s, points[0]);
@@ -88,8 +92,7 @@ void Window1::Graph2_DrawContent() {
         return;
     }
 
-    // The hydrogen solution starts at its origin, drawn at x = 0.
-    const double s = row() == RowHydrogen ? 1.75 : 0.0;
+    const double s = displayShift(row());
     const double shift = 100 * s;
     g.CurveStart(-1.75 + s, feta[WindowFirst]);
     for (int i = static_cast<int>(shift - 174); i <= shift + 175; ++i)

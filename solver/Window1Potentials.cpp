@@ -9,8 +9,6 @@
 #include <QLineEdit>
 #include <QSlider>
 
-#include <algorithm>
-
 namespace {
 
 QString text(std::string_view s) {
@@ -102,8 +100,6 @@ void Window1::buildPotential() {
 
 void Window1::DrawGraph() {
     solver.DrawFlat();
-    // Bound states lie below both outer levels: the drawn potential gets its own search limit.
-    solver.fMaxE = std::min(solver.MinGraph, solver.MaxGraph);
     Graph1->SetColor({255, 0, 0});
     Graph1->DrawShape(-1.75, solver.PEGraph[0], 5);
     Graph1->DrawShape(1.75, solver.PEGraph[GridLast], 5);

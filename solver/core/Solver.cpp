@@ -2,6 +2,7 @@
 
 #include "solver/core/Constants.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -80,9 +81,9 @@ void Solver::DrawUnevenWell(int w, int hl, int hr) {
     fill(0, 500 - half, hl);
     fill(std::trunc(500 - half + 1), 500 + half - 1, 0);
     fill(std::trunc(500 + half), GridLast, hr);
-    fMaxE = hr < hl ? hr : hl;
     MinGraph = hl;
     MaxGraph = hr;
+    LimitSearchToOutsideLevels();
     ClearHandles();
     Points[0] = hl;
     Points[HandleLast] = hr;
@@ -150,6 +151,11 @@ void Solver::DrawFlat() {
     ClearHandles();
     for (int i = 0; i <= GridLast; ++i) PEGraph[std::size_t(i)] = 10;
     MinGraph = MaxGraph = 10;
+    LimitSearchToOutsideLevels();
+}
+
+void Solver::LimitSearchToOutsideLevels() {
+    fMaxE = std::min(MinGraph, MaxGraph);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -327,6 +333,13 @@ void Solver::DropAt(int permX, double value, bool mirror) {
     if (permX >= 0 && permX <= HandleLast && std::isfinite(value)) {
         Points[std::size_t(permX)] = value;
         if (mirror) Points[std::size_t(mirrorOf(permX))] = value;
+        // An end handle is the level beyond the window by definition: the rebuild extends it
+        // outward, so the curve meets the dropped dot.
+        if (permX == 0 || permX == HandleLast) {
+            MinGraph = Points[0];
+            MaxGraph = Points[HandleLast];
+            LimitSearchToOutsideLevels();
+        }
     }
     RebuildFromHandles();
 }

@@ -5,6 +5,8 @@
 // It knows nothing of windows; Window1 owns one and adds the GUI side.
 
 #include <array>
+#include <functional>
+#include <utility>
 
 // The rows of the potential menu; the solver tests the row by number.
 enum PotentialRow : int {
@@ -35,11 +37,11 @@ inline constexpr double OscillatorStrength(int narrowness) {
 
 class Solver {
   public:
-    using YieldFn = void (*)();
+    using YieldFn = std::function<void()>;
 
     // `yield` is called once per integration and once per pass of the search, so a long
-    // computation can let the framework breathe; nullptr yields nothing.
-    explicit Solver(YieldFn yield = nullptr) : yield_(yield) {}
+    // computation can let the framework breathe; an empty one yields nothing.
+    explicit Solver(YieldFn yield = {}) : yield_(std::move(yield)) {}
 
     // State. Arrays are 1004 long; indices 0 ... 1000 (1001 for feta) are used.
     std::array<double, 1004> PEGraph{}; // potential V(i) in eV at grid index i
@@ -70,6 +72,8 @@ class Solver {
     // The builder of row `row` with the row's slider values, as the window calls it; the Draw
     // row starts flat.
     void BuildRow(int row, int s1, int s2, int s3);
+    // Bound states lie below both levels outside the window: fMaxE := the lower of them.
+    void LimitSearchToOutsideLevels();
 
     // Integration at Energy for the potential row `row`; writes eta, max, lasti, NCrossings,
     // NSignChanges.
@@ -90,7 +94,8 @@ class Solver {
     // when `inBand` and 0 <= kx <= 350, pins the ends to MinGraph / MaxGraph and rebuilds.
     void ClickAt(double kx, double value, bool inBand, bool mirror);
     // The release of a dragged handle: pins the ends, stores the value (and the mirror's),
-    // rebuilds.
+    // rebuilds. A dropped end handle sets the level beyond its end of the window, and with it
+    // the search limit, so the curve meets the handle.
     void DropAt(int permX, double value, bool mirror);
     // The potential on the grid from straight lines between consecutive handles.
     void RebuildFromHandles();

@@ -1,14 +1,15 @@
 // A long random session on the real window: what students do (pick rows, move sliders, switch
 // parity, type anything into the energy field, press Return, Draw and Find, click and drag in
-// and around the potential plot), with the invariants they rely on checked after every action.
+// and around the potential plot), with the invariants they rely on checked after every action:
+// whatever text the field holds, nothing becomes infinite or not a number.
 //
 // WELLSCOPE_SEED replays a run; WELLSCOPE_ACTIONS makes it longer (default 20000).
 
 #include "WindowFixture.h"
-#include "tests/common/RecordingDevice.h"
 
 #include <QMouseEvent>
 
+#include <array>
 #include <cmath>
 #include <random>
 
@@ -29,20 +30,12 @@ class Session {
     bool Chance(double p) { return std::bernoulli_distribution(p)(rng_); }
 
     QString EnergyText() {
-        static const char* odd[] = {"",      "abc",  "1e400",  "nan", "-1e300",
-                                    "1,5",   "inf",  "-",      ".",   "1e-300",
-                                    "1e300", "0",    "-13.8",  "+2",  "9.999999999999",
-                                    "10",    "0x10", "  3 eV", "--1", "1e"};
-        switch (Int(0, 3)) {
-        case 0:
-            return QString::fromLatin1(odd[Int(0, std::size(odd) - 1)]);
-        case 1:
-            return QString::number(std::uniform_real_distribution<double>(-20, 25)(rng_), 'g',
-                                   Int(1, 15));
-        default:
-            return QString::number(std::uniform_real_distribution<double>(0, 10)(rng_), 'f',
-                                   Int(0, 11));
-        }
+        static const char* odd[] = {
+            "",  "abc",   "1e400", "nan", "-1e300",         "1,5",  "inf", "-",
+            ".", "1e300", "-13.8", "+2",  "9.999999999999", "0x10", "1e"};
+        if (Chance(0.25)) return QString::fromLatin1(odd[Int(0, std::size(odd) - 1)]);
+        return QString::number(std::uniform_real_distribution<double>(-20, 25)(rng_), 'g',
+                               Int(1, 15));
     }
 
     // A point in and around the potential plot.
@@ -65,16 +58,14 @@ class Session {
             return "row " + std::to_string(w_.PopupMenu1->currentIndex());
         case 1:
         case 2: {
-            QSlider* sliders[] = {w_.Slider1, w_.Slider2, w_.Slider3};
-            QSlider* s = sliders[Int(0, 2)];
+            QSlider* s = std::array{w_.Slider1, w_.Slider2, w_.Slider3}[Int(0, 2)];
             if (!s->isVisible()) return "hidden slider";
             const int v = Chance(0.2) ? Int(-1000, 1000) : Int(s->minimum(), s->maximum());
             s->setValue(v);
             return "slider " + std::to_string(v);
         }
         case 3:
-            if (!w_.PMSymmetric->isVisible()) return "hidden parity";
-            w_.PMSymmetric->setCurrentIndex(Int(0, 1));
+            if (w_.PMSymmetric->isVisible()) w_.PMSymmetric->setCurrentIndex(Int(0, 1));
             return "parity";
         case 4: {
             const QString text = EnergyText();
@@ -90,11 +81,10 @@ class Session {
             QTest::mouseClick(w_.PBDraw, Qt::LeftButton);
             return "draw";
         case 7:
-        case 8: {
+        case 8:
             QTest::mouseClick(w_.PBFind, Qt::LeftButton);
             findDone_ = true;
             return "find";
-        }
         case 9:
         case 10: {
             const QPoint from = Anywhere();
@@ -107,17 +97,14 @@ class Session {
                 QApplication::sendEvent(g, &move);
             }
             QTest::mouseRelease(g, Qt::LeftButton, {}, at);
-            return "drag " + std::to_string(from.x()) + "," + std::to_string(from.y()) + " to " +
-                   std::to_string(at.y());
+            return "drag from " + std::to_string(from.x()) + "," + std::to_string(from.y()) +
+                   " to y " + std::to_string(at.y());
         }
         case 11:
             QTest::mouseMove(g, Anywhere());
             return "move";
         default:
-            if (Chance(0.5))
-                w_.Graph1_MouseEnter();
-            else
-                w_.Graph1_MouseExit();
+            Chance(0.5) ? w_.Graph1_MouseEnter() : w_.Graph1_MouseExit();
             return "enter/exit";
         }
     }
@@ -137,44 +124,25 @@ class Session {
 // The state a user relies on between any two actions.
 void ExpectConsistent(Window1& w, bool afterFind) {
     const Solver& s = w.solver;
-    const int row = w.row();
     for (int i = 0; i <= GridLast; ++i) {
-        if (row == RowHydrogen && i == WindowFirst) continue; // the attracting centre
+        if (w.row() == RowHydrogen && i == WindowFirst) continue; // the attracting centre
         ASSERT_TRUE(std::isfinite(s.PEGraph[i])) << "PEGraph " << i;
     }
-    for (int k = 0; k <= HandleLast; ++k)
-        ASSERT_TRUE(s.Points[k] == NoHandle || std::isfinite(s.Points[k])) << "Points " << k;
+    for (int k = 0; k <= HandleLast; ++k) // no edit can put a handle off the plot
+        ASSERT_TRUE(s.Points[k] == NoHandle ||
+                    (s.Points[k] >= w.Graph1->YMin && s.Points[k] <= w.Graph1->YMax))
+            << "Points " << k << " = " << s.Points[k];
     for (int i = 0; i <= GridLast + 1; ++i) ASSERT_TRUE(std::isfinite(s.feta[i])) << "feta " << i;
     ASSERT_TRUE(std::isfinite(s.Energy));
-    if (row == RowSymmetricWell) {
-        ASSERT_GE(s.lasti, 1);
-        ASSERT_LE(s.lasti, 499);
-    } else if (row == RowHydrogen) {
-        ASSERT_GE(s.lasti, 326);
-        ASSERT_LE(s.lasti, GridLast);
-    } else {
-        ASSERT_GE(s.lasti, 1);
-        ASSERT_LE(s.lasti, GridLast);
-    }
+    ASSERT_GE(s.lasti, w.row() == RowHydrogen ? WindowFirst + 1 : 1);
+    ASSERT_LE(s.lasti, w.row() == RowSymmetricWell ? 499 : GridLast);
     if (afterFind) {
         ASSERT_EQ(s.Energy, Val(w.EFEnergy->text()));
     }
-    for (QSlider* slider : {w.Slider1, w.Slider2, w.Slider3}) {
-        ASSERT_GE(slider->value(), slider->minimum());
-        ASSERT_LE(slider->value(), slider->maximum());
-    }
-    ASSERT_FALSE(w.beingChanged);
-    ASSERT_FALSE(w.BusyFindingEta);
-    ASSERT_FALSE(w.dragging);
+    ASSERT_FALSE(w.beingChanged || w.BusyFindingEta || w.dragging);
     for (Graph* g : {w.Graph1, w.Graph2}) {
-        ASSERT_EQ(g->GXP->Width(), 450);
-        ASSERT_EQ(g->GXP->Height(), 204);
         ASSERT_EQ(g->GX, g->GXP->GetGraphics());
-        ASSERT_EQ(g->GX->ForeColor(), (Color{0, 0, 0}));
-        ASSERT_EQ(g->GX->TextFont(), "Helvetica");
-        ASSERT_EQ(g->GX->TextSize(), 10);
-        ASSERT_FALSE(g->GX->Bold());
-        ASSERT_FALSE(g->GX->Italic());
+        ASSERT_EQ(g->GX->ForeColor(), (Color{0, 0, 0})); // no colour left over from a redraw
     }
 }
 
@@ -192,12 +160,10 @@ void ExpectDrawnInside(Window1& w) {
             const QRectF box = item.kind == Recorded::Kind::Line
                                    ? QRectF(item.line.p1(), item.line.p2()).normalized()
                                    : item.rect.normalized();
-            ASSERT_TRUE(std::isfinite(box.left()) && std::isfinite(box.right()) &&
-                        std::isfinite(box.top()) && std::isfinite(box.bottom()));
-            ASSERT_GE(box.left(), 0);
-            ASSERT_GE(box.top(), 0);
-            ASSERT_LE(box.right(), 450);
-            ASSERT_LE(box.bottom(), 204);
+            // Comparisons with a NaN fail, so a shape at no number fails too.
+            ASSERT_TRUE(box.left() >= 0 && box.top() >= 0 && box.right() <= 450 &&
+                        box.bottom() <= 204)
+                << box.left() << "," << box.top() << " " << box.right() << "," << box.bottom();
         }
     }
 }
@@ -213,8 +179,7 @@ TEST_F(WindowTest, LongRandomSessionKeepsEveryInvariant) {
         SCOPED_TRACE(testing::Message() << "replay with WELLSCOPE_SEED=" << seed << ", action " << i
                                         << ": " << action);
         ExpectConsistent(*w, session.TakeFindDone());
-        if (HasFatalFailure()) return;
-        if (i % 50 == 0) ExpectDrawnInside(*w);
+        if (!HasFatalFailure() && i % 50 == 0) ExpectDrawnInside(*w);
         if (HasFatalFailure()) return;
     }
 }

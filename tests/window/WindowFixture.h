@@ -5,6 +5,7 @@
 #include "graph/Graph.h"
 #include "platform/NumberText.h"
 #include "solver/Window1.h"
+#include "tests/common/RecordingDevice.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,7 @@
 #include <QTest>
 
 #include <memory>
+#include <vector>
 
 class WindowTest : public ::testing::Test {
   protected:
@@ -44,10 +46,20 @@ class WindowTest : public ::testing::Test {
     int beeps = 0;
 };
 
-// The energy text that a fresh search on `solver` publishes: the window's answer computed
-// without the window.
-inline QString levelText(Solver& s, int row, double from) {
-    s.Energy = from;
-    if (!s.CalculateEnergy(row)) return QString();
-    return Format(s.Energy, QStringLiteral("-#.00000000000"));
+// The black line segments that a plot draws inside its frame, recorded from a redraw: its
+// curve, without the axes and ticks around it.
+inline std::vector<QLineF> curveOf(Graph& g) {
+    RecordingDevice device(450, 204);
+    {
+        Graphics page(&device);
+        g.PrintGraphOn(page);
+    }
+    const QRectF frame =
+        QRectF(g.GLeft, g.GTop, g.GWidth, g.GHeight).adjusted(-0.5, -0.5, 0.5, 0.5);
+    std::vector<QLineF> curve;
+    for (const Recorded& item : device.OfKind(Recorded::Kind::Line))
+        if (item.pen == Qt::black && frame.contains(item.line.p1()) &&
+            frame.contains(item.line.p2()))
+            curve.push_back(item.line);
+    return curve;
 }
