@@ -33,7 +33,7 @@ const CommandSpec kCommands[] = {
      Command::Levels,
      nullptr,
      {"from", "count", "format"},
-     {"all"},
+     {"all", "compare"},
      "print the energies of the levels, one per line, as the energy field shows them (Find "
      "pressed --count times); with --all, every level with its nodes, parity, <x>, spread and "
      "forbidden-region probability, as View > Levels shows them"},
@@ -65,6 +65,8 @@ const char* const kOptionHelp[][2] = {
     {"--count N", "levels: number of levels to look for, 1 to 100 (default 5)"},
     {"--all", "levels: every level of the spectrum at once"},
     {"--format F", "levels --all: text (aligned columns, default) or csv"},
+    {"--compare", "levels --all: the exact level of the continuous problem beside each, and "
+                  "the difference in per cent"},
     {"--energy EV", "snapshot, print: type this energy and press Draw"},
     {"--levels", "snapshot: a picture of the Levels window"},
     {"--states N,N,...", "evolve: the levels, counted from 0 (hydrogen: n from 1)"},
@@ -299,6 +301,11 @@ bool readEnergies(const QCommandLineParser& parser, Command& c, QString& error) 
 // The whole spectrum: --all, its --format, and what does not go with it.
 bool readSpectrumOptions(const QCommandLineParser& parser, Command& c, QString& error) {
     c.all = parser.isSet("all");
+    c.compare = parser.isSet("compare");
+    if (c.compare && !c.all) {
+        error = QStringLiteral("--compare: used only with --all");
+        return false;
+    }
     c.levelsWindow = parser.isSet("levels");
     for (const char* single : {"from", "count"}) {
         if (c.all && parser.isSet(single)) {

@@ -21,6 +21,7 @@ struct Command {
     int count = 5;                                // levels: how many Finds
     bool all = false;                             // levels: the whole spectrum at once
     bool csv = false;                             // levels --all: CSV instead of aligned text
+    bool compare = false;                         // levels --all: the exact levels beside
     bool levelsWindow = false;                    // snapshot: the Levels window
     std::vector<int> states;                      // evolve: as the spectrum counts them
     std::vector<double> amplitudes;               // evolve: one per state, 0 ... 1

@@ -20,7 +20,7 @@ namespace {
 
 int spectrum(const Command& c, Window1& w, QTextStream& out) {
     const LevelsModel m = ComputeLevels(w);
-    out << (c.csv ? LevelsCsv(m) : LevelsText(m));
+    out << (c.csv ? LevelsCsv(m, c.compare) : LevelsText(m, c.compare));
     return 0;
 }
 

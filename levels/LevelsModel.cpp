@@ -2,6 +2,8 @@
 
 #include "solver/Window1.h"
 
+#include <QSlider>
+
 bool LevelsModel::IsFor(const Window1& w) const {
     return row == w.row() && limit == w.solver.fMaxE && potential == w.solver.PEGraph;
 }
@@ -12,5 +14,18 @@ LevelsModel ComputeLevels(const Window1& w) {
     m.limit = w.solver.fMaxE;
     m.potential = w.solver.PEGraph;
     m.spectrum = ComputeSpectrum(m.potential, m.row, m.limit);
+    const int s1 = w.Slider1->value(), s2 = w.Slider2->value(), s3 = w.Slider3->value();
+    Solver preset;
+    preset.BuildRow(m.row, s1, s2, s3);
+    if (m.row != RowDraw && preset.PEGraph == m.potential)
+        m.exact = ExactLevelsOf(m.row, s1, s2, s3, m.limit, MaxSpectrumStates);
     return m;
+}
+
+const ExactLevel* LevelsModel::ExactFor(int index) const {
+    if (!exact.available) return nullptr;
+    const int n = spectrum.states[std::size_t(index)].n;
+    for (const ExactLevel& l : exact.levels)
+        if (l.n == n) return &l;
+    return nullptr;
 }

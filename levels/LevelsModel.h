@@ -3,6 +3,7 @@
 // What the Levels window and `levels --all` show of the main window's potential: its spectrum,
 // computed once per change of the potential. Reads the main window; never writes it.
 
+#include "solver/core/ExactLevels.h"
 #include "solver/core/Spectrum.h"
 
 #include <array>
@@ -14,6 +15,12 @@ struct LevelsModel {
     double limit = 0; // the search limit the spectrum lies below, in eV
     std::array<double, 1004> potential{};
     Spectrum spectrum;
+    // The exact levels of the continuous problem the sliders describe; not available for a
+    // drawn potential or one reshaped with the mouse, which the sliders no longer describe.
+    ExactLevels exact;
+
+    // The exact level with state `index`'s n, or nullptr.
+    const ExactLevel* ExactFor(int index) const;
 
     // Whether the main window still shows the potential this model was computed for.
     bool IsFor(const Window1& w) const;

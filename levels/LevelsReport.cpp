@@ -28,20 +28,30 @@ double PublishedEnergy(double level) {
     return std::ceil(level * 1e11) / 1e11;
 }
 
-QStringList LevelHeaders(int row) {
+double DifferencePercent(double grid, double exact) {
+    return 100 * (grid - exact) / std::fabs(exact);
+}
+
+QStringList LevelHeaders(int row, bool compare) {
     QStringList h = {QStringLiteral("n"), QStringLiteral("Energy (eV)"), QStringLiteral("Nodes")};
     if (hasParity(row)) h << QStringLiteral("Parity");
     h << QStringLiteral("<x> (nm)") << QString::fromUtf8("Δx (nm)")
       << QStringLiteral("Forbidden (%)");
+    if (compare) h << QStringLiteral("Exact (eV)") << QStringLiteral("Difference (%)");
     return h;
 }
 
-QStringList LevelCells(const LevelsModel& m, int index) {
+QStringList LevelCells(const LevelsModel& m, int index, bool compare) {
     const BoundState& s = m.spectrum.states[std::size_t(index)];
     QStringList c = {QString::number(s.n), Window1::EnergyText(PublishedEnergy(s.energy)),
                      QString::number(s.nodes)};
     if (hasParity(m.row)) c << parityText(s.parity);
     c << fixed(s.meanX, 4) << fixed(s.spreadX, 4) << fixed(100 * s.pForbidden, 2);
+    if (compare) {
+        const ExactLevel* e = m.ExactFor(index);
+        c << (e ? Window1::EnergyText(e->energy) : QString())
+          << (e ? fixed(DifferencePercent(s.energy, e->energy), 3) : QString());
+    }
     return c;
 }
 
@@ -49,11 +59,11 @@ QString NoBoundStateText(const LevelsModel& m) {
     return QStringLiteral("No bound state below ") + Str(m.limit) + QStringLiteral(" eV");
 }
 
-QString LevelsText(const LevelsModel& m) {
+QString LevelsText(const LevelsModel& m, bool compare) {
     const int count = int(m.spectrum.states.size());
     if (count == 0) return NoBoundStateText(m) + '\n';
-    std::vector<QStringList> rows = {LevelHeaders(m.row)};
-    for (int i = 0; i < count; ++i) rows.push_back(LevelCells(m, i));
+    std::vector<QStringList> rows = {LevelHeaders(m.row, compare)};
+    for (int i = 0; i < count; ++i) rows.push_back(LevelCells(m, i, compare));
     std::vector<qsizetype> width(std::size_t(rows[0].size()), 0);
     for (const QStringList& r : rows)
         for (qsizetype c = 0; c < r.size(); ++c)
@@ -67,18 +77,25 @@ QString LevelsText(const LevelsModel& m) {
         }
         out += line + '\n';
     }
+    if (compare && m.exact.note) out += QString::fromUtf8(m.exact.note) + '\n';
     return out;
 }
 
-QString LevelsCsv(const LevelsModel& m) {
-    QString out = QStringLiteral("n,energy_eV,nodes,parity,mean_x_nm,spread_x_nm,p_forbidden\n");
-    for (const BoundState& s : m.spectrum.states) {
-        out += QStringList{QString::number(s.n),     fixed(PublishedEnergy(s.energy), 11),
-                           QString::number(s.nodes), parityText(s.parity),
-                           fixed(s.meanX, 6),        fixed(s.spreadX, 6),
-                           fixed(s.pForbidden, 6)}
-                   .join(',') +
-               '\n';
+QString LevelsCsv(const LevelsModel& m, bool compare) {
+    QString out = QStringLiteral("n,energy_eV,nodes,parity,mean_x_nm,spread_x_nm,p_forbidden");
+    out += compare ? QStringLiteral(",exact_eV,difference_percent\n") : QStringLiteral("\n");
+    for (int i = 0; i < int(m.spectrum.states.size()); ++i) {
+        const BoundState& s = m.spectrum.states[std::size_t(i)];
+        QStringList fields = {QString::number(s.n),     fixed(PublishedEnergy(s.energy), 11),
+                              QString::number(s.nodes), parityText(s.parity),
+                              fixed(s.meanX, 6),        fixed(s.spreadX, 6),
+                              fixed(s.pForbidden, 6)};
+        if (compare) {
+            const ExactLevel* e = m.ExactFor(i);
+            fields << (e ? fixed(e->energy, 11) : QString())
+                   << (e ? fixed(DifferencePercent(s.energy, e->energy), 6) : QString());
+        }
+        out += fields.join(',') + '\n';
     }
     return out;
 }

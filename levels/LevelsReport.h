@@ -12,14 +12,17 @@
 // step, so the field shows the eigenvalue rounded up at the eleventh decimal.
 double PublishedEnergy(double level);
 
-// The table's column titles; the parity column only where the row has parity.
-QStringList LevelHeaders(int row);
+// The table's column titles; the parity column only where the row has parity, the exact level
+// and the difference with `compare`.
+QStringList LevelHeaders(int row, bool compare);
 // One row of the table for state `index` of the model.
-QStringList LevelCells(const LevelsModel& m, int index);
+QStringList LevelCells(const LevelsModel& m, int index, bool compare);
+// 100 (grid - exact) / |exact|: positive where the grid's level lies higher.
+double DifferencePercent(double grid, double exact);
 
 // What stands where the table would be when there is no bound state.
 QString NoBoundStateText(const LevelsModel& m);
 
 // `levels --all`: the table as aligned columns for a person, or as CSV.
-QString LevelsText(const LevelsModel& m);
-QString LevelsCsv(const LevelsModel& m);
+QString LevelsText(const LevelsModel& m, bool compare);
+QString LevelsCsv(const LevelsModel& m, bool compare);

@@ -74,6 +74,9 @@ LevelsWindow::LevelsWindow(Window1& main, QWidget* parent)
     STNone = new QLabel(this);
     STNone->setAlignment(Qt::AlignCenter);
     STNone->hide();
+    STNote = new QLabel(this);
+    STNote->setWordWrap(true);
+    STNote->hide();
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(GraphLevels, 3);
@@ -81,6 +84,7 @@ LevelsWindow::LevelsWindow(Window1& main, QWidget* parent)
     layout->addWidget(CBDensity);
     layout->addWidget(Table, 2);
     layout->addWidget(STNone, 2);
+    layout->addWidget(STNote);
 
     // The plots draw into pictures of their own size: they open once laid out, and make a new
     // picture whenever the window resizes them.
@@ -137,13 +141,13 @@ void LevelsWindow::Refresh() {
 void LevelsWindow::fillTable() {
     const QSignalBlocker quiet(Table);
     const int count = int(model_.spectrum.states.size());
-    const QStringList headers = LevelHeaders(model_.row);
+    const QStringList headers = LevelHeaders(model_.row, true);
     Table->clear();
     Table->setColumnCount(int(headers.size()));
     Table->setHorizontalHeaderLabels(headers);
     Table->setRowCount(count);
     for (int r = 0; r < count; ++r) {
-        const QStringList cells = LevelCells(model_, r);
+        const QStringList cells = LevelCells(model_, r, true);
         for (int c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -153,6 +157,8 @@ void LevelsWindow::fillTable() {
     Table->setVisible(count > 0);
     STNone->setVisible(count == 0);
     STNone->setText(NoBoundStateText(model_));
+    STNote->setText(model_.exact.note ? QString::fromUtf8(model_.exact.note) : QString());
+    STNote->setVisible(model_.exact.note != nullptr);
 }
 
 void LevelsWindow::followMainWindow() {

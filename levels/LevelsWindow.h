@@ -32,6 +32,7 @@ class LevelsWindow : public QWidget {
     QCheckBox* CBDensity = nullptr; // |psi|^2 instead of psi
     QTableWidget* Table = nullptr;
     QLabel* STNone = nullptr; // says so when there is no bound state
+    QLabel* STNote = nullptr; // what the exact levels stand for, where that needs saying
 
     const LevelsModel& Model() const { return model_; }
     // The chosen level, an index into the spectrum; -1 when there is none.

@@ -45,8 +45,11 @@ TEST_F(LevelsTest, AClickOnALevelsLinePutsItIntoTheMainWindow) {
     ASSERT_EQ(levels->Table->rowCount(), 6);
     EXPECT_EQ(cell(0, 1), ".30273417311");
     EXPECT_EQ(cell(1, 1), "1.20644009518");
-    EXPECT_EQ(cell(2, 2), "2");                 // nodes
-    EXPECT_EQ(levels->Table->columnCount(), 6); // no parity column outside the symmetric well
+    EXPECT_EQ(cell(2, 2), "2"); // nodes
+    // No parity column outside the symmetric well; the exact level and the difference last.
+    EXPECT_EQ(levels->Table->columnCount(), 8);
+    EXPECT_EQ(cell(0, 6), ".29760767409"); // the textbook's 1 nm, 10 eV well
+    EXPECT_EQ(cell(0, 7), "1.723");
 
     const QImage before = levels->GraphState->GXP->Image().copy();
     QTest::mouseClick(levels->GraphLevels, Qt::LeftButton, {}, QPoint(200, lineY(2) + 2));
@@ -128,7 +131,7 @@ TEST(LevelsReport, CsvAndTextCarryTheSameLevels) {
     Window1 main;
     main.beep = [] {};
     const LevelsModel m = ComputeLevels(main);
-    const QStringList csv = LevelsCsv(m).split('\n', Qt::SkipEmptyParts);
+    const QStringList csv = LevelsCsv(m, false).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(csv.size(), 7);
     EXPECT_EQ(csv[0], "n,energy_eV,nodes,parity,mean_x_nm,spread_x_nm,p_forbidden");
     EXPECT_TRUE(csv[1].startsWith("0,0.30273417311,0,,0.000000,")) << csv[1].toStdString();
@@ -137,7 +140,28 @@ TEST(LevelsReport, CsvAndTextCarryTheSameLevels) {
     EXPECT_EQ(fields[1], "9.86069108188");
     EXPECT_GT(fields[6].toDouble(), 0.0);
     EXPECT_LT(fields[6].toDouble(), 1.0); // a fraction, not per cent
-    const QStringList text = LevelsText(m).split('\n', Qt::SkipEmptyParts);
+    const QStringList text = LevelsText(m, false).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(text.size(), 7);
     EXPECT_TRUE(text[6].contains("9.86069108188"));
+}
+
+TEST(LevelsReport, CompareStandsEachExactLevelBesideTheGridsWhereTheSlidersDescribeIt) {
+    Window1 main;
+    main.beep = [] {};
+    main.PopupMenu1->setCurrentIndex(RowHydrogen);
+    LevelsModel m = ComputeLevels(main);
+    QStringList csv = LevelsCsv(m, true).split('\n', Qt::SkipEmptyParts);
+    EXPECT_TRUE(csv[0].endsWith(",p_forbidden,exact_eV,difference_percent"));
+    EXPECT_TRUE(csv[1].startsWith("1,-13.48670545988,")) << csv[1].toStdString();
+    EXPECT_TRUE(csv[1].contains(",-13.60605451038,0.877")) << csv[1].toStdString();
+    // The text says what the Coulomb levels stand for: the potential is cut at the plot's edge.
+    EXPECT_TRUE(LevelsText(m, true).contains("uncut Coulomb potential"));
+
+    // A well reshaped with the mouse is no longer the one the sliders describe.
+    main.PopupMenu1->setCurrentIndex(RowWell);
+    main.solver.ClickAt(175, 5, true, false);
+    m = ComputeLevels(main);
+    ASSERT_FALSE(m.spectrum.states.empty());
+    csv = LevelsCsv(m, true).split('\n', Qt::SkipEmptyParts);
+    EXPECT_TRUE(csv[1].endsWith(",,")) << csv[1].toStdString();
 }
