@@ -2,6 +2,7 @@
 
 #include "graph/Graph.h"
 #include "levels/LevelsReport.h"
+#include "levels/TimeView.h"
 #include "platform/NumberText.h"
 #include "solver/Window1.h"
 
@@ -63,13 +64,19 @@ LevelsWindow::LevelsWindow(Window1& main, QWidget* parent)
     connect(CBDensity, &QCheckBox::toggled, this, [this] { CBDensity_Action(); });
 
     Table = new QTableWidget(this);
-    Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table->setSelectionBehavior(QAbstractItemView::SelectRows);
     Table->setSelectionMode(QAbstractItemView::SingleSelection);
     Table->verticalHeader()->hide();
     Table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                           QAbstractItemView::SelectedClicked);
     connect(Table, &QTableWidget::currentCellChanged, this,
             [this](int row) { Table_CellClicked(row); });
+    connect(Table, &QTableWidget::itemChanged, this,
+            [this](QTableWidgetItem* item) { Table_ItemChanged(item); });
+
+    Time = new TimeView(this);
+    Time->hide();
 
     STNone = new QLabel(this);
     STNone->setAlignment(Qt::AlignCenter);
@@ -81,6 +88,7 @@ LevelsWindow::LevelsWindow(Window1& main, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(GraphLevels, 3);
     layout->addWidget(GraphState, 3);
+    layout->addWidget(Time, 0, Qt::AlignHCenter);
     layout->addWidget(CBDensity);
     layout->addWidget(Table, 2);
     layout->addWidget(STNone, 2);
@@ -132,7 +140,12 @@ void LevelsWindow::Refresh() {
         const int count = int(model_.spectrum.states.size());
         if (chosen_ >= count) chosen_ = count - 1;
         if (chosen_ < 0 && count > 0) chosen_ = 0;
+        // Ticked levels that no longer exist are unticked; the rest keep their amplitudes.
+        ticked_.resize(std::size_t(count), false);
+        amplitudes_.resize(std::size_t(count), 1.0);
         fillTable();
+        Time->setBasis(model_.spectrum, model_.row); // stops the animation
+        showSuperposition();
     }
     followMainWindow();
     redrawPlots();
@@ -141,7 +154,7 @@ void LevelsWindow::Refresh() {
 void LevelsWindow::fillTable() {
     const QSignalBlocker quiet(Table);
     const int count = int(model_.spectrum.states.size());
-    const QStringList headers = LevelHeaders(model_.row, true);
+    const QStringList headers = LevelHeaders(model_.row, true) << QStringLiteral("Amplitude");
     Table->clear();
     Table->setColumnCount(int(headers.size()));
     Table->setHorizontalHeaderLabels(headers);
@@ -151,8 +164,17 @@ void LevelsWindow::fillTable() {
         for (int c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             Table->setItem(r, c, item);
         }
+        // The level's box ticks it for the superposition; its amplitude is edited in place.
+        QTableWidgetItem* n = Table->item(r, 0);
+        n->setFlags(n->flags() | Qt::ItemIsUserCheckable);
+        n->setCheckState(ticked_[std::size_t(r)] ? Qt::Checked : Qt::Unchecked);
+        auto* amplitude = new QTableWidgetItem();
+        amplitude->setData(Qt::EditRole, amplitudes_[std::size_t(r)]);
+        amplitude->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
+        Table->setItem(r, amplitudeColumn(), amplitude);
     }
     Table->setVisible(count > 0);
     STNone->setVisible(count == 0);
@@ -186,6 +208,59 @@ void LevelsWindow::ChooseLevel(int index) {
 
 void LevelsWindow::Table_CellClicked(int row) {
     ChooseLevel(row);
+}
+
+int LevelsWindow::amplitudeColumn() const {
+    return int(LevelHeaders(model_.row, true).size());
+}
+
+void LevelsWindow::Table_ItemChanged(QTableWidgetItem* item) {
+    const std::size_t r = std::size_t(item->row());
+    if (r >= ticked_.size()) return;
+    if (item->column() == 0) {
+        ticked_[r] = item->checkState() == Qt::Checked;
+    } else if (item->column() == amplitudeColumn()) {
+        bool ok = false;
+        const double a = item->data(Qt::EditRole).toDouble(&ok);
+        // An amplitude lies in 0 ... 1; anything else goes back to what it was.
+        if (ok && a >= 0 && a <= 1) amplitudes_[r] = a;
+        const QSignalBlocker quiet(Table);
+        item->setData(Qt::EditRole, amplitudes_[r]);
+    } else {
+        return;
+    }
+    showSuperposition();
+}
+
+std::vector<int> LevelsWindow::Ticked() const {
+    std::vector<int> out;
+    for (std::size_t i = 0; i < ticked_.size(); ++i)
+        if (ticked_[i]) out.push_back(int(i));
+    return out;
+}
+
+std::vector<double> LevelsWindow::Amplitudes() const {
+    std::vector<double> out;
+    for (int i : Ticked()) out.push_back(amplitudes_[std::size_t(i)]);
+    return out;
+}
+
+void LevelsWindow::Tick(int index, bool on, double amplitude) {
+    if (index < 0 || index >= Table->rowCount()) return;
+    Table->item(index, amplitudeColumn())->setData(Qt::EditRole, amplitude);
+    Table->item(index, 0)->setCheckState(on ? Qt::Checked : Qt::Unchecked);
+}
+
+void LevelsWindow::showSuperposition() {
+    const std::vector<int> ticked = Ticked();
+    const bool superposed = ticked.size() >= 2;
+    if (superposed)
+        Time->setSelection(ticked, Amplitudes());
+    else
+        Time->pause();
+    Time->setVisible(superposed);
+    GraphState->setVisible(!superposed);
+    CBDensity->setVisible(!superposed);
 }
 
 void LevelsWindow::CBDensity_Action() {

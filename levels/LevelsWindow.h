@@ -4,16 +4,21 @@
 // potential with a line at each level; below, the chosen state's psi or |psi|^2 with the
 // classically forbidden regions shaded; under them a table of the levels. It reads the main
 // window's state and never writes it: choosing a level types its energy into the main window's
-// energy field and presses Draw, as a user would.
+// energy field and presses Draw, as a user would. Ticking two or more levels in the table
+// shows their superposition moving in time in place of the chosen state.
 
 #include "levels/LevelsModel.h"
 
 #include <QWidget>
 
+#include <vector>
+
 class Graph;
 class QCheckBox;
 class QLabel;
 class QTableWidget;
+class QTableWidgetItem;
+class TimeView;
 class Window1;
 
 class LevelsWindow : public QWidget {
@@ -33,6 +38,7 @@ class LevelsWindow : public QWidget {
     QTableWidget* Table = nullptr;
     QLabel* STNone = nullptr; // says so when there is no bound state
     QLabel* STNote = nullptr; // what the exact levels stand for, where that needs saying
+    TimeView* Time = nullptr; // the superposition of the ticked levels
 
     const LevelsModel& Model() const { return model_; }
     // The chosen level, an index into the spectrum; -1 when there is none.
@@ -42,6 +48,11 @@ class LevelsWindow : public QWidget {
     // Brings the window up to date with the main window: recomputes the spectrum only when the
     // potential changed since the last time.
     void Refresh();
+    // The ticked levels (indices into the spectrum) and their amplitudes, as the table holds them.
+    std::vector<int> Ticked() const;
+    std::vector<double> Amplitudes() const;
+    // Ticks level `index` with amplitude `amplitude`, as a click on its box and an edit do.
+    void Tick(int index, bool on, double amplitude = 1.0);
 
     // --- Handlers.
     void Main_Changed();
@@ -50,6 +61,7 @@ class LevelsWindow : public QWidget {
     void GraphState_DrawContent();
     void CBDensity_Action();
     void Table_CellClicked(int row);
+    void Table_ItemChanged(QTableWidgetItem* item);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -60,9 +72,15 @@ class LevelsWindow : public QWidget {
     void followMainWindow();
     void defineStatePlot();
     void redrawPlots();
+    // Shows the superposition when two or more levels are ticked, the chosen state otherwise.
+    void showSuperposition();
+    int amplitudeColumn() const;
 
     Window1& main_;
     LevelsModel model_;
     bool computed_ = false;
     int chosen_ = -1;
+    // Per level, kept across recomputations while the level still exists.
+    std::vector<bool> ticked_;
+    std::vector<double> amplitudes_;
 };

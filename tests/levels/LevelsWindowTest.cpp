@@ -3,6 +3,7 @@
 #include "levels/LevelsWindow.h"
 #include "graph/Graph.h"
 #include "levels/LevelsReport.h"
+#include "levels/TimeView.h"
 #include "solver/Window1.h"
 
 #include <gtest/gtest.h>
@@ -47,8 +48,8 @@ TEST_F(LevelsTest, AClickOnALevelsLinePutsItIntoTheMainWindow) {
     EXPECT_EQ(cell(1, 1), "1.20644009518");
     EXPECT_EQ(cell(2, 2), "2"); // nodes
     // No parity column outside the symmetric well; the exact level and the difference last.
-    EXPECT_EQ(levels->Table->columnCount(), 8);
-    EXPECT_EQ(cell(0, 6), ".29760767409"); // the textbook's 1 nm, 10 eV well
+    EXPECT_EQ(levels->Table->columnCount(), 9); // and the amplitude for a superposition
+    EXPECT_EQ(cell(0, 6), ".29760767409");      // the textbook's 1 nm, 10 eV well
     EXPECT_EQ(cell(0, 7), "1.723");
 
     const QImage before = levels->GraphState->GXP->Image().copy();
@@ -105,6 +106,35 @@ TEST_F(LevelsTest, FollowsTheMainWindowOnlyWhileShown) {
     EXPECT_TRUE(levels->STNone->isVisible());
     EXPECT_EQ(levels->STNone->text(), "No bound state below 10 eV");
     EXPECT_EQ(levels->Chosen(), -1);
+}
+
+TEST_F(LevelsTest, TickedLevelsMoveInTimeUntilThePotentialChanges) {
+    main->PopupMenu1->setCurrentIndex(RowUneven);
+    levels->Tick(0, true);
+    EXPECT_FALSE(levels->Time->isVisible()); // one level does not move
+    levels->Tick(1, true, 0.5);
+    EXPECT_TRUE(levels->Time->isVisible());
+    EXPECT_FALSE(levels->GraphState->isVisible());
+    ASSERT_TRUE(levels->Time->superposition().has_value());
+    EXPECT_EQ(levels->Time->superposition()->size(), 2);
+    EXPECT_EQ(levels->Amplitudes(), (std::vector<double>{1.0, 0.5}));
+
+    // An amplitude outside 0 ... 1 goes back to what it was.
+    const int column = levels->Table->columnCount() - 1;
+    levels->Table->item(1, column)->setData(Qt::EditRole, 3.0);
+    EXPECT_EQ(levels->Table->item(1, column)->data(Qt::EditRole).toDouble(), 0.5);
+
+    levels->Time->play();
+    levels->Time->advance(5);
+    main->Slider2->setValue(14); // a new potential: the basis is new, the animation stops
+    EXPECT_FALSE(levels->Time->playing());
+    EXPECT_EQ(levels->Time->time(), 0.0);
+    EXPECT_EQ(levels->Ticked(), (std::vector<int>{0, 1}));
+    // A well too narrow for a second level unticks it, and the single state returns.
+    main->Slider1->setValue(20);
+    ASSERT_EQ(levels->Model().spectrum.states.size(), 1u);
+    EXPECT_EQ(levels->Ticked(), (std::vector<int>{0}));
+    EXPECT_TRUE(levels->GraphState->isVisible());
 }
 
 TEST_F(LevelsTest, TheStatePlotShadesTheForbiddenRegionsAndGrowsWithTheWindow) {
