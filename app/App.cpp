@@ -2,12 +2,15 @@
 
 #include "app/AboutWndo.h"
 #include "app/EditCommands.h"
+#include "app/FileCommands.h"
 #include "app/Menu.h"
 #include "solver/Window1.h"
 
 #include <QAction>
 
-App::App(int& argc, char** argv) : QApplication(argc, argv) {
+App::App(int& argc, char** argv)
+    : QApplication(argc, argv),
+      settings_(QSettings::UserScope, QStringLiteral("Wellscope"), QStringLiteral("Wellscope")) {
     setApplicationName(QStringLiteral("Wellscope"));
     setApplicationVersion(QStringLiteral(WELLSCOPE_VERSION));
     setQuitOnLastWindowClosed(false); // closing the solver window quits; the About window not
@@ -27,11 +30,22 @@ Menu* App::menuBar() {
                 [] { AboutWndo::Show(); });
         connect(menu_->Item(QStringLiteral("FilePrint")), &QAction::triggered, this,
                 [this] { SolverWindow()->_FilePrint_Action(); });
+        // Closing the window asks about unsaved work, and quits when it closes.
+        connect(menu_->Item(QStringLiteral("FileQuit")), &QAction::triggered, this,
+                [this] { SolverWindow()->close(); }, Qt::QueuedConnection);
     }
     return menu_;
 }
 
 Window1* App::SolverWindow() {
-    if (!window_) window_ = new ::Window1(menuBar());
+    if (!window_) {
+        window_ = new ::Window1(menuBar());
+        files_ = new FileCommands(*window_, *menu_, settings_);
+    }
     return window_;
+}
+
+FileCommands* App::Files() {
+    SolverWindow();
+    return files_;
 }

@@ -59,6 +59,7 @@ class Window1 : public QMainWindow {
     bool beingChanged = false;   // a potential row is being set up: sliders stay quiet
     bool Drawing = false;        // the hand-drawn potential is selected
     bool dragging = false;       // a handle of the potential is being dragged
+    bool Reshaped = false;       // edited with the mouse since its row or sliders built it
     int permX = 0;               // the handle being dragged
 
     // The failure signal of a search. Replaceable, so the command line can tell a failed
@@ -122,6 +123,14 @@ class Window1 : public QMainWindow {
     // The selected potential row.
     int row() const;
 
+    // Puts back the handles of a reshaped potential and rebuilds the potential from them, as
+    // the last mouse edit left it.
+    void RestoreHandles(const std::array<double, HandleLast + 1>& points);
+
+  signals:
+    // The user changed the potential with the mouse (a click or a dropped handle).
+    void PotentialReshaped();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -144,6 +153,7 @@ class Window1 : public QMainWindow {
     void setGroupTexts(int n, const QString& title, const QString& left, const QString& right);
     void redrawAfterParameterChange();
     bool editingRow() const;
+    void potentialReshaped();
     // The fractional handle index under pixel column x of the potential plot.
     double handlePosition(int x);
 };

@@ -73,6 +73,7 @@ void Window1::DrawGraph() {
 
 void Window1::PopupMenu1_Change() {
     beingChanged = true;
+    Reshaped = false;
     if (row() != RowDraw) {
         Drawing = false;
         StaticText1->hide();
@@ -166,6 +167,7 @@ void Window1::PopupMenu1_Change() {
 }
 
 void Window1::redrawAfterParameterChange() {
+    Reshaped = false; // the slider's builder replaced any reshaped potential
     DrawEta();
     DrawEtaToScreen();
     Graph1->ReDrawAll();
