@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 
-#include "solver/core/Solver.h"
+#include "solver/core/PotentialRows.h"
 
 #include <QCommandLineParser>
 
@@ -11,24 +11,61 @@
 
 namespace {
 
-struct Potential {
+QString text(std::string_view s) {
+    return QString::fromLatin1(s.data(), qsizetype(s.size()));
+}
+
+// The commands, the file each writes and the options each takes besides the potential's.
+struct CommandSpec {
     const char* name;
-    int row;
-    QStringList options; // the parameter options it uses
+    Command::Kind kind;
+    const char* extension; // the file it writes; nullptr: none
+    QStringList options;
 };
 
-const Potential kPotentials[] = {
-    {"well", RowWell, {"width"}},
-    {"symmetric", RowSymmetricWell, {"separation", "well-width", "parity"}},
-    {"uneven", RowUneven, {"width", "left", "right"}},
-    {"ramp", RowRamp, {"slope", "height"}},
-    {"oscillator", RowOscillator, {"narrowness"}},
-    {"hydrogen", RowHydrogen, {}},
-    {"draw", RowDraw, {}},
+const CommandSpec kCommands[] = {
+    {"levels", Command::Levels, nullptr, {"from", "count"}},
+    {"snapshot", Command::Snapshot, ".png", {"energy"}},
+    {"print", Command::Print, ".pdf", {"energy"}},
 };
 
-const QStringList kParameterOptions = {"width", "separation", "well-width", "left",  "right",
-                                       "slope", "height",     "narrowness", "parity"};
+// Every option that takes a value: the commands' own, the potential and its parameters.
+QStringList valuedOptions() {
+    QStringList names = {"potential", "parity"};
+    for (const CommandSpec& c : kCommands)
+        for (const QString& o : c.options)
+            if (!names.contains(o)) names << o;
+    for (const RowSpec& r : PotentialRows)
+        for (int n = 0; n < r.sliderCount; ++n)
+            if (!names.contains(text(r.sliders[std::size_t(n)].option)))
+                names << text(r.sliders[std::size_t(n)].option);
+    return names;
+}
+
+// The parameter options the row uses.
+QStringList optionsOf(const RowSpec& r) {
+    QStringList names;
+    for (int n = 0; n < r.sliderCount; ++n) names << text(r.sliders[std::size_t(n)].option);
+    if (r.hasParity) names << QStringLiteral("parity");
+    return names;
+}
+
+bool isParameterOption(const QString& name) {
+    for (const RowSpec& r : PotentialRows)
+        if (optionsOf(r).contains(name)) return true;
+    return false;
+}
+
+QString joinedOr(const QStringList& names) {
+    if (names.size() < 2) return names.join(QString());
+    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + " or " + names.last();
+}
+
+QString commandNames() {
+    QStringList names;
+    for (const CommandSpec& c : kCommands) names << QString::fromLatin1(c.name);
+    return joinedOr(names);
+}
 
 // A whole-text decimal number, finite; nothing else.
 std::optional<double> number(const QString& text) {
@@ -47,69 +84,218 @@ std::optional<double> number(const QString& text) {
     return negative ? -v : v;
 }
 
-struct Scale {
-    int min, max;   // slider range
-    double perUnit; // slider steps per unit of the option (100 for nm, 1 for eV)
-    const char* unit;
-};
+// "0 to 3.5 nm in steps of 0.01", for the slider's range up to `max`.
+QString accepted(const SliderSpec& s, int max) {
+    const QString unit = s.unit.empty() ? QString() : ' ' + text(s.unit);
+    return QStringLiteral("%1 to %2%3 in steps of %4")
+        .arg(double(s.min) / s.perUnit)
+        .arg(double(max) / s.perUnit)
+        .arg(unit)
+        .arg(1.0 / s.perUnit);
+}
 
-// The option's value as a slider value, or an error naming the option and what it accepts.
-std::optional<int> sliderValue(const QString& option, const QString& text, Scale s,
-                               QString& error) {
-    const QString accepts = QStringLiteral("accepts %1 to %2 %3 in steps of %4")
-                                .arg(s.min / s.perUnit)
-                                .arg(s.max / s.perUnit)
-                                .arg(QString::fromLatin1(s.unit))
-                                .arg(1 / s.perUnit);
-    const std::optional<double> v = number(text);
+// The option's value as a slider value from s.min to `max`, or an error naming the option and
+// what it accepts.
+std::optional<int> sliderValue(const SliderSpec& s, int max, const QString& value, QString& error) {
+    const QString option = text(s.option);
+    const QString accepts = "accepts " + accepted(s, max);
+    const std::optional<double> v = number(value);
     if (!v) {
-        error = QStringLiteral("--%1: '%2' is not a number (%3)").arg(option, text, accepts);
+        error = QStringLiteral("--%1: '%2' is not a number (%3)").arg(option, value, accepts);
         return std::nullopt;
     }
     const double steps = *v * s.perUnit;
     const double whole = std::round(steps);
     if (std::fabs(steps - whole) > 1e-9 * std::fmax(1.0, std::fabs(steps))) {
-        error = QStringLiteral("--%1: %2 is not on a step (%3)").arg(option, text, accepts);
+        error = QStringLiteral("--%1: %2 is not on a step (%3)").arg(option, value, accepts);
         return std::nullopt;
     }
-    if (whole < s.min || whole > s.max) {
-        error = QStringLiteral("--%1: %2 is out of range (%3)").arg(option, text, accepts);
+    if (whole < s.min || whole > max) {
+        error = QStringLiteral("--%1: %2 is out of range (%3)").arg(option, value, accepts);
         return std::nullopt;
     }
     return static_cast<int>(whole);
+}
+
+// The command, and its file when it writes one.
+bool readCommand(const QStringList& positional, Command& c, const CommandSpec*& spec,
+                 QString& error) {
+    const QString name = positional.first();
+    spec = nullptr;
+    for (const CommandSpec& s : kCommands)
+        if (name == QLatin1String(s.name)) spec = &s;
+    if (!spec) {
+        error = QStringLiteral("unknown command '%1' (accepts %2)").arg(name, commandNames());
+        return false;
+    }
+    c.kind = spec->kind;
+    if (!spec->extension) {
+        if (positional.size() > 1) {
+            error = QStringLiteral("%1 takes no file: '%2'").arg(name, positional.at(1));
+            return false;
+        }
+        return true;
+    }
+    const QString ext = QString::fromLatin1(spec->extension);
+    if (positional.size() != 2) {
+        error = QStringLiteral("%1 takes one file: FILE%2").arg(name, ext);
+        return false;
+    }
+    c.file = positional.at(1);
+    if (!c.file.endsWith(ext, Qt::CaseInsensitive)) {
+        error = QStringLiteral("%1: the file must end in %2: '%3'").arg(name, ext, c.file);
+        return false;
+    }
+    return true;
+}
+
+// The potential, and the parameter options it uses: each becomes its slider's value.
+bool readPotential(const QCommandLineParser& parser, Command& c, QString& error) {
+    const QString name =
+        parser.isSet("potential") ? parser.value("potential") : QStringLiteral("well");
+    const RowSpec* row = nullptr;
+    QStringList names;
+    for (const RowSpec& r : PotentialRows) {
+        names << text(r.option);
+        if (name == text(r.option)) row = &r;
+    }
+    if (!row) {
+        error = QStringLiteral("--potential: unknown potential '%1' (accepts %2)")
+                    .arg(name, joinedOr(names));
+        return false;
+    }
+    c.row = row->row;
+    const QStringList uses = optionsOf(*row);
+    for (const QString& option : parser.optionNames()) {
+        if (isParameterOption(option) && !uses.contains(option)) {
+            const QString used =
+                uses.isEmpty() ? QStringLiteral("no parameter options") : "--" + uses.join(", --");
+            error = QStringLiteral("--%1: not used by the %2 potential (it uses %3)")
+                        .arg(option, name, used);
+            return false;
+        }
+    }
+
+    std::optional<int>* sliders[] = {&c.slider1, &c.slider2, &c.slider3};
+    for (int n = 0; n < row->sliderCount; ++n) {
+        const SliderSpec& s = row->sliders[std::size_t(n)];
+        if (!parser.isSet(text(s.option))) continue;
+        const int max = s.maxFollowsSlider1 ? c.slider1.value_or(row->sliders[0].start) : s.max;
+        *sliders[n] = sliderValue(s, max, parser.value(text(s.option)), error);
+        if (!*sliders[n]) return false;
+    }
+    if (parser.isSet("parity")) {
+        const QString parity = parser.value("parity");
+        if (parity != QLatin1String("even") && parity != QLatin1String("odd")) {
+            error = QStringLiteral("--parity: '%1' (accepts even or odd)").arg(parity);
+            return false;
+        }
+        c.even = parity == QLatin1String("even");
+    }
+    return true;
+}
+
+// Every option given is one the command or the potential takes.
+bool checkOptionsBelong(const QCommandLineParser& parser, const CommandSpec& spec, QString& error) {
+    for (const QString& option : parser.optionNames()) {
+        if (option == QLatin1String("potential") || isParameterOption(option) ||
+            spec.options.contains(option))
+            continue;
+        QStringList users;
+        for (const CommandSpec& s : kCommands)
+            if (s.options.contains(option)) users << QString::fromLatin1(s.name);
+        error = QStringLiteral("--%1: used only by %2").arg(option, joinedOr(users));
+        return false;
+    }
+    return true;
+}
+
+// The energies and the count.
+bool readEnergies(const QCommandLineParser& parser, Command& c, QString& error) {
+    c.from = c.row == RowHydrogen ? QStringLiteral("-13.6") : QStringLiteral("0.01");
+    if (parser.isSet("from")) {
+        c.from = parser.value("from").trimmed();
+        if (!number(c.from)) {
+            error = QStringLiteral("--from: '%1' is not a number of eV").arg(parser.value("from"));
+            return false;
+        }
+    }
+    if (parser.isSet("energy")) {
+        c.energy = parser.value("energy").trimmed();
+        if (!number(*c.energy)) {
+            error =
+                QStringLiteral("--energy: '%1' is not a number of eV").arg(parser.value("energy"));
+            return false;
+        }
+    }
+    if (parser.isSet("count")) {
+        const std::optional<double> n = number(parser.value("count"));
+        if (!n || *n != std::floor(*n) || *n < 1 || *n > 100) {
+            error = QStringLiteral("--count: '%1' (accepts a whole number from 1 to 100)")
+                        .arg(parser.value("count"));
+            return false;
+        }
+        c.count = static_cast<int>(*n);
+    }
+    return true;
+}
+
+QString metavariable(std::string_view unit) {
+    if (unit.empty()) return QStringLiteral("N");
+    QString m = text(unit).toUpper();
+    return m.replace(QLatin1Char('/'), QLatin1String("_PER_"));
+}
+
+// The help's lines for the parameter options, from the rows' sliders.
+QString parameterHelp() {
+    QString out;
+    QStringList done;
+    for (const RowSpec& r : PotentialRows) {
+        for (int n = 0; n < r.sliderCount; ++n) {
+            const SliderSpec& s = r.sliders[std::size_t(n)];
+            if (done.contains(text(s.option))) continue;
+            done << text(s.option);
+            QStringList users;
+            for (const RowSpec& u : PotentialRows)
+                if (optionsOf(u).contains(text(s.option))) users << text(u.option);
+            const QString range = s.maxFollowsSlider1 ? QStringLiteral("%1 to the %2")
+                                                            .arg(double(s.min) / s.perUnit)
+                                                            .arg(text(r.sliders[0].what))
+                                                      : accepted(s, s.max);
+            const QString left =
+                QStringLiteral("  --%1 %2").arg(text(s.option), metavariable(s.unit));
+            out += left.leftJustified(22) + users.join(", ") + ": " + text(s.what) + ", " + range +
+                   '\n';
+        }
+    }
+    return out;
 }
 
 } // namespace
 
 QString CommandLineHelp() {
     return QStringLiteral(
-        "Usage: wellscope [COMMAND] [OPTIONS]\n"
-        "Finds the bound states of an electron in a one-dimensional potential.\n"
-        "With no command, Wellscope opens its window.\n"
-        "\n"
-        "Commands:\n"
-        "  levels              print the energies of the levels, one per line, as the\n"
-        "                      energy field shows them (Find pressed --count times)\n"
-        "  snapshot FILE.png   save a picture of the window\n"
-        "  print FILE.pdf      save the page that File > Print prints, as a PDF\n"
-        "\n"
-        "Options:\n"
-        "  --potential NAME    well, symmetric, uneven, ramp, oscillator, hydrogen or draw\n"
-        "                      (default well)\n"
-        "  --width NM          well, uneven: width, 0 to 3.5 in steps of 0.01\n"
-        "  --separation NM     symmetric: centre-to-centre distance, 0 to 3.5\n"
-        "  --well-width NM     symmetric: width of each well, 0 to the separation\n"
-        "  --left EV           uneven: left wall height, 0 to 15 in whole eV\n"
-        "  --right EV          uneven: right wall height, 0 to 15 in whole eV\n"
-        "  --slope EV_PER_NM   ramp: slope, 4 to 100 in whole eV/nm\n"
-        "  --height EV         ramp: height, 0 to 15 in whole eV\n"
-        "  --narrowness N      oscillator: 1 to 20\n"
-        "  --parity P          symmetric: even or odd (default even)\n"
-        "  --from EV           levels: start energy (default 0.01, or -13.6 for hydrogen)\n"
-        "  --count N           levels: number of levels to look for, 1 to 100 (default 5)\n"
-        "  --energy EV         snapshot, print: type this energy and press Draw\n"
-        "  -h, --help          show this help\n"
-        "  -v, --version       show the version\n");
+               "Usage: wellscope [COMMAND] [OPTIONS]\n"
+               "Finds the bound states of an electron in a one-dimensional potential.\n"
+               "With no command, Wellscope opens its window.\n"
+               "\n"
+               "Commands:\n"
+               "  levels              print the energies of the levels, one per line, as the\n"
+               "                      energy field shows them (Find pressed --count times)\n"
+               "  snapshot FILE.png   save a picture of the window\n"
+               "  print FILE.pdf      save the page that File > Print prints, as a PDF\n"
+               "\n"
+               "Options:\n"
+               "  --potential NAME    well, symmetric, uneven, ramp, oscillator, hydrogen or draw\n"
+               "                      (default well)\n") +
+           parameterHelp() +
+           QStringLiteral(
+               "  --parity P          symmetric: even or odd (default even)\n"
+               "  --from EV           levels: start energy (default 0.01, or -13.6 for hydrogen)\n"
+               "  --count N           levels: number of levels to look for, 1 to 100 (default 5)\n"
+               "  --energy EV         snapshot, print: type this energy and press Draw\n"
+               "  -h, --help          show this help\n"
+               "  -v, --version       show the version\n");
 }
 
 ParsedCommand ParseCommandLine(const QStringList& arguments) {
@@ -124,21 +310,15 @@ ParsedCommand ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption version({"v", "version"}, "version");
     parser.addOption(help);
     parser.addOption(version);
-    const QStringList valued = {"potential", "width", "separation", "well-width", "left",
-                                "right",     "slope", "height",     "narrowness", "parity",
-                                "from",      "count", "energy"};
+    const QStringList valued = valuedOptions();
     for (const QString& name : valued) parser.addOption(QCommandLineOption(name, name, "value"));
 
     if (!parser.parse(QStringList{QStringLiteral("wellscope")} + arguments)) {
         error = parser.errorText();
         return out;
     }
-    if (parser.isSet(help)) {
-        c.kind = Command::Help;
-        return out;
-    }
-    if (parser.isSet(version)) {
-        c.kind = Command::Version;
+    if (parser.isSet(help) || parser.isSet(version)) {
+        c.kind = parser.isSet(help) ? Command::Help : Command::Version;
         return out;
     }
     for (const QString& name : valued) {
@@ -150,140 +330,17 @@ ParsedCommand ParseCommandLine(const QStringList& arguments) {
 
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty()) {
-        for (const QString& name : valued) {
-            if (parser.isSet(name)) {
-                error = QStringLiteral("--%1 needs a command: levels, snapshot or print").arg(name);
-                return out;
-            }
+        if (!parser.optionNames().isEmpty()) {
+            error = QStringLiteral("--%1 needs a command: %2")
+                        .arg(parser.optionNames().first(), commandNames());
+            return out;
         }
         c.kind = Command::Window;
         return out;
     }
-    const QString command = positional.first();
-    if (command == QLatin1String("levels")) {
-        c.kind = Command::Levels;
-        if (positional.size() > 1) {
-            error = QStringLiteral("levels takes no file: '%1'").arg(positional.at(1));
-            return out;
-        }
-    } else if (command == QLatin1String("snapshot") || command == QLatin1String("print")) {
-        const bool snapshot = command == QLatin1String("snapshot");
-        c.kind = snapshot ? Command::Snapshot : Command::Print;
-        const QString ext = snapshot ? QStringLiteral(".png") : QStringLiteral(".pdf");
-        if (positional.size() != 2) {
-            error = QStringLiteral("%1 takes one file: FILE%2").arg(command, ext);
-            return out;
-        }
-        c.file = positional.at(1);
-        if (!c.file.endsWith(ext, Qt::CaseInsensitive)) {
-            error = QStringLiteral("%1: the file must end in %2: '%3'").arg(command, ext, c.file);
-            return out;
-        }
-    } else {
-        error =
-            QStringLiteral("unknown command '%1' (accepts levels, snapshot or print)").arg(command);
+    const CommandSpec* spec = nullptr;
+    if (!readCommand(positional, c, spec, error) || !readPotential(parser, c, error) ||
+        !checkOptionsBelong(parser, *spec, error) || !readEnergies(parser, c, error))
         return out;
-    }
-
-    // The potential, and the parameter options it uses.
-    const QString potentialName =
-        parser.isSet("potential") ? parser.value("potential") : QStringLiteral("well");
-    const Potential* potential = nullptr;
-    for (const Potential& p : kPotentials)
-        if (potentialName == QLatin1String(p.name)) potential = &p;
-    if (!potential) {
-        error = QStringLiteral("--potential: unknown potential '%1' (accepts well, symmetric, "
-                               "uneven, ramp, oscillator, hydrogen or draw)")
-                    .arg(potentialName);
-        return out;
-    }
-    c.row = potential->row;
-    for (const QString& name : kParameterOptions) {
-        if (parser.isSet(name) && !potential->options.contains(name)) {
-            const QString uses = potential->options.isEmpty()
-                                     ? QStringLiteral("no parameter options")
-                                     : "--" + potential->options.join(", --");
-            error = QStringLiteral("--%1: not used by the %2 potential (it uses %3)")
-                        .arg(name, potentialName, uses);
-            return out;
-        }
-    }
-
-    auto set = [&](const char* name, std::optional<int>& slider, Scale scale) {
-        if (!parser.isSet(name)) return true;
-        slider = sliderValue(QString::fromLatin1(name), parser.value(name), scale, error);
-        return slider.has_value();
-    };
-    const Scale length{0, 350, 100, "nm"};
-    const Scale height{0, 15, 1, "eV"};
-    bool ok = true;
-    switch (c.row) {
-    case RowWell:
-        ok = set("width", c.slider1, length);
-        break;
-    case RowSymmetricWell:
-        ok = set("separation", c.slider1, length) &&
-             set("well-width", c.slider2, {0, c.slider1.value_or(100), 100, "nm"});
-        if (ok && parser.isSet("parity")) {
-            const QString parity = parser.value("parity");
-            if (parity != QLatin1String("even") && parity != QLatin1String("odd")) {
-                error = QStringLiteral("--parity: '%1' (accepts even or odd)").arg(parity);
-                ok = false;
-            }
-            c.even = parity == QLatin1String("even");
-        }
-        break;
-    case RowUneven:
-        ok = set("width", c.slider1, length) && set("left", c.slider2, height) &&
-             set("right", c.slider3, height);
-        break;
-    case RowRamp:
-        ok = set("slope", c.slider1, {4, 100, 1, "eV/nm"}) && set("height", c.slider2, height);
-        break;
-    case RowOscillator:
-        ok = set("narrowness", c.slider1, {1, 20, 1, ""});
-        break;
-    default:
-        break;
-    }
-    if (!ok) return out;
-
-    // The energies and the count, each for the command that uses it.
-    if (parser.isSet("from") || parser.isSet("count")) {
-        if (c.kind != Command::Levels) {
-            error = QStringLiteral("--%1: used only by levels")
-                        .arg(parser.isSet("from") ? "from" : "count");
-            return out;
-        }
-    }
-    if (parser.isSet("energy") && c.kind == Command::Levels) {
-        error = QStringLiteral("--energy: used only by snapshot and print (levels uses --from)");
-        return out;
-    }
-    c.from = c.row == RowHydrogen ? QStringLiteral("-13.6") : QStringLiteral("0.01");
-    if (parser.isSet("from")) {
-        c.from = parser.value("from").trimmed();
-        if (!number(c.from)) {
-            error = QStringLiteral("--from: '%1' is not a number of eV").arg(parser.value("from"));
-            return out;
-        }
-    }
-    if (parser.isSet("energy")) {
-        c.energy = parser.value("energy").trimmed();
-        if (!number(*c.energy)) {
-            error =
-                QStringLiteral("--energy: '%1' is not a number of eV").arg(parser.value("energy"));
-            return out;
-        }
-    }
-    if (parser.isSet("count")) {
-        const std::optional<double> n = number(parser.value("count"));
-        if (!n || *n != std::floor(*n) || *n < 1 || *n > 100) {
-            error = QStringLiteral("--count: '%1' (accepts a whole number from 1 to 100)")
-                        .arg(parser.value("count"));
-            return out;
-        }
-        c.count = static_cast<int>(*n);
-    }
     return out;
 }

@@ -2,6 +2,8 @@
 // closes.
 #include "solver/Window1.h"
 
+#include "solver/core/PotentialRows.h"
+
 #include "graph/Graph.h"
 #include "platform/Fonts.h"
 #include "platform/NumberText.h"
@@ -90,10 +92,8 @@ void Window1::_CreateControls0() {
     connect(PMSymmetric, &QComboBox::currentIndexChanged, this, [this] { PMSymmetric_Change(); });
 
     PopupMenu1 = place(new QComboBox(w), 507, 20, 144, 20);
-    PopupMenu1->addItems({QStringLiteral("Well"), QStringLiteral("Symmetric Well"),
-                          QStringLiteral("Uneven"), QStringLiteral("Ramp"),
-                          QStringLiteral("Oscillator"), QStringLiteral("Hydrogen"),
-                          QStringLiteral("Draw")});
+    for (const RowSpec& r : PotentialRows)
+        PopupMenu1->addItem(QString::fromLatin1(r.menuText.data(), qsizetype(r.menuText.size())));
     PopupMenu1->setCurrentIndex(0);
     connect(PopupMenu1, &QComboBox::currentIndexChanged, this, [this] { PopupMenu1_Change(); });
 
@@ -199,10 +199,7 @@ void Window1::Event_Open() {
     // even one that "Symmetric" promises.
     solver.symmetric = PMSymmetric->currentIndex() == 0;
     dragging = false;
-    setUpSlider(Slider1, 0, 350, 100);
-    setGroupTexts(1, "Width = " + Str(Slider1->value() / 100.0) + " nm",
-                  Str(Slider1->minimum() / 100.0), Str(Slider1->maximum() / 100.0));
-    showControls(true, false, false, false);
+    setUpRowControls();
     DrawWell(Slider1->value());
     DrawEta();
     DrawEtaToScreen();

@@ -139,7 +139,6 @@ class Window1 : public QMainWindow {
     void CreateControls();
     void _CreateControls0();
 
-    void setUpSlider(QSlider* slider, int minimum, int maximum, int value);
     // A slider with its title and end labels, 1 ... 3.
     struct SliderGroup {
         QSlider* slider;
@@ -148,9 +147,14 @@ class Window1 : public QMainWindow {
         QLabel* right;
     };
     SliderGroup group(int n) const;
-    void showGroup(int n, bool visible);
-    void showControls(bool group1, bool group2, bool group3, bool parity);
-    void setGroupTexts(int n, const QString& title, const QString& left, const QString& right);
+    // The selected row's sliders (ranges, start values, texts) and visible controls.
+    void setUpRowControls();
+    // Slider n's title for its current value.
+    QString sliderTitle(int n) const;
+    // The selected row's builder, called with the sliders' values.
+    void buildPotential();
+    // What a move of slider n does: retitle, rebuild, redraw.
+    void sliderMoved(int n);
     void redrawAfterParameterChange();
     bool editingRow() const;
     void potentialReshaped();

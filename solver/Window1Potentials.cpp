@@ -2,6 +2,7 @@
 #include "graph/Graph.h"
 #include "platform/NumberText.h"
 #include "solver/Window1.h"
+#include "solver/core/PotentialRows.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -12,18 +13,16 @@
 
 namespace {
 
-QString nm(int sliderValue) {
-    return Str(sliderValue / 100.0);
+QString text(std::string_view s) {
+    return QString::fromLatin1(s.data(), qsizetype(s.size()));
+}
+
+// A slider value as the slider's labels show it: in nm or eV, without trailing zeros.
+QString inUnits(const SliderSpec& spec, int value) {
+    return Str(double(value) / spec.perUnit);
 }
 
 } // namespace
-
-void Window1::setUpSlider(QSlider* slider, int minimum, int maximum, int value) {
-    slider->setMinimum(minimum);
-    slider->setMaximum(maximum);
-    slider->setPageStep(1);
-    slider->setValue(value);
-}
 
 Window1::SliderGroup Window1::group(int n) const {
     switch (n) {
@@ -36,27 +35,69 @@ Window1::SliderGroup Window1::group(int n) const {
     }
 }
 
-void Window1::showGroup(int n, bool visible) {
-    const SliderGroup g = group(n);
-    g.slider->setVisible(visible);
-    g.title->setVisible(visible);
-    g.left->setVisible(visible);
-    g.right->setVisible(visible);
+QString Window1::sliderTitle(int n) const {
+    const SliderSpec& spec = RowOf(row()).sliders[std::size_t(n - 1)];
+    if (!spec.titleShowsValue) return text(spec.title);
+    return text(spec.title) + inUnits(spec, group(n).slider->value()) + ' ' + text(spec.unit);
 }
 
-void Window1::showControls(bool group1, bool group2, bool group3, bool parity) {
-    showGroup(1, group1);
-    showGroup(2, group2);
-    showGroup(3, group3);
-    PMSymmetric->setVisible(parity);
+void Window1::setUpRowControls() {
+    const RowSpec& r = RowOf(row());
+    // Ranges and values first, then the texts from the values read back.
+    for (int n = 1; n <= r.sliderCount; ++n) {
+        const SliderSpec& spec = r.sliders[std::size_t(n - 1)];
+        QSlider* slider = group(n).slider;
+        slider->setMinimum(spec.min);
+        slider->setMaximum(spec.maxFollowsSlider1 ? Slider1->value() : spec.max);
+        slider->setPageStep(1);
+        slider->setValue(spec.start);
+    }
+    for (int n = 1; n <= r.sliderCount; ++n) {
+        const SliderSpec& spec = r.sliders[std::size_t(n - 1)];
+        const SliderGroup g = group(n);
+        g.title->setText(sliderTitle(n));
+        g.left->setText(spec.leftText.empty() ? inUnits(spec, g.slider->minimum())
+                                              : text(spec.leftText));
+        g.right->setText(spec.rightText.empty() ? inUnits(spec, g.slider->maximum())
+                                                : text(spec.rightText));
+    }
+    for (int n = 1; n <= 3; ++n) {
+        const SliderGroup g = group(n);
+        const bool visible = n <= r.sliderCount;
+        g.slider->setVisible(visible);
+        g.title->setVisible(visible);
+        g.left->setVisible(visible);
+        g.right->setVisible(visible);
+    }
+    PMSymmetric->setVisible(r.hasParity);
 }
 
-void Window1::setGroupTexts(int n, const QString& title, const QString& left,
-                            const QString& right) {
-    const SliderGroup g = group(n);
-    g.title->setText(title);
-    g.left->setText(left);
-    g.right->setText(right);
+void Window1::buildPotential() {
+    switch (row()) {
+    case RowWell:
+        DrawWell(Slider1->value());
+        break;
+    case RowSymmetricWell:
+        DrawDoubleWell(Slider1->value(), Slider2->value());
+        break;
+    case RowUneven:
+        DrawUnevenWell(Slider1->value(), Slider2->value(), Slider3->value());
+        break;
+    case RowRamp:
+        DrawRamp(Slider1->value(), Slider2->value());
+        break;
+    case RowOscillator:
+        DrawOscillator(Slider1->value() / 1000.0);
+        break;
+    case RowHydrogen:
+        DrawHydrogen();
+        break;
+    case RowDraw:
+        DrawGraph();
+        break;
+    default:
+        break;
+    }
 }
 
 void Window1::DrawGraph() {
@@ -84,69 +125,16 @@ void Window1::PopupMenu1_Change() {
     }
     solver.NCrossings = 0;
 
-    // Ranges and values first, then the texts from the values read back, the visible controls,
-    // and last the potential from the sliders.
-    switch (row()) {
-    case RowWell:
-        setUpSlider(Slider1, 0, 350, 100);
-        setGroupTexts(1, "Width = " + nm(Slider1->value()) + " nm", nm(Slider1->minimum()),
-                      nm(Slider1->maximum()));
-        showControls(true, false, false, false);
-        DrawWell(Slider1->value());
-        break;
-    case RowSymmetricWell:
-        setUpSlider(Slider1, 0, 350, 100);
-        setUpSlider(Slider2, 0, Slider1->value(), 50);
-        setGroupTexts(1, "Ctr to Ctr = " + nm(Slider1->value()) + " nm", nm(Slider1->minimum()),
-                      nm(Slider1->maximum()));
-        setGroupTexts(2, "Well Width = " + nm(Slider2->value()) + " nm", nm(Slider2->minimum()),
-                      nm(Slider2->maximum()));
-        showControls(true, true, false, true);
-        DrawDoubleWell(Slider1->value(), Slider2->value());
-        break;
-    case RowUneven:
-        setUpSlider(Slider1, 0, 350, 100);
-        setUpSlider(Slider2, 0, 15, 10);
-        setUpSlider(Slider3, 0, 15, 10);
-        setGroupTexts(1, "Width = " + nm(Slider1->value()) + " nm", nm(Slider1->minimum()),
-                      nm(Slider1->maximum()));
-        setGroupTexts(2, "Left Height = " + Str(Slider2->value()) + " eV", Str(Slider2->minimum()),
-                      Str(Slider2->maximum()));
-        setGroupTexts(3, "Right Height = " + Str(Slider3->value()) + " eV", Str(Slider3->minimum()),
-                      Str(Slider3->maximum()));
-        showControls(true, true, true, false);
-        DrawUnevenWell(Slider1->value(), Slider2->value(), Slider3->value());
-        break;
-    case RowRamp:
-        setUpSlider(Slider1, 4, 100, 4);
-        setUpSlider(Slider2, 0, 15, 10);
-        setGroupTexts(1, QStringLiteral("Slope"), Str(Slider1->minimum()), QStringLiteral("inf"));
-        setGroupTexts(2, "Height = " + Str(Slider2->value()) + " eV", Str(Slider2->minimum()),
-                      Str(Slider2->maximum()));
-        showControls(true, true, false, false);
-        DrawRamp(Slider1->value(), Slider2->value());
-        break;
-    case RowOscillator:
-        setUpSlider(Slider1, 1, 20, 1);
-        setGroupTexts(1, QStringLiteral("Narrowness"), QStringLiteral("Wd"), QStringLiteral("Nw"));
-        showControls(true, false, false, false);
-        DrawOscillator(Slider1->value() / 1000.0);
-        break;
-    case RowHydrogen:
-        showControls(false, false, false, false);
+    setUpRowControls();
+    if (row() == RowHydrogen) {
         Graph1->DefineGraph(-0.05, 3.55, -20, 0);
         Graph2->DefineGraph(-0.05, 3.55, -1, 1);
-        DrawHydrogen();
-        break;
-    case RowDraw:
-        showControls(false, false, false, false);
+    }
+    if (row() == RowDraw) {
         Drawing = true;
         StaticText1->show();
-        DrawGraph();
-        break;
-    default:
-        break;
     }
+    buildPotential();
 
     if (row() == RowHydrogen) {
         solver.Energy = -13.6;
@@ -176,68 +164,31 @@ void Window1::redrawAfterParameterChange() {
     Graph2->UpdateScreen();
 }
 
-void Window1::Slider1_ValueChanged() {
+void Window1::sliderMoved(int n) {
     if (beingChanged) return;
-    const int s1 = Slider1->value();
-    switch (row()) {
-    case RowWell:
-        STTitle1->setText("Width = " + nm(s1) + " nm");
-        DrawWell(s1);
-        break;
-    case RowSymmetricWell:
-        // Each well fits within the centre-to-centre distance. Lowering the maximum may move
-        // Slider2, whose own handler then rebuilds and redraws first.
-        Slider2->setMaximum(s1);
-        STRight2->setText(nm(Slider2->maximum()));
-        STTitle1->setText("Ctr to Ctr = " + nm(s1) + " nm");
-        DrawDoubleWell(s1, Slider2->value());
-        break;
-    case RowUneven:
-        STTitle1->setText("Width = " + nm(s1) + " nm");
-        DrawUnevenWell(s1, Slider2->value(), Slider3->value());
-        break;
-    case RowRamp:
-        DrawRamp(s1, Slider2->value());
-        break;
-    case RowOscillator:
-        DrawOscillator(s1 / 1000.0);
-        break;
-    default:
-        break;
+    if (n <= RowOf(row()).sliderCount) {
+        if (n == 1 && row() == RowSymmetricWell) {
+            // Each well fits within the centre-to-centre distance. Lowering the maximum may move
+            // Slider2, whose own handler then rebuilds and redraws first.
+            Slider2->setMaximum(Slider1->value());
+            STRight2->setText(inUnits(RowOf(row()).sliders[1], Slider2->maximum()));
+        }
+        group(n).title->setText(sliderTitle(n));
+        buildPotential();
     }
     redrawAfterParameterChange();
+}
+
+void Window1::Slider1_ValueChanged() {
+    sliderMoved(1);
 }
 
 void Window1::Slider2_ValueChanged() {
-    if (beingChanged) return;
-    const int s2 = Slider2->value();
-    switch (row()) {
-    case RowSymmetricWell:
-        STTitle2->setText("Well Width = " + nm(s2) + " nm");
-        DrawDoubleWell(Slider1->value(), s2);
-        break;
-    case RowUneven:
-        STTitle2->setText("Left Height = " + Str(s2) + " eV");
-        DrawUnevenWell(Slider1->value(), s2, Slider3->value());
-        break;
-    case RowRamp:
-        STTitle2->setText("Height = " + Str(s2) + " eV");
-        DrawRamp(Slider1->value(), s2);
-        break;
-    default:
-        break;
-    }
-    redrawAfterParameterChange();
+    sliderMoved(2);
 }
 
 void Window1::Slider3_ValueChanged() {
-    if (beingChanged) return;
-    if (row() == RowUneven) {
-        const int s3 = Slider3->value();
-        STTitle3->setText("Right Height = " + Str(s3) + " eV");
-        DrawUnevenWell(Slider1->value(), Slider2->value(), s3);
-    }
-    redrawAfterParameterChange();
+    sliderMoved(3);
 }
 
 void Window1::PMSymmetric_Change() {

@@ -1,5 +1,7 @@
 #include "solver/core/Solver.h"
 
+#include "solver/core/Constants.h"
+
 #include <cmath>
 #include <limits>
 
@@ -9,12 +11,8 @@ namespace {
 // NoHandle, well below it.
 constexpr double HandleThreshold = -90.0;
 
-// Physical constants in eV and nm.
-constexpr double Dx = 0.01;
-constexpr double RestEnergy = 511003.0; // m c^2
-constexpr double HbarC = 197.33;        // hbar c
 // 2 m dx^2 / hbar^2, evaluated left to right so the published levels keep their last digits.
-const double K = ((2.0 * Dx) * Dx) * RestEnergy / HbarC / HbarC;
+const double K = ((2.0 * phys::Dx) * phys::Dx) * phys::RestEnergy / phys::HbarC / phys::HbarC;
 const double StartAmplitude = 1.0 * std::pow(10.0, -40.0);
 
 // Every integer i with from <= i <= to, both compared as doubles, clipped to the grid so that
@@ -120,11 +118,11 @@ void Solver::DrawOscillator(double k) {
 
 void Solver::DrawHydrogen() {
     for (int i = 0; i <= 324; ++i) PEGraph[std::size_t(i)] = 0;
-    // The centre itself: -1.44 / 0 is negative infinity. The integration starts one step to its
+    // The centre itself: -Coulomb / 0 is negative infinity. The integration starts one step to its
     // right and never reads it.
     PEGraph[WindowFirst] = -std::numeric_limits<double>::infinity();
     for (int i = WindowFirst + 1; i <= WindowLast; ++i)
-        PEGraph[std::size_t(i)] = (-1.44 / double(i - WindowFirst)) * 100;
+        PEGraph[std::size_t(i)] = (-phys::Coulomb / double(i - WindowFirst)) * 100;
     for (int i = WindowLast; i <= GridLast; ++i) PEGraph[std::size_t(i)] = 0;
     fMaxE = 0;
     ClearHandles();

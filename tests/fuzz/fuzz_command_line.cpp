@@ -1,7 +1,7 @@
 // The command line's option parsing: any arguments give either one line of error or a command
 // whose slider values lie in their sliders' ranges.
 #include "app/CommandLine.h"
-#include "solver/core/Solver.h"
+#include "solver/core/PotentialRows.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -26,27 +26,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Command& c = p.command;
     check(c.row >= RowWell && c.row <= RowDraw);
     check(c.count >= 1 && c.count <= 100);
-    auto within = [](const std::optional<int>& v, int lo, int hi) {
-        return !v || (*v >= lo && *v <= hi);
-    };
-    switch (c.row) {
-    case RowWell:
-        check(within(c.slider1, 0, 350) && !c.slider2 && !c.slider3);
-        break;
-    case RowSymmetricWell:
-        check(within(c.slider1, 0, 350) && within(c.slider2, 0, c.slider1.value_or(100)));
-        break;
-    case RowUneven:
-        check(within(c.slider1, 0, 350) && within(c.slider2, 0, 15) && within(c.slider3, 0, 15));
-        break;
-    case RowRamp:
-        check(within(c.slider1, 4, 100) && within(c.slider2, 0, 15) && !c.slider3);
-        break;
-    case RowOscillator:
-        check(within(c.slider1, 1, 20) && !c.slider2 && !c.slider3);
-        break;
-    default:
-        check(!c.slider1 && !c.slider2 && !c.slider3);
+    // Each slider the row uses lies in its range; the others are not set.
+    const RowSpec& row = RowOf(c.row);
+    const std::optional<int>* sliders[] = {&c.slider1, &c.slider2, &c.slider3};
+    for (int n = 0; n < 3; ++n) {
+        const std::optional<int>& v = *sliders[n];
+        if (n >= row.sliderCount) {
+            check(!v);
+            continue;
+        }
+        const SliderSpec& s = row.sliders[std::size_t(n)];
+        const int max = s.maxFollowsSlider1 ? c.slider1.value_or(row.sliders[0].start) : s.max;
+        check(!v || (*v >= s.min && *v <= max));
     }
     if (c.kind == Command::Snapshot)
         check(c.file.endsWith(QLatin1String(".png"), Qt::CaseInsensitive));

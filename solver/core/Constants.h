@@ -1,0 +1,24 @@
+#pragma once
+
+// The physical constants and the grid step, in eV, nm and fs. Every computation of the program
+// (the integration, the spectrum, the exact levels, the time evolution) takes them from here.
+
+namespace phys {
+
+inline constexpr double Dx = 0.01;               // grid step in nm
+inline constexpr double RestEnergy = 511003.0;   // the electron's m c^2 in eV
+inline constexpr double HbarC = 197.33;          // hbar c in eV nm
+inline constexpr double Coulomb = 1.44;          // e^2 / (4 pi eps0) in eV nm
+inline constexpr double LightSpeed = 299.792458; // c in nm / fs
+
+// hbar in eV fs, and Planck's h.
+inline constexpr double Hbar = HbarC / LightSpeed;
+inline constexpr double Planck = 2.0 * 3.14159265358979323846 * Hbar;
+
+// hbar^2 / (2 m) in eV nm^2: the kinetic energy is -Kinetic d^2/dx^2.
+inline constexpr double Kinetic = HbarC * HbarC / (2.0 * RestEnergy);
+
+// The Rydberg energy of the Coulomb potential above: m (e^2/4 pi eps0)^2 / (2 hbar^2).
+inline constexpr double Rydberg = Coulomb * Coulomb / (4.0 * Kinetic);
+
+} // namespace phys

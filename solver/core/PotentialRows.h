@@ -1,0 +1,64 @@
+#pragma once
+
+// What each row of the potential menu offers: its name, its parameter sliders (range, start,
+// unit, title, end labels) and the option that sets each slider on the command line. The row
+// set-up, the command line and their tests all read this one table.
+
+#include "solver/core/Solver.h"
+
+#include <array>
+#include <string_view>
+
+struct SliderSpec {
+    std::string_view option; // command-line option, without "--"
+    std::string_view what;   // what it sets, for the command line's help
+    int min, max, start;     // slider range and start value
+    int perUnit;             // slider steps per unit shown: 100 for nm, 1 for eV
+    std::string_view unit;   // "nm", "eV", "eV/nm" or ""
+    // The title: `title` + value + " " + unit when `titleShowsValue`, else `title` alone.
+    std::string_view title;
+    bool titleShowsValue;
+    // End labels; empty: the range end in units.
+    std::string_view leftText, rightText;
+    // The symmetric well's wells fit within their centre-to-centre distance: this slider's
+    // maximum follows slider 1's value.
+    bool maxFollowsSlider1 = false;
+};
+
+struct RowSpec {
+    PotentialRow row;
+    std::string_view menuText; // as the potential menu shows it
+    std::string_view option;   // the name --potential takes
+    int sliderCount;
+    std::array<SliderSpec, 3> sliders;
+    bool hasParity = false; // the even/odd popup
+};
+
+namespace rows {
+
+// clang-format off
+inline constexpr SliderSpec Width{"width", "width", 0, 350, 100, 100, "nm", "Width = ", true, {}, {}};
+inline constexpr SliderSpec Separation{"separation", "centre-to-centre distance", 0, 350, 100, 100, "nm", "Ctr to Ctr = ", true, {}, {}};
+inline constexpr SliderSpec WellWidth{"well-width", "width of each well", 0, 350, 50, 100, "nm", "Well Width = ", true, {}, {}, true};
+inline constexpr SliderSpec LeftHeight{"left", "left wall height", 0, 15, 10, 1, "eV", "Left Height = ", true, {}, {}};
+inline constexpr SliderSpec RightHeight{"right", "right wall height", 0, 15, 10, 1, "eV", "Right Height = ", true, {}, {}};
+inline constexpr SliderSpec Slope{"slope", "slope", 4, 100, 4, 1, "eV/nm", "Slope", false, {}, "inf"};
+inline constexpr SliderSpec Height{"height", "height", 0, 15, 10, 1, "eV", "Height = ", true, {}, {}};
+inline constexpr SliderSpec Narrowness{"narrowness", "narrowness", 1, 20, 1, 1, "", "Narrowness", false, "Wd", "Nw"};
+
+} // namespace rows
+
+inline constexpr std::array<RowSpec, 7> PotentialRows{{
+    {RowWell,          "Well",           "well",       1, {rows::Width, {}, {}}},
+    {RowSymmetricWell, "Symmetric Well", "symmetric",  2, {rows::Separation, rows::WellWidth, {}}, true},
+    {RowUneven,        "Uneven",         "uneven",     3, {rows::Width, rows::LeftHeight, rows::RightHeight}},
+    {RowRamp,          "Ramp",           "ramp",       2, {rows::Slope, rows::Height, {}}},
+    {RowOscillator,    "Oscillator",     "oscillator", 1, {rows::Narrowness, {}, {}}},
+    {RowHydrogen,      "Hydrogen",       "hydrogen",   0, {}},
+    {RowDraw,          "Draw",           "draw",       0, {}},
+}};
+// clang-format on
+
+inline constexpr const RowSpec& RowOf(int row) {
+    return PotentialRows[std::size_t(row)];
+}
