@@ -31,8 +31,9 @@ Menu* App::menuBar() {
         connect(menu_->Item(QStringLiteral("FilePrint")), &QAction::triggered, this,
                 [this] { SolverWindow()->_FilePrint_Action(); });
         // Closing the window asks about unsaved work, and quits when it closes.
-        connect(menu_->Item(QStringLiteral("FileQuit")), &QAction::triggered, this,
-                [this] { SolverWindow()->close(); }, Qt::QueuedConnection);
+        connect(
+            menu_->Item(QStringLiteral("FileQuit")), &QAction::triggered, this,
+            [this] { SolverWindow()->close(); }, Qt::QueuedConnection);
     }
     return menu_;
 }

@@ -29,7 +29,7 @@ class App : public QApplication {
 
   private:
     FileTypes fileTypes_;
-    QSettings settings_; // the recent files
+    QSettings settings_;            // the recent files
     FileCommands* files_ = nullptr; // owned by the window
     Menu* menu_ = nullptr;
     ::Window1* window_ = nullptr;

@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "app/Document.h"
+#include "app/QtOptions.h"
 #include "solver/core/PotentialRows.h"
 
 #include <QCommandLineParser>
@@ -19,19 +21,23 @@ QString text(std::string_view s) {
 struct CommandSpec {
     const char* name;
     Command::Kind kind;
-    const char* extension; // the file it writes; nullptr: none
+    QStringList extensions; // of the file it writes; empty: it writes none
     QStringList options;
 };
 
 const CommandSpec kCommands[] = {
-    {"levels", Command::Levels, nullptr, {"from", "count"}},
-    {"snapshot", Command::Snapshot, ".png", {"energy"}},
-    {"print", Command::Print, ".pdf", {"energy"}},
+    {"levels", Command::Levels, {}, {"from", "count", "open"}},
+    {"snapshot", Command::Snapshot, {".png", ".svg"}, {"energy", "open"}},
+    {"print", Command::Print, {".pdf"}, {"energy", "open"}},
+    {"save", Command::Save, {".wellscope"}, {"energy", "open"}},
+    {"data", Command::Data, {".csv"}, {"energy", "open"}},
 };
+
+const QString kDocumentSuffix = QStringLiteral(".wellscope");
 
 // Every option that takes a value: the commands' own, the potential and its parameters.
 QStringList valuedOptions() {
-    QStringList names = {"potential", "parity"};
+    QStringList names = {"potential", "parity", "open"};
     for (const CommandSpec& c : kCommands)
         for (const QString& o : c.options)
             if (!names.contains(o)) names << o;
@@ -129,30 +135,31 @@ bool readCommand(const QStringList& positional, Command& c, const CommandSpec*& 
         return false;
     }
     c.kind = spec->kind;
-    if (!spec->extension) {
+    if (spec->extensions.isEmpty()) {
         if (positional.size() > 1) {
             error = QStringLiteral("%1 takes no file: '%2'").arg(name, positional.at(1));
             return false;
         }
         return true;
     }
-    const QString ext = QString::fromLatin1(spec->extension);
+    const QString exts = joinedOr(spec->extensions);
     if (positional.size() != 2) {
-        error = QStringLiteral("%1 takes one file: FILE%2").arg(name, ext);
+        error = QStringLiteral("%1 takes one file: FILE%2").arg(name, spec->extensions.join('|'));
         return false;
     }
     c.file = positional.at(1);
-    if (!c.file.endsWith(ext, Qt::CaseInsensitive)) {
-        error = QStringLiteral("%1: the file must end in %2: '%3'").arg(name, ext, c.file);
-        return false;
-    }
-    return true;
+    for (const QString& ext : spec->extensions)
+        if (c.file.endsWith(ext, Qt::CaseInsensitive)) return true;
+    error = QStringLiteral("%1: the file must end in %2: '%3'").arg(name, exts, c.file);
+    return false;
 }
 
 // The potential, and the parameter options it uses: each becomes its slider's value.
-bool readPotential(const QCommandLineParser& parser, Command& c, QString& error) {
-    const QString name =
-        parser.isSet("potential") ? parser.value("potential") : QStringLiteral("well");
+bool readPotential(const QCommandLineParser& parser, const Document* opened, Command& c,
+                   QString& error) {
+    const QString name = parser.isSet("potential") ? parser.value("potential")
+                         : opened                  ? text(RowOf(opened->row).option)
+                                                   : QStringLiteral("well");
     const RowSpec* row = nullptr;
     QStringList names;
     for (const RowSpec& r : PotentialRows) {
@@ -176,14 +183,18 @@ bool readPotential(const QCommandLineParser& parser, Command& c, QString& error)
         }
     }
 
+    // The opened file's row keeps its sliders; another row starts from its own.
+    const bool sameRow = opened && opened->row == c.row;
     std::optional<int>* sliders[] = {&c.slider1, &c.slider2, &c.slider3};
     for (int n = 0; n < row->sliderCount; ++n) {
         const SliderSpec& s = row->sliders[std::size_t(n)];
         if (!parser.isSet(text(s.option))) continue;
-        const int max = s.maxFollowsSlider1 ? c.slider1.value_or(row->sliders[0].start) : s.max;
+        const int slider1 = sameRow ? opened->sliders[0] : row->sliders[0].start;
+        const int max = s.maxFollowsSlider1 ? c.slider1.value_or(slider1) : s.max;
         *sliders[n] = sliderValue(s, max, parser.value(text(s.option)), error);
         if (!*sliders[n]) return false;
     }
+    if (opened) c.even = opened->even;
     if (parser.isSet("parity")) {
         const QString parity = parser.value("parity");
         if (parity != QLatin1String("even") && parity != QLatin1String("odd")) {
@@ -283,9 +294,15 @@ QString CommandLineHelp() {
                "  levels              print the energies of the levels, one per line, as the\n"
                "                      energy field shows them (Find pressed --count times)\n"
                "  snapshot FILE.png   save a picture of the window\n"
+               "  snapshot FILE.svg   save both plots as a vector picture\n"
                "  print FILE.pdf      save the page that File > Print prints, as a PDF\n"
+               "  save FILE.wellscope save the file that File > Save saves\n"
+               "  data FILE.csv       save the plots' data: x (nm), V (eV), psi\n"
+               "  FILE.wellscope      open the file in the window\n"
                "\n"
                "Options:\n"
+               "  --open FILE         set up from a .wellscope file first; the options below\n"
+               "                      then apply on top of it\n"
                "  --potential NAME    well, symmetric, uneven, ramp, oscillator, hydrogen or draw\n"
                "                      (default well)\n") +
            parameterHelp() +
@@ -293,12 +310,15 @@ QString CommandLineHelp() {
                "  --parity P          symmetric: even or odd (default even)\n"
                "  --from EV           levels: start energy (default 0.01, or -13.6 for hydrogen)\n"
                "  --count N           levels: number of levels to look for, 1 to 100 (default 5)\n"
-               "  --energy EV         snapshot, print: type this energy and press Draw\n"
+               "  --energy EV         snapshot, print, save, data: type this energy and press\n"
+               "                      Draw\n"
                "  -h, --help          show this help\n"
-               "  -v, --version       show the version\n");
+               "  -v, --version       show the version\n"
+               "Qt's own options (-style, -platform, -reverse, -qwindowgeometry, ...) are\n"
+               "passed to Qt.\n");
 }
 
-ParsedCommand ParseCommandLine(const QStringList& arguments) {
+ParsedCommand ParseCommandLine(const QStringList& arguments, const Document* opened) {
     ParsedCommand out;
     Command& c = out.command;
     QString& error = out.error;
@@ -313,7 +333,7 @@ ParsedCommand ParseCommandLine(const QStringList& arguments) {
     const QStringList valued = valuedOptions();
     for (const QString& name : valued) parser.addOption(QCommandLineOption(name, name, "value"));
 
-    if (!parser.parse(QStringList{QStringLiteral("wellscope")} + arguments)) {
+    if (!parser.parse(QStringList{QStringLiteral("wellscope")} + WithoutQtOptions(arguments))) {
         error = parser.errorText();
         return out;
     }
@@ -328,19 +348,35 @@ ParsedCommand ParseCommandLine(const QStringList& arguments) {
         }
     }
 
-    const QStringList positional = parser.positionalArguments();
+    c.open = parser.value("open");
+    QStringList positional = parser.positionalArguments();
+    // `wellscope FILE.wellscope` opens the file in the window.
+    if (positional.size() == 1 &&
+        positional.first().endsWith(kDocumentSuffix, Qt::CaseInsensitive)) {
+        if (parser.isSet("open")) {
+            error = QStringLiteral("give the file to open once: '%1' or --open")
+                        .arg(positional.first());
+            return out;
+        }
+        c.open = positional.takeFirst();
+    }
     if (positional.isEmpty()) {
-        if (!parser.optionNames().isEmpty()) {
-            error = QStringLiteral("--%1 needs a command: %2")
-                        .arg(parser.optionNames().first(), commandNames());
+        // The window takes only the file to open.
+        for (const QString& option : parser.optionNames()) {
+            if (option == QLatin1String("open")) continue;
+            error = QStringLiteral("--%1 needs a command: %2").arg(option, commandNames());
             return out;
         }
         c.kind = Command::Window;
         return out;
     }
+    if (c.open.isEmpty() && opened) opened = nullptr;
     const CommandSpec* spec = nullptr;
-    if (!readCommand(positional, c, spec, error) || !readPotential(parser, c, error) ||
-        !checkOptionsBelong(parser, *spec, error) || !readEnergies(parser, c, error))
+    if (!readCommand(positional, c, spec, error)) return out;
+    // What the options mean depends on the file's potential: they are read once it is open.
+    if (!c.open.isEmpty() && !opened) return out;
+    if (!readPotential(parser, opened, c, error) || !checkOptionsBelong(parser, *spec, error) ||
+        !readEnergies(parser, c, error))
         return out;
     return out;
 }

@@ -1,6 +1,7 @@
 #include "app/Document.h"
 
 #include "solver/Window1.h"
+#include "solver/core/PotentialRows.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -18,9 +19,8 @@ QSlider* slider(const Window1& w, std::size_t n) {
 Document CaptureDocument(const Window1& w) {
     Document d;
     d.row = w.row();
-    // The row shows exactly the sliders it uses.
-    for (std::size_t n = 0; n < 3; ++n)
-        if (!slider(w, n)->isHidden()) d.sliders.push_back(slider(w, n)->value());
+    for (std::size_t n = 0; n < std::size_t(RowOf(d.row).sliderCount); ++n)
+        d.sliders.push_back(slider(w, n)->value());
     d.even = w.PMSymmetric->currentIndex() == 0;
     if (w.Reshaped) {
         for (int k = 0; k <= HandleLast; ++k)

@@ -3,7 +3,7 @@
 // potential its handles ([index, eV] pairs) and values on the visible grid.
 #include "app/Document.h"
 
-#include "solver/core/Solver.h"
+#include "solver/core/PotentialRows.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -21,25 +21,9 @@ constexpr int kVersion = 1;
 constexpr double kMaxHandleEv = 10000;
 constexpr int kMaxEnergyText = 32767; // what the energy field holds
 
-struct SliderSpec {
-    const char* name;
-    int min, max;
-};
-
-struct RowSpec {
-    const char* name;
-    std::vector<SliderSpec> sliders;
-};
-
-const RowSpec kRows[] = {
-    {"well", {{"width", 0, 350}}},
-    {"symmetric", {{"separation", 0, 350}, {"well-width", 0, 350}}},
-    {"uneven", {{"width", 0, 350}, {"left", 0, 15}, {"right", 0, 15}}},
-    {"ramp", {{"slope", 4, 100}, {"height", 0, 15}}},
-    {"oscillator", {{"narrowness", 1, 20}}},
-    {"hydrogen", {}},
-    {"draw", {}},
-};
+QString text(std::string_view s) {
+    return QString::fromLatin1(s.data(), qsizetype(s.size()));
+}
 
 bool editable(int row) {
     return row != RowOscillator && row != RowHydrogen;
@@ -98,10 +82,10 @@ struct Reader {
     bool potential(Document& d) {
         const QJsonValue name = o.value(QStringLiteral("potential"));
         QStringList names;
-        for (int row = 0; row < int(std::size(kRows)); ++row) {
-            names << QLatin1String(kRows[row].name);
-            if (name == QJsonValue(QLatin1String(kRows[row].name))) {
-                d.row = row;
+        for (const RowSpec& r : PotentialRows) {
+            names << text(r.option);
+            if (name == QJsonValue(text(r.option))) {
+                d.row = r.row;
                 return true;
             }
         }
@@ -111,26 +95,25 @@ struct Reader {
     }
 
     bool sliders(Document& d) {
-        const std::vector<SliderSpec>& specs = kRows[d.row].sliders;
+        const RowSpec& r = RowOf(d.row);
         const QJsonValue value = o.value(QStringLiteral("sliders"));
         if (value.isUndefined())
             return missing("sliders", QStringLiteral("the list of the slider values"));
         const QJsonArray list = value.toArray();
-        if (!value.isArray() || list.size() != qsizetype(specs.size()))
+        if (!value.isArray() || list.size() != r.sliderCount)
             return fail(QStringLiteral("\"sliders\" must list %1 values for the %2 potential")
-                            .arg(specs.size())
-                            .arg(QLatin1String(kRows[d.row].name)));
-        for (std::size_t n = 0; n < specs.size(); ++n) {
-            SliderSpec s = specs[n];
-            // Each of the symmetric well's wells fits within their distance.
-            if (d.row == RowSymmetricWell && n == 1) s.max = d.sliders[0];
-            const std::optional<int> v = whole(list[qsizetype(n)], s.min, s.max);
+                            .arg(r.sliderCount)
+                            .arg(text(r.option)));
+        for (int n = 0; n < r.sliderCount; ++n) {
+            const SliderSpec& s = r.sliders[std::size_t(n)];
+            const int max = s.maxFollowsSlider1 ? d.sliders[0] : s.max;
+            const std::optional<int> v = whole(list[n], s.min, max);
             if (!v)
                 return fail(QStringLiteral("the %1 slider's value %2 is out of range (a whole "
                                            "number from %3 to %4)")
-                                .arg(QLatin1String(s.name), describe(list[qsizetype(n)]))
+                                .arg(text(s.option), describe(list[n]))
                                 .arg(s.min)
-                                .arg(s.max));
+                                .arg(max));
             d.sliders.push_back(*v);
         }
         return true;
@@ -140,7 +123,8 @@ struct Reader {
         const QJsonValue p = o.value(QStringLiteral("parity"));
         if (p.isUndefined()) return missing("parity", QStringLiteral("\"even\" or \"odd\""));
         if (p != QJsonValue(QStringLiteral("even")) && p != QJsonValue(QStringLiteral("odd")))
-            return fail(QStringLiteral("\"parity\" is %1, not \"even\" or \"odd\"").arg(describe(p)));
+            return fail(
+                QStringLiteral("\"parity\" is %1, not \"even\" or \"odd\"").arg(describe(p)));
         d.even = p == QJsonValue(QStringLiteral("even"));
         return true;
     }
@@ -152,15 +136,15 @@ struct Reader {
         if (!editable(d.row))
             return fail(QStringLiteral("the %1 potential cannot be reshaped, but the file has "
                                        "handles")
-                            .arg(QLatin1String(kRows[d.row].name)));
+                            .arg(text(RowOf(d.row).option)));
         if (!hv.isArray() || hv.toArray().isEmpty())
             return fail(QStringLiteral("\"handles\" must be a list of [index, eV] pairs"));
         std::array<double, HandleLast + 1> points;
         points.fill(NoHandle);
         for (const QJsonValue h : hv.toArray()) {
             const QJsonArray pair = h.toArray();
-            const std::optional<int> k = pair.size() == 2 ? whole(pair[0], 0, HandleLast)
-                                                          : std::nullopt;
+            const std::optional<int> k =
+                pair.size() == 2 ? whole(pair[0], 0, HandleLast) : std::nullopt;
             const double value = pair.size() == 2 ? pair[1].toDouble(NAN) : NAN;
             if (!h.isArray() || !k || !(std::fabs(value) <= kMaxHandleEv))
                 return fail(QStringLiteral("a handle is %1, not [index 0 to %2, eV from -%3 to %3]")
@@ -173,8 +157,8 @@ struct Reader {
         }
         // A reshape always pins both ends; the potential between them follows from the handles.
         if (points[0] == NoHandle || points[HandleLast] == NoHandle)
-            return fail(QStringLiteral("the handles must include both ends (0 and %1)")
-                            .arg(HandleLast));
+            return fail(
+                QStringLiteral("the handles must include both ends (0 and %1)").arg(HandleLast));
         const QJsonArray values = pv.toArray();
         if (!pv.isArray() || values.size() != WindowLast - WindowFirst + 1)
             return fail(QStringLiteral("\"reshaped potential\" must list %1 values in eV")
@@ -217,7 +201,7 @@ QByteArray WriteDocument(const Document& d) {
     QJsonObject o;
     o.insert(QStringLiteral("format"), kFormat);
     o.insert(QStringLiteral("version"), kVersion);
-    o.insert(QStringLiteral("potential"), QLatin1String(kRows[d.row].name));
+    o.insert(QStringLiteral("potential"), text(RowOf(d.row).option));
     QJsonArray sliders;
     for (int v : d.sliders) sliders.append(v);
     o.insert(QStringLiteral("sliders"), sliders);

@@ -87,16 +87,16 @@ void FileCommands::setFile(const QString& path, const Document& saved) {
     path_ = path;
     saved_ = saved;
     // No file: the title the window always had.
-    window_.setWindowTitle(path.isEmpty() ? QStringLiteral("Wellscope[*]")
-                                          : QFileInfo(path).fileName() +
-                                                QString::fromUtf8("[*] — Wellscope"));
+    window_.setWindowTitle(path.isEmpty()
+                               ? QStringLiteral("Wellscope[*]")
+                               : QFileInfo(path).fileName() + QString::fromUtf8("[*] — Wellscope"));
     window_.setWindowFilePath(path);
     changed();
 }
 
 bool FileCommands::report(const QString& doing, const QString& path, const QString& error) {
-    ShowError(QStringLiteral("Cannot %1 “%2”: %3.")
-                  .arg(doing, QDir::toNativeSeparators(path), error));
+    ShowError(
+        QStringLiteral("Cannot %1 “%2”: %3.").arg(doing, QDir::toNativeSeparators(path), error));
     return false;
 }
 

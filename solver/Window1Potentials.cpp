@@ -155,7 +155,6 @@ void Window1::PopupMenu1_Change() {
 }
 
 void Window1::redrawAfterParameterChange() {
-    Reshaped = false; // the slider's builder replaced any reshaped potential
     DrawEta();
     DrawEtaToScreen();
     Graph1->ReDrawAll();
@@ -175,6 +174,7 @@ void Window1::sliderMoved(int n) {
         }
         group(n).title->setText(sliderTitle(n));
         buildPotential();
+        Reshaped = false; // the row's own potential replaced any reshaped one
     }
     redrawAfterParameterChange();
 }
