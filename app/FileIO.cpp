@@ -38,9 +38,12 @@ bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString& error
         error = file.errorString();
         return false;
     }
-    if (file.write(bytes) != bytes.size()) {
+    // Flush before the commit and check it: on a full disk QSaveFile's commit can report
+    // success for a file cut short.
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != bytes.size()) {
         error = file.errorString();
         file.cancelWriting();
+        file.commit(); // removes the temporary file
         return false;
     }
     if (!file.commit()) {
