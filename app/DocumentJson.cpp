@@ -39,7 +39,12 @@ std::optional<int> whole(const QJsonValue& v, int min, int max) {
 
 QString describe(const QJsonValue& v) {
     if (v.isDouble()) return QString::number(v.toDouble(), 'g', 17);
-    if (v.isString()) return QLatin1Char('"') + v.toString().left(40) + QLatin1Char('"');
+    if (v.isString()) {
+        // As JSON writes it, so that a line break in it cannot break the message's line.
+        const QByteArray json =
+            QJsonDocument(QJsonArray{v.toString().left(40)}).toJson(QJsonDocument::Compact);
+        return QString::fromUtf8(json.mid(1, json.size() - 2));
+    }
     if (v.isBool()) return v.toBool() ? QStringLiteral("true") : QStringLiteral("false");
     if (v.isNull()) return QStringLiteral("null");
     if (v.isArray()) return QStringLiteral("a list");
