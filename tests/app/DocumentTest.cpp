@@ -90,6 +90,7 @@ TEST(Document, SaveAndOpenRestoreEveryRowAndADrawnPotential) {
         ASSERT_TRUE(b.files.Open(a.path("a.wellscope"))) << b.errors.join("").toStdString();
         EXPECT_EQ(CaptureDocument(b.w), CaptureDocument(a.w)) << s.row;
         EXPECT_EQ(b.w.solver.PEGraph, a.w.solver.PEGraph) << s.row;
+        EXPECT_EQ(b.w.Graph1->GXP->Image(), a.w.Graph1->GXP->Image()) << s.row;
         EXPECT_EQ(b.w.Graph2->GXP->Image(), a.w.Graph2->GXP->Image()) << s.row;
         EXPECT_EQ(levels(b.w), levels(a.w)) << s.row;
     }
