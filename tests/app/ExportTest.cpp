@@ -35,8 +35,9 @@ TEST(Export, DataHoldsThePlotsAndTheExtraTable) {
         EXPECT_EQ(csv[i][1].toDouble(), std::fabs(x) < 0.5 ? 0 : 10) << x;
         peak = std::max(peak, csv[i][2].toDouble());
         // Even, up to the runaway tail at the right end.
-        if (std::fabs(x) <= 0.8)
+        if (std::fabs(x) <= 0.8) {
             EXPECT_NEAR(csv[i][2].toDouble(), csv[352 - i][2].toDouble(), 1e-4) << x;
+        }
     }
     EXPECT_NEAR(peak, 1, 1e-3);
 
