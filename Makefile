@@ -6,7 +6,7 @@
 JOBS     ?= $(shell nproc)
 RELEASE  := build/release
 TESTING  := build/test
-CMAKE_RELEASE := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWELLSCOPE_TESTS=OFF
+CMAKE_RELEASE := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWELLSCOPE_TESTS=OFF -DWELLSCOPE_BENCH=ON
 CMAKE_TESTING := -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DWELLSCOPE_WERROR=ON -DWELLSCOPE_SANITIZE=ON -DWELLSCOPE_BENCH=OFF
 
 .PHONY: all run test fuzz bench deps format clean
@@ -39,11 +39,10 @@ test: deps $(TESTING)/CMakeCache.txt
 	cmake --build $(TESTING) -j $(JOBS)
 	cd $(TESTING) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The longer time reaches the fuzz targets through the environment of this run alone.
 fuzz: deps $(TESTING)/CMakeCache.txt
-	cmake -S . -B $(TESTING) -DWELLSCOPE_FUZZ_SECONDS=$(FUZZ_SECONDS)
 	cmake --build $(TESTING) -j $(JOBS)
-	cd $(TESTING) && ctest -L fuzz --output-on-failure -j $(JOBS) --timeout 0
-	cmake -S . -B $(TESTING) -DWELLSCOPE_FUZZ_SECONDS=10
+	cd $(TESTING) && WELLSCOPE_FUZZ_SECONDS=$(FUZZ_SECONDS) ctest -L fuzz --output-on-failure -j $(JOBS) --timeout 0
 
 bench: $(RELEASE)/wellscope
 	cmake --build $(RELEASE) -j $(JOBS)

@@ -4,6 +4,7 @@
 #include "app/EditCommands.h"
 #include "app/FileCommands.h"
 #include "app/Menu.h"
+#include "levels/LevelsWindow.h"
 #include "solver/Window1.h"
 
 #include <QAction>
@@ -34,6 +35,8 @@ Menu* App::menuBar() {
         connect(
             menu_->Item(QStringLiteral("FileQuit")), &QAction::triggered, this,
             [this] { SolverWindow()->close(); }, Qt::QueuedConnection);
+        connect(menu_->Item(QStringLiteral("ViewLevels")), &QAction::triggered, this,
+                [this] { LevelsWindow::Show(*SolverWindow()); });
     }
     return menu_;
 }

@@ -22,22 +22,76 @@ struct CommandSpec {
     const char* name;
     Command::Kind kind;
     QStringList extensions; // of the file it writes; empty: it writes none
-    QStringList options;
+    QStringList options;    // options with a value
+    QStringList flags;      // options without one
+    const char* help;       // what it does, for --help
 };
 
 const CommandSpec kCommands[] = {
-    {"levels", Command::Levels, {}, {"from", "count", "open"}},
-    {"snapshot", Command::Snapshot, {".png", ".svg"}, {"energy", "open"}},
-    {"print", Command::Print, {".pdf"}, {"energy", "open"}},
-    {"save", Command::Save, {".wellscope"}, {"energy", "open"}},
-    {"data", Command::Data, {".csv"}, {"energy", "open"}},
+    {"levels",
+     Command::Levels,
+     {},
+     {"from", "count", "format", "open"},
+     {"all"},
+     "print the energies of the levels, one per line, as the energy field shows them (Find "
+     "pressed --count times); with --all, every level with its nodes, parity, <x>, spread and "
+     "forbidden-region probability, as View > Levels shows them"},
+    {"snapshot",
+     Command::Snapshot,
+     {".png", ".svg"},
+     {"energy", "open"},
+     {"levels"},
+     "save a picture of the window (with --levels, of the Levels window); as .svg, both plots "
+     "as a vector picture"},
+    {"print",
+     Command::Print,
+     {".pdf"},
+     {"energy", "open"},
+     {},
+     "save the page that File > Print prints, as a PDF"},
+    {"save",
+     Command::Save,
+     {".wellscope"},
+     {"energy", "open"},
+     {},
+     "save the file that File > Save saves"},
+    {"data",
+     Command::Data,
+     {".csv"},
+     {"energy", "open"},
+     {},
+     "save the plots' data, as File > Export > Data does: x (nm), V (eV), psi"},
 };
 
 const QString kDocumentSuffix = QStringLiteral(".wellscope");
 
+// Every other option of the help: its name with its value, and what it does.
+const char* const kOptionHelp[][2] = {
+    {"--parity P", "symmetric: even or odd (default even)"},
+    {"--from EV", "levels: start energy (default 0.01, or -13.6 for hydrogen)"},
+    {"--count N", "levels: number of levels to look for, 1 to 100 (default 5)"},
+    {"--all", "levels: every level of the spectrum at once"},
+    {"--format F", "levels --all: text (aligned columns, default) or csv"},
+    {"--open FILE", "every command: set up from a .wellscope file first; the other options "
+                    "then apply on top of it"},
+    {"--energy EV", "snapshot, print, save, data: type this energy and press Draw"},
+    {"--levels", "snapshot: a picture of the Levels window"},
+    {"-h, --help", "show this help"},
+    {"-v, --version", "show the version"},
+};
+
+// Every option without a value.
+QStringList flagOptions() {
+    QStringList names;
+    for (const CommandSpec& c : kCommands)
+        for (const QString& f : c.flags)
+            if (!names.contains(f)) names << f;
+    return names;
+}
+
 // Every option that takes a value: the commands' own, the potential and its parameters.
 QStringList valuedOptions() {
-    QStringList names = {"potential", "parity", "open"};
+    QStringList names = {"potential", "parity"};
     for (const CommandSpec& c : kCommands)
         for (const QString& o : c.options)
             if (!names.contains(o)) names << o;
@@ -142,7 +196,6 @@ bool readCommand(const QStringList& positional, Command& c, const CommandSpec*& 
         }
         return true;
     }
-    const QString exts = joinedOr(spec->extensions);
     if (positional.size() != 2) {
         error = QStringLiteral("%1 takes one file: FILE%2").arg(name, spec->extensions.join('|'));
         return false;
@@ -150,7 +203,8 @@ bool readCommand(const QStringList& positional, Command& c, const CommandSpec*& 
     c.file = positional.at(1);
     for (const QString& ext : spec->extensions)
         if (c.file.endsWith(ext, Qt::CaseInsensitive)) return true;
-    error = QStringLiteral("%1: the file must end in %2: '%3'").arg(name, exts, c.file);
+    error = QStringLiteral("%1: the file must end in %2: '%3'")
+                .arg(name, joinedOr(spec->extensions), c.file);
     return false;
 }
 
@@ -210,11 +264,12 @@ bool readPotential(const QCommandLineParser& parser, const Document* opened, Com
 bool checkOptionsBelong(const QCommandLineParser& parser, const CommandSpec& spec, QString& error) {
     for (const QString& option : parser.optionNames()) {
         if (option == QLatin1String("potential") || isParameterOption(option) ||
-            spec.options.contains(option))
+            spec.options.contains(option) || spec.flags.contains(option))
             continue;
         QStringList users;
         for (const CommandSpec& s : kCommands)
-            if (s.options.contains(option)) users << QString::fromLatin1(s.name);
+            if (s.options.contains(option) || s.flags.contains(option))
+                users << QString::fromLatin1(s.name);
         error = QStringLiteral("--%1: used only by %2").arg(option, joinedOr(users));
         return false;
     }
@@ -251,6 +306,53 @@ bool readEnergies(const QCommandLineParser& parser, Command& c, QString& error) 
     return true;
 }
 
+// The whole spectrum: --all, its --format, and what does not go with it.
+bool readSpectrumOptions(const QCommandLineParser& parser, Command& c, QString& error) {
+    c.all = parser.isSet("all");
+    c.levelsWindow = parser.isSet("levels");
+    for (const char* single : {"from", "count"}) {
+        if (c.all && parser.isSet(single)) {
+            error = QStringLiteral("--%1: not used with --all, which lists every level")
+                        .arg(QLatin1String(single));
+            return false;
+        }
+    }
+    if (parser.isSet("format")) {
+        const QString format = parser.value("format");
+        if (!c.all) {
+            error = QStringLiteral("--format: used only with --all");
+            return false;
+        }
+        if (format != QLatin1String("text") && format != QLatin1String("csv")) {
+            error = QStringLiteral("--format: '%1' (accepts text or csv)").arg(format);
+            return false;
+        }
+        c.csv = format == QLatin1String("csv");
+    }
+    return true;
+}
+
+// One entry of the help: the name in a column of its own, the text wrapped beside it.
+QString helpEntry(const QString& name, const QString& help) {
+    constexpr int column = 22, width = 80;
+    QString out = ("  " + name).leftJustified(column - 1) + ' ';
+    if (name.size() + 3 > column) out += '\n' + QString(column, ' ');
+    int used = column;
+    for (const QString& word : help.split(' ')) {
+        if (used > column && used + 1 + word.size() > width) {
+            out += '\n' + QString(column, ' ');
+            used = column;
+        }
+        if (used > column) {
+            out += ' ';
+            ++used;
+        }
+        out += word;
+        used += int(word.size());
+    }
+    return out + '\n';
+}
+
 QString metavariable(std::string_view unit) {
     if (unit.empty()) return QStringLiteral("N");
     QString m = text(unit).toUpper();
@@ -273,10 +375,8 @@ QString parameterHelp() {
                                                             .arg(double(s.min) / s.perUnit)
                                                             .arg(text(r.sliders[0].what))
                                                       : accepted(s, s.max);
-            const QString left =
-                QStringLiteral("  --%1 %2").arg(text(s.option), metavariable(s.unit));
-            out += left.leftJustified(22) + users.join(", ") + ": " + text(s.what) + ", " + range +
-                   '\n';
+            out += helpEntry(QStringLiteral("--%1 %2").arg(text(s.option), metavariable(s.unit)),
+                             users.join(", ") + ": " + text(s.what) + ", " + range);
         }
     }
     return out;
@@ -285,38 +385,28 @@ QString parameterHelp() {
 } // namespace
 
 QString CommandLineHelp() {
-    return QStringLiteral(
-               "Usage: wellscope [COMMAND] [OPTIONS]\n"
-               "Finds the bound states of an electron in a one-dimensional potential.\n"
-               "With no command, Wellscope opens its window.\n"
-               "\n"
-               "Commands:\n"
-               "  levels              print the energies of the levels, one per line, as the\n"
-               "                      energy field shows them (Find pressed --count times)\n"
-               "  snapshot FILE.png   save a picture of the window\n"
-               "  snapshot FILE.svg   save both plots as a vector picture\n"
-               "  print FILE.pdf      save the page that File > Print prints, as a PDF\n"
-               "  save FILE.wellscope\n"
-               "                      save the file that File > Save saves\n"
-               "  data FILE.csv       save the plots' data: x (nm), V (eV), psi\n"
-               "  FILE.wellscope      open the file in the window\n"
-               "\n"
-               "Options:\n"
-               "  --open FILE         set up from a .wellscope file first; the options below\n"
-               "                      then apply on top of it\n"
-               "  --potential NAME    well, symmetric, uneven, ramp, oscillator, hydrogen or draw\n"
-               "                      (default well)\n") +
-           parameterHelp() +
-           QStringLiteral(
-               "  --parity P          symmetric: even or odd (default even)\n"
-               "  --from EV           levels: start energy (default 0.01, or -13.6 for hydrogen)\n"
-               "  --count N           levels: number of levels to look for, 1 to 100 (default 5)\n"
-               "  --energy EV         snapshot, print, save, data: type this energy and press\n"
-               "                      Draw\n"
-               "  -h, --help          show this help\n"
-               "  -v, --version       show the version\n"
-               "Qt's own options (-style, -platform, -reverse, -qwindowgeometry, ...) are\n"
-               "passed to Qt.\n");
+    QString out = QStringLiteral("Usage: wellscope [COMMAND] [OPTIONS]\n"
+                                 "Finds the bound states of an electron in a one-dimensional "
+                                 "potential.\nWith no command, Wellscope opens its window.\n\n"
+                                 "Commands:\n");
+    for (const CommandSpec& c : kCommands) {
+        QString usage = QString::fromLatin1(c.name);
+        if (!c.extensions.isEmpty())
+            usage += QStringLiteral(" FILE") + c.extensions.join(QLatin1Char('|'));
+        out += helpEntry(usage, QString::fromLatin1(c.help));
+    }
+    out +=
+        helpEntry(QStringLiteral("FILE.wellscope"), QStringLiteral("open the file in the window"));
+    out += QStringLiteral("\nOptions:\n");
+    QStringList names;
+    for (const RowSpec& r : PotentialRows) names << text(r.option);
+    out += helpEntry(QStringLiteral("--potential NAME"), joinedOr(names) + " (default well)");
+    out += parameterHelp();
+    for (const auto& entry : kOptionHelp)
+        out += helpEntry(QString::fromLatin1(entry[0]), QString::fromLatin1(entry[1]));
+    out += QStringLiteral("Qt's own options (-style, -platform, -reverse, -qwindowgeometry, ...) "
+                          "are passed to Qt.\n");
+    return out;
 }
 
 ParsedCommand ParseCommandLine(const QStringList& arguments, const Document* opened) {
@@ -333,6 +423,7 @@ ParsedCommand ParseCommandLine(const QStringList& arguments, const Document* ope
     parser.addOption(version);
     const QStringList valued = valuedOptions();
     for (const QString& name : valued) parser.addOption(QCommandLineOption(name, name, "value"));
+    for (const QString& name : flagOptions()) parser.addOption(QCommandLineOption(name, name));
 
     if (!parser.parse(QStringList{QStringLiteral("wellscope")} + WithoutQtOptions(arguments))) {
         error = parser.errorText();
@@ -377,7 +468,7 @@ ParsedCommand ParseCommandLine(const QStringList& arguments, const Document* ope
     // What the options mean depends on the file's potential: they are read once it is open.
     if (!c.open.isEmpty() && !opened) return out;
     if (!readPotential(parser, opened, c, error) || !checkOptionsBelong(parser, *spec, error) ||
-        !readEnergies(parser, c, error))
+        !readEnergies(parser, c, error) || !readSpectrumOptions(parser, c, error))
         return out;
     return out;
 }

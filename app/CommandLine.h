@@ -21,6 +21,9 @@ struct Command {
     QString from;                                 // levels: the start energy as typed
     std::optional<QString> energy;                // snapshot, print: energy typed before Draw
     int count = 5;                                // levels: how many Finds
+    bool all = false;                             // levels: the whole spectrum at once
+    bool csv = false;                             // levels --all: CSV instead of aligned text
+    bool levelsWindow = false;                    // snapshot: the Levels window
 };
 
 struct ParsedCommand {

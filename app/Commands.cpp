@@ -5,6 +5,8 @@
 #include "app/FileIO.h"
 
 #include "graph/Graph.h"
+#include "levels/LevelsReport.h"
+#include "levels/LevelsWindow.h"
 #include "platform/NumberText.h"
 #include "platform/Printing.h"
 #include "solver/Window1.h"
@@ -18,7 +20,14 @@
 
 namespace {
 
+int spectrum(const Command& c, Window1& w, QTextStream& out) {
+    const LevelsModel m = ComputeLevels(w);
+    out << (c.csv ? LevelsCsv(m) : LevelsText(m));
+    return 0;
+}
+
 int levels(const Command& c, Window1& w, QTextStream& out, QTextStream& err) {
+    if (c.all) return spectrum(c, w, out);
     bool beeped = false;
     const auto beep = w.beep;
     w.beep = [&beeped] { beeped = true; };
@@ -56,9 +65,21 @@ int write(const QString& file, const QByteArray& bytes, QTextStream& err) {
 
 int snapshot(const Command& c, Window1& w, QTextStream& err) {
     typeEnergy(c, w);
-    if (c.file.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
+    if (c.file.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+        if (c.levelsWindow) {
+            err << "wellscope: snapshot --levels: the Levels window is saved as a .png\n";
+            return 2;
+        }
         return write(c.file, PictureSvg(w), err);
-    if (!w.grab().save(c.file, "PNG")) {
+    }
+    std::unique_ptr<LevelsWindow> levelsWindow;
+    if (c.levelsWindow) {
+        levelsWindow = std::make_unique<LevelsWindow>(w, &w);
+        levelsWindow->setAttribute(Qt::WA_DeleteOnClose, false);
+        levelsWindow->show();
+    }
+    QWidget& shown = levelsWindow ? static_cast<QWidget&>(*levelsWindow) : w;
+    if (!shown.grab().save(c.file, "PNG")) {
         err << "wellscope: cannot write " << c.file << '\n';
         return 1;
     }

@@ -45,6 +45,10 @@ Menu::Menu(QWidget* parent) : QMenuBar(parent) {
     addItem(edit, "EditPaste", QStringLiteral("Paste"), QKeySequence::Paste);
     addItem(edit, "EditClear", QStringLiteral("Clear"));
 
+    QMenu* view = addMenu(QStringLiteral("View"));
+    view->menuAction()->setObjectName(QStringLiteral("ViewMenu"));
+    addItem(view, "ViewLevels", QString::fromUtf8("Levels…"), QKeySequence(Qt::CTRL | Qt::Key_L));
+
     QMenu* help = addMenu(QStringLiteral("Help"));
     help->menuAction()->setObjectName(QStringLiteral("HelpMenu"));
     addItem(help, "HelpAbout", QString::fromUtf8("About Wellscope…"),

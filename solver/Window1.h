@@ -127,9 +127,15 @@ class Window1 : public QMainWindow {
     // the last mouse edit left it.
     void RestoreHandles(const std::array<double, HandleLast + 1>& points);
 
+    // An energy as the energy field shows a found level: eleven decimals.
+    static QString EnergyText(double energy);
+
   signals:
     // The user changed the potential with the mouse (a click or a dropped handle).
     void PotentialReshaped();
+    // The potential, the parity or the energy changed; emitted after the plots were redrawn,
+    // so listeners read a settled state.
+    void changed();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

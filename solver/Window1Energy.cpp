@@ -5,6 +5,10 @@
 
 #include <QLineEdit>
 
+QString Window1::EnergyText(double energy) {
+    return Format(energy, QStringLiteral("-#.00000000000"));
+}
+
 bool Window1::CalculateEnergy() {
     BusyFindingEta = true;
     const bool found = solver.CalculateEnergy(row());
@@ -16,7 +20,7 @@ bool Window1::CalculateEnergy() {
         if (beep) beep();
         return false;
     }
-    const QString text = Format(solver.Energy, QStringLiteral("-#.00000000000"));
+    const QString text = EnergyText(solver.Energy);
     // The field's handler re-reads the energy from the text, so the energy carries what the
     // user sees; run it even when the text happens not to change.
     if (EFEnergy->text() == text)
@@ -36,6 +40,7 @@ void Window1::EFEnergy_TextChange() {
     Graph2->SetTitle(QStringLiteral("Solution for Energy = ") +
                      Format(solver.Energy, QStringLiteral("-#.###########")) +
                      QStringLiteral(" eV"));
+    emit changed();
 }
 
 void Window1::PBDraw_Action() {
@@ -44,10 +49,12 @@ void Window1::PBDraw_Action() {
     DrawEtaToScreen();
     Graph2->ReDrawAll();
     Graph2->UpdateScreen();
+    emit changed();
 }
 
 void Window1::PBFind_Action() {
     CalculateEnergy();
     Graph2->ReDrawAll();
     Graph2->UpdateScreen();
+    emit changed();
 }

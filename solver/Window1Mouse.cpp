@@ -34,6 +34,7 @@ bool Window1::Graph1_MouseDown(int x, int y) {
     solver.ClickAt(kx, value, kBandTop < y && y < kBandBottom, row() == RowSymmetricWell);
     Graph1->ReDrawAll();
     Graph1->UpdateScreen();
+    emit changed();
     return false;
 }
 
@@ -74,6 +75,7 @@ void Window1::Graph1_MouseUp(int x, int y) {
         setCursor(cross());
     }
     dragging = false;
+    emit changed();
 }
 
 void Window1::Graph1_MouseMove(int x, int y) {

@@ -152,6 +152,7 @@ void Window1::PopupMenu1_Change() {
     Graph1->UpdateScreen();
     Graph2->UpdateScreen();
     beingChanged = false;
+    emit changed();
 }
 
 void Window1::redrawAfterParameterChange() {
@@ -161,6 +162,7 @@ void Window1::redrawAfterParameterChange() {
     Graph1->UpdateScreen();
     Graph2->ReDrawAll();
     Graph2->UpdateScreen();
+    emit changed();
 }
 
 void Window1::sliderMoved(int n) {
@@ -197,4 +199,5 @@ void Window1::PMSymmetric_Change() {
     DrawEtaToScreen();
     Graph2->ReDrawAll();
     Graph2->UpdateScreen();
+    emit changed();
 }

@@ -11,6 +11,11 @@ inline constexpr double HbarC = 197.33;          // hbar c in eV nm
 inline constexpr double Coulomb = 1.44;          // e^2 / (4 pi eps0) in eV nm
 inline constexpr double LightSpeed = 299.792458; // c in nm / fs
 
+// 2 m dx^2 / hbar^2 in 1/eV: the grid's recurrence is
+// psi(i+1) = 2 psi(i) - psi(i-1) - StepFactor (E - V(i)) psi(i). Evaluated left to right, as
+// the published levels were computed, so they keep their last digits.
+inline constexpr double StepFactor = ((2.0 * Dx) * Dx) * RestEnergy / HbarC / HbarC;
+
 // hbar in eV fs, and Planck's h.
 inline constexpr double Hbar = HbarC / LightSpeed;
 inline constexpr double Planck = 2.0 * 3.14159265358979323846 * Hbar;

@@ -11,8 +11,7 @@ namespace {
 // NoHandle, well below it.
 constexpr double HandleThreshold = -90.0;
 
-// 2 m dx^2 / hbar^2, evaluated left to right so the published levels keep their last digits.
-const double K = ((2.0 * phys::Dx) * phys::Dx) * phys::RestEnergy / phys::HbarC / phys::HbarC;
+constexpr double K = phys::StepFactor;
 const double StartAmplitude = 1.0 * std::pow(10.0, -40.0);
 
 // Every integer i with from <= i <= to, both compared as doubles, clipped to the grid so that
@@ -143,6 +142,7 @@ void Solver::DrawFlat() {
 void Solver::integrate(const double* pot, int first, int last) {
     double peak = 0;
     int crossings = 0;
+    int changes = 0;
     bool entered = false;
     const double energy = Energy;
     double before = eta[std::size_t(first - 1)];
@@ -153,6 +153,7 @@ void Solver::integrate(const double* pot, int first, int last) {
         const double next = (2 * here - before) - (K * d) * here;
         eta[std::size_t(i + 1)] = next;
         const double a = std::fabs(next);
+        if (sign(next) * sign(here) < 0) ++changes;
         if (d > 0) {
             entered = true;
             if (sign(next) != sign(here)) ++crossings;
@@ -165,6 +166,7 @@ void Solver::integrate(const double* pot, int first, int last) {
     lasti = i;
     max = peak;
     NCrossings = crossings;
+    NSignChanges = changes;
 }
 
 void Solver::DrawEta(int row) {
@@ -220,7 +222,10 @@ bool Solver::CalculateEnergy(int row) {
     const bool startPositive = eta[std::size_t(lasti)] > 0;
     double step = 0.5;
     int n = 0;
-    int accepted = NCrossings; // node count at the last energy kept on the starting side
+    // Sign changes at the last energy kept on the starting side. All of them count, not only
+    // those at allowed points: a node that has just left the well for the wall is still one
+    // level passed, and missing it let a step jump over two levels unnoticed.
+    int accepted = NSignChanges;
     int iterations = 0;
     bool overshoot = false;
     bool bracketed = false;
@@ -242,7 +247,7 @@ bool Solver::CalculateEnergy(int row) {
             refine();
         } else {
             DrawEta(row);
-            if (NCrossings - accepted > 1) {
+            if (NSignChanges - accepted > 1) {
                 // The step jumped over more than one node, so it may have skipped a level.
                 overshoot = false;
                 refine();
@@ -253,7 +258,7 @@ bool Solver::CalculateEnergy(int row) {
                 refine();
                 if (done) Energy += oldStep; // end on the upper side of the bracket
             } else {
-                accepted = NCrossings;
+                accepted = NSignChanges;
             }
         }
         yield();

@@ -45,6 +45,7 @@ class Solver {
     double MaxGraph = 0;                // potential level right of the visible window
     int lasti = 0;                      // last step of the last integration
     int NCrossings = 0;                 // sign changes at classically allowed points
+    int NSignChanges = 0;               // sign changes anywhere up to lasti: levels below Energy
     bool NewStep = false;               // the search's step ladder has steps left
     bool symmetric = false;             // Symmetric Well: even (true) or odd (false) solution
 
@@ -59,7 +60,8 @@ class Solver {
     // The starting point of a hand-drawn potential: no handles, 10 eV everywhere.
     void DrawFlat();
 
-    // Integration at Energy for the potential row `row`; writes eta, max, lasti, NCrossings.
+    // Integration at Energy for the potential row `row`; writes eta, max, lasti, NCrossings,
+    // NSignChanges.
     void DrawEta(int row);
     // Scales eta into feta.
     void DrawEtaToScreen();

@@ -41,7 +41,8 @@ TEST(Menu, ItemsTextsAndShortcuts) {
     EXPECT_EQ(menu.Item("FilePrint")->shortcut().toString(), "Ctrl+P");
     QStringList menus;
     for (QAction* a : menu.actions()) menus << a->objectName() + "=" + a->text();
-    EXPECT_EQ(menus, (QStringList{"FileMenu=File", "EditMenu=Edit", "HelpMenu=Help"}));
+    EXPECT_EQ(menus,
+              (QStringList{"FileMenu=File", "EditMenu=Edit", "ViewMenu=View", "HelpMenu=Help"}));
     QStringList edit;
     for (QAction* a : menu.Item("EditMenu")->menu()->actions())
         edit << (a->isSeparator() ? QStringLiteral("-") : a->objectName());

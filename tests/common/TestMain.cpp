@@ -6,7 +6,9 @@
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
                                                                     : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    // Listing the cases (ctest's discovery at build time) needs no application.
+    if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
+    QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

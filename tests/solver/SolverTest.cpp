@@ -290,6 +290,7 @@ TEST(Search, NeverIntegratesOutsideItsRange) {
 
 TEST(Search, FailuresPublishNothing) {
     Solver s(&Watch::yield);
+    Watch::start(s);
     s.DrawWell(100);
     s.Energy = 9.87; // above the top level: nothing until the walls
     EXPECT_FALSE(s.CalculateEnergy(RowWell));

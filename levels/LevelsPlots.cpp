@@ -1,0 +1,135 @@
+// What the Levels window's two plots show: the potential with a line at each level, and the
+// chosen state with its classically forbidden regions shaded.
+#include "graph/Graph.h"
+#include "levels/LevelsReport.h"
+#include "levels/LevelsWindow.h"
+#include "solver/Window1.h"
+
+#include <QCheckBox>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+constexpr Color kBlack{0, 0, 0};
+constexpr Color kChosen{255, 0, 0};
+constexpr Color kLevel{0, 0, 200};
+constexpr Color kForbidden{225, 225, 225};
+// A press this close to a level's line, in pixels, chooses it.
+constexpr int kPickDistance = 4;
+
+// The grid indices of the plots' x range: the visible window; for hydrogen from just past the
+// nucleus, where the potential is infinite.
+int firstShown(int row) {
+    return row == RowHydrogen ? WindowFirst + 1 : WindowFirst;
+}
+
+} // namespace
+
+void LevelsWindow::GraphLevels_DrawContent() {
+    Graph& g = *GraphLevels;
+    const int row = model_.row;
+    const auto& v = model_.potential;
+    g.CurveStart(SpectrumPosition(row, firstShown(row)), v[std::size_t(firstShown(row))]);
+    for (int i = firstShown(row) + 1; i <= WindowLast; ++i)
+        g.CurveTo(SpectrumPosition(row, i), v[std::size_t(i)]);
+
+    const auto& states = model_.spectrum.states;
+    auto shown = [&](int k) {
+        const double e = states[std::size_t(k)].energy;
+        return e >= g.YMin && e <= g.YMax;
+    };
+    for (int k = 0; k < int(states.size()); ++k) {
+        if (!shown(k)) continue;
+        const int y = g.YCoord(states[std::size_t(k)].energy);
+        g.SetColor(k == chosen_ ? kChosen : kLevel);
+        g.GX->DrawLine(g.GLeft, y, g.GLeft + g.GWidth, y);
+    }
+    // Each level's n in the right margin; where labels would crowd, the chosen one's first.
+    std::vector<int> labelled;
+    auto label = [&](int k) {
+        const int y = g.YCoord(states[std::size_t(k)].energy);
+        for (int other : labelled)
+            if (std::abs(other - y) < g.GX->TextHeight() - 2) return;
+        g.SetColor(k == chosen_ ? kChosen : kLevel);
+        g.GX->DrawString(QString::number(states[std::size_t(k)].n), g.GLeft + g.GWidth + 2, y + 4);
+        labelled.push_back(y);
+    };
+    if (chosen_ >= 0 && shown(chosen_)) label(chosen_);
+    for (int k = 0; k < int(states.size()); ++k)
+        if (shown(k)) label(k);
+    g.SetColor(kBlack);
+}
+
+bool LevelsWindow::GraphLevels_MouseDown(int x, int y) {
+    (void)x;
+    Graph& g = *GraphLevels;
+    int best = -1, bestDistance = kPickDistance + 1;
+    const auto& states = model_.spectrum.states;
+    for (std::size_t k = 0; k < states.size(); ++k) {
+        const double e = states[k].energy;
+        if (!(e >= g.YMin && e <= g.YMax)) continue;
+        const int d = std::abs(g.YCoord(e) - y);
+        if (d < bestDistance) {
+            best = int(k);
+            bestDistance = d;
+        }
+    }
+    ChooseLevel(best);
+    return false;
+}
+
+void LevelsWindow::defineStatePlot() {
+    Graph& g = *GraphState;
+    const double xmin = GraphLevels->XMin, xmax = GraphLevels->XMax;
+    const bool density = CBDensity->isChecked();
+    g.SetYLabel(density ? QStringLiteral("&|$y$&|^2^ (nm^-1^)") : QStringLiteral("$y$ (nm^-1/2^)"));
+    if (chosen_ < 0) {
+        g.SetTitle(model_.spectrum.states.empty() ? QStringLiteral("No bound state")
+                                                  : QStringLiteral("No level chosen"));
+        g.DefineGraph(xmin, xmax, -1, 1);
+        return;
+    }
+    const BoundState& s = model_.spectrum.states[std::size_t(chosen_)];
+    double peak = 0;
+    for (int i = firstShown(model_.row); i <= WindowLast; ++i)
+        peak = std::max(peak, std::fabs(s.psi[std::size_t(i)]));
+    if (!(peak > 0)) peak = 1;
+    const double top = 1.1 * (density ? peak * peak : peak);
+    g.SetTitle(QStringLiteral("Level n = ") + QString::number(s.n) + QStringLiteral(", E = ") +
+               Window1::EnergyText(PublishedEnergy(s.energy)) + QStringLiteral(" eV"));
+    g.DefineGraph(xmin, xmax, density ? 0 : -top, top);
+}
+
+void LevelsWindow::GraphState_DrawContent() {
+    if (chosen_ < 0) return;
+    Graph& g = *GraphState;
+    const int row = model_.row;
+    const BoundState& s = model_.spectrum.states[std::size_t(chosen_)];
+    const auto& v = model_.potential;
+    const double half = 0.005; // half a grid step in nm: each point's share of the axis
+    const int first = firstShown(row);
+
+    // Where the potential lies above the energy, one band per run of grid points.
+    g.SetColor(kForbidden);
+    for (int i = first; i <= WindowLast; ++i) {
+        if (!(v[std::size_t(i)] > s.energy)) continue;
+        int j = i;
+        while (j + 1 <= WindowLast && v[std::size_t(j + 1)] > s.energy) ++j;
+        const int left = std::max(g.GLeft, g.XCoord(SpectrumPosition(row, i) - half));
+        const int right = std::min(g.GLeft + g.GWidth, g.XCoord(SpectrumPosition(row, j) + half));
+        if (right > left) g.GX->FillRect(left, g.GTop + 1, right - left, g.GHeight - 1);
+        i = j;
+    }
+    g.SetColor(kBlack);
+
+    const bool density = CBDensity->isChecked();
+    auto value = [&](int i) {
+        const double p = s.psi[std::size_t(i)];
+        return density ? p * p : p;
+    };
+    g.CurveStart(SpectrumPosition(row, first), value(first));
+    for (int i = first + 1; i <= WindowLast; ++i) g.CurveTo(SpectrumPosition(row, i), value(i));
+}

@@ -1,0 +1,84 @@
+#include "levels/LevelsReport.h"
+
+#include "platform/NumberText.h"
+#include "solver/Window1.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Fixed decimals, locale-free, without a minus sign on a value that rounds to zero.
+QString fixed(double v, int decimals) {
+    const double unit = 0.5 * std::pow(10.0, -decimals);
+    return QString::number(std::fabs(v) < unit ? 0.0 : v, 'f', decimals);
+}
+
+QString parityText(int parity) {
+    return parity > 0 ? QStringLiteral("even") : parity < 0 ? QStringLiteral("odd") : QString();
+}
+
+bool hasParity(int row) {
+    return row == RowSymmetricWell;
+}
+
+} // namespace
+
+double PublishedEnergy(double level) {
+    return std::ceil(level * 1e11) / 1e11;
+}
+
+QStringList LevelHeaders(int row) {
+    QStringList h = {QStringLiteral("n"), QStringLiteral("Energy (eV)"), QStringLiteral("Nodes")};
+    if (hasParity(row)) h << QStringLiteral("Parity");
+    h << QStringLiteral("<x> (nm)") << QString::fromUtf8("Δx (nm)")
+      << QStringLiteral("Forbidden (%)");
+    return h;
+}
+
+QStringList LevelCells(const LevelsModel& m, int index) {
+    const BoundState& s = m.spectrum.states[std::size_t(index)];
+    QStringList c = {QString::number(s.n), Window1::EnergyText(PublishedEnergy(s.energy)),
+                     QString::number(s.nodes)};
+    if (hasParity(m.row)) c << parityText(s.parity);
+    c << fixed(s.meanX, 4) << fixed(s.spreadX, 4) << fixed(100 * s.pForbidden, 2);
+    return c;
+}
+
+QString NoBoundStateText(const LevelsModel& m) {
+    return QStringLiteral("No bound state below ") + Str(m.limit) + QStringLiteral(" eV");
+}
+
+QString LevelsText(const LevelsModel& m) {
+    const int count = int(m.spectrum.states.size());
+    if (count == 0) return NoBoundStateText(m) + '\n';
+    std::vector<QStringList> rows = {LevelHeaders(m.row)};
+    for (int i = 0; i < count; ++i) rows.push_back(LevelCells(m, i));
+    std::vector<qsizetype> width(std::size_t(rows[0].size()), 0);
+    for (const QStringList& r : rows)
+        for (qsizetype c = 0; c < r.size(); ++c)
+            width[std::size_t(c)] = std::max(width[std::size_t(c)], r[c].size());
+    QString out;
+    for (const QStringList& r : rows) {
+        QString line;
+        for (qsizetype c = 0; c < r.size(); ++c) {
+            if (c > 0) line += QStringLiteral("  ");
+            line += r[c].rightJustified(width[std::size_t(c)]);
+        }
+        out += line + '\n';
+    }
+    return out;
+}
+
+QString LevelsCsv(const LevelsModel& m) {
+    QString out = QStringLiteral("n,energy_eV,nodes,parity,mean_x_nm,spread_x_nm,p_forbidden\n");
+    for (const BoundState& s : m.spectrum.states) {
+        out += QStringList{QString::number(s.n),     fixed(PublishedEnergy(s.energy), 11),
+                           QString::number(s.nodes), parityText(s.parity),
+                           fixed(s.meanX, 6),        fixed(s.spreadX, 6),
+                           fixed(s.pForbidden, 6)}
+                   .join(',') +
+               '\n';
+    }
+    return out;
+}
