@@ -405,7 +405,7 @@ QString CommandLineHelp() {
     for (const auto& entry : kOptionHelp)
         out += helpEntry(QString::fromLatin1(entry[0]), QString::fromLatin1(entry[1]));
     out += QStringLiteral("Qt's own options (-style, -platform, -reverse, -qwindowgeometry, ...) "
-                          "are passed to Qt.\n");
+                          "are\npassed to Qt.\n");
     return out;
 }
 

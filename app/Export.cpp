@@ -1,6 +1,8 @@
 #include "app/Export.h"
 
 #include "graph/Graph.h"
+#include "levels/LevelsReport.h"
+#include "levels/LevelsWindow.h"
 #include "platform/NumberText.h"
 #include "solver/Window1.h"
 
@@ -45,6 +47,13 @@ QByteArray DataCsv(const Window1& w, const QString& extra) {
     }
     if (!extra.isEmpty()) out += QLatin1Char('\n') + extra;
     return out.toUtf8();
+}
+
+QString OpenLevelsTableCsv(Window1& w) {
+    auto* levels = w.findChild<LevelsWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!levels || !levels->isVisible()) return QString();
+    levels->Refresh();
+    return LevelsCsv(levels->Model());
 }
 
 QByteArray PictureSvg(Window1& w) {

@@ -11,6 +11,9 @@ class Window1;
 // window. `extra`, when not empty, follows after a blank line (the Levels window's table).
 QByteArray DataCsv(const Window1& window, const QString& extra = {});
 
+// The Levels window's table as CSV while that window is open; empty otherwise.
+QString OpenLevelsTableCsv(Window1& window);
+
 // Both plots, the potential above the wave function as the printed page has them: an SVG
 // drawn with vector lines and text, or a PNG at the plots' resolution.
 QByteArray PictureSvg(Window1& window);

@@ -45,6 +45,8 @@ FileCommands::FileCommands(Window1& window, Menu& menu, QSettings& settings)
             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     };
 
+    ExtraData = [this] { return OpenLevelsTableCsv(window_); };
+
     auto item = [&menu](const char* name) { return menu.Item(QString::fromLatin1(name)); };
     connect(item("FileOpen"), &QAction::triggered, this, [this] {
         const QString path = ChooseFile(QStringLiteral("Open"), kDocumentFilter, false);

@@ -30,8 +30,8 @@ class FileCommands : public QObject {
     std::function<void(const QString& message)> ShowError;
     // Save, Discard or Cancel.
     std::function<QMessageBox::StandardButton()> AskToSave;
-    // More CSV for Export > Data, empty when there is none (the Levels window's table while
-    // that window is open).
+    // More CSV for Export > Data, empty when there is none: by default the Levels window's
+    // table while that window is open.
     std::function<QString()> ExtraData;
 
     // Opens the file: the window shows what it holds, or, when it cannot be read, keeps

@@ -1,6 +1,7 @@
 // File > Export: the plots' data as CSV and both plots as an SVG picture.
 #include "app/Export.h"
 #include "graph/Graph.h"
+#include "levels/LevelsWindow.h"
 #include "solver/Window1.h"
 
 #include <gtest/gtest.h>
@@ -49,6 +50,11 @@ TEST(Export, DataHoldsThePlotsAndTheExtraTable) {
     EXPECT_NE(csv[100][2].toDouble(), 0);
     EXPECT_EQ(csv[352], QStringList{""}); // a blank line, then the extra table
     EXPECT_EQ(csv[353], (QStringList{"level", "E (eV)"}));
+
+    // With the Levels window open, its table follows.
+    EXPECT_EQ(OpenLevelsTableCsv(w), "");
+    LevelsWindow::Show(w);
+    EXPECT_TRUE(OpenLevelsTableCsv(w).startsWith("n,energy_eV,"));
 
     // Hydrogen starts at its centre, x = 0, where the potential has no finite value.
     w.PopupMenu1->setCurrentIndex(RowHydrogen);
