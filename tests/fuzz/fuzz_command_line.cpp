@@ -44,8 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
               c.file.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive));
     if (c.kind == Command::Save)
         check(c.file.endsWith(QLatin1String(".wellscope"), Qt::CaseInsensitive));
-    if (c.kind == Command::Data)
-        check(c.file.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive));
+    if (c.kind == Command::Data) check(c.file.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive));
     if (c.kind == Command::Print)
         check(c.file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive));
     return 0;
