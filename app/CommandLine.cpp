@@ -6,12 +6,15 @@
 
 #include <QCommandLineParser>
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
 #include <string>
 
 namespace {
+
+constexpr int kMostRows = 100000; // evolve's rows: more would be a typing slip, not a table
 
 QString text(std::string_view s) {
     return QString::fromLatin1(s.data(), qsizetype(s.size()));
@@ -61,6 +64,13 @@ const CommandSpec kCommands[] = {
      {"energy", "open"},
      {},
      "save the plots' data, as File > Export > Data does: x (nm), V (eV), psi"},
+    {"evolve",
+     Command::Evolve,
+     {},
+     {"states", "amplitudes", "until", "step", "open"},
+     {},
+     "print <x>, its spread and the norm of a superposition of levels in time, as CSV: "
+     "t_fs,mean_x_nm,spread_x_nm,norm"},
 };
 
 const QString kDocumentSuffix = QStringLiteral(".wellscope");
@@ -76,6 +86,10 @@ const char* const kOptionHelp[][2] = {
                     "then apply on top of it"},
     {"--energy EV", "snapshot, print, save, data: type this energy and press Draw"},
     {"--levels", "snapshot: a picture of the Levels window"},
+    {"--states N,N,...", "evolve: the levels, counted from 0 (hydrogen: n from 1)"},
+    {"--amplitudes A,...", "evolve: one per level, 0 to 1 (default 1 each)"},
+    {"--until FS", "evolve: the last time, in fs (the first is 0)"},
+    {"--step FS", "evolve: the time step, in fs (at most %1 rows)"},
     {"-h, --help", "show this help"},
     {"-v, --version", "show the version"},
 };
@@ -353,6 +367,78 @@ QString helpEntry(const QString& name, const QString& help) {
     return out + '\n';
 }
 
+// The --states and --amplitudes lists of an evolve command, its time step and its rows.
+bool readEvolve(const QCommandLineParser& parser, Command& c, QString& error) {
+    if (c.kind != Command::Evolve) return true;
+    if (!parser.isSet("states")) {
+        error = QStringLiteral("--states: missing (the levels to superpose, such as 0,1)");
+        return false;
+    }
+    for (const QString& item : parser.value("states").split(',')) {
+        const std::optional<double> n = number(item);
+        if (!n || *n != std::floor(*n) || *n < 0 || *n > 1e9) {
+            error = QStringLiteral("--states: '%1' is not a level number (accepts whole numbers "
+                                   "separated by commas)")
+                        .arg(item);
+            return false;
+        }
+        if (std::find(c.states.begin(), c.states.end(), int(*n)) != c.states.end()) {
+            error = QStringLiteral("--states: level %1 is given twice").arg(int(*n));
+            return false;
+        }
+        c.states.push_back(int(*n));
+    }
+    c.amplitudes.assign(c.states.size(), 1.0);
+    if (parser.isSet("amplitudes")) {
+        const QStringList items = parser.value("amplitudes").split(',');
+        if (items.size() != qsizetype(c.states.size())) {
+            error = QStringLiteral("--amplitudes: %1 given for %2 levels (accepts one per level)")
+                        .arg(items.size())
+                        .arg(c.states.size());
+            return false;
+        }
+        for (std::size_t j = 0; j < c.states.size(); ++j) {
+            const std::optional<double> a = number(items.at(qsizetype(j)));
+            if (!a || *a < 0 || *a > 1) {
+                error = QStringLiteral("--amplitudes: '%1' (accepts numbers from 0 to 1)")
+                            .arg(items.at(qsizetype(j)));
+                return false;
+            }
+            c.amplitudes[j] = *a;
+        }
+        if (std::all_of(c.amplitudes.begin(), c.amplitudes.end(),
+                        [](double a) { return a == 0; })) {
+            error = QStringLiteral("--amplitudes: all are 0 (at least one must be above 0)");
+            return false;
+        }
+    }
+    // A time in fs: --until from 0, --step above 0.
+    auto time = [&](const char* option, bool zeroAllowed, const char* accepts) {
+        const QString value = parser.value(option);
+        const std::optional<double> v = number(value);
+        if (!parser.isSet(option))
+            error = QStringLiteral("--%1: missing (%2)").arg(option, accepts);
+        else if (!v || *v < 0 || (*v == 0 && !zeroAllowed))
+            error = QStringLiteral("--%1: '%2' (%3)").arg(option, value, accepts);
+        return error.isEmpty() ? v : std::nullopt;
+    };
+    const std::optional<double> until = time("until", true, "accepts the last time in fs, from 0");
+    if (!until) return false;
+    const std::optional<double> step = time("step", false, "accepts a time step in fs above 0");
+    if (!step) return false;
+    // A last row that rounding puts a hair beyond --until still counts: 0.3 / 0.1 is 2.9999...
+    const double steps = std::floor(*until / *step * (1 + 1e-9));
+    if (!(steps < kMostRows)) {
+        error = QStringLiteral("--step: %1 fs up to %2 fs makes more than %3 rows")
+                    .arg(parser.value("step"), parser.value("until"))
+                    .arg(kMostRows);
+        return false;
+    }
+    c.step = *step;
+    c.steps = int(steps);
+    return true;
+}
+
 QString metavariable(std::string_view unit) {
     if (unit.empty()) return QStringLiteral("N");
     QString m = text(unit).toUpper();
@@ -402,8 +488,11 @@ QString CommandLineHelp() {
     for (const RowSpec& r : PotentialRows) names << text(r.option);
     out += helpEntry(QStringLiteral("--potential NAME"), joinedOr(names) + " (default well)");
     out += parameterHelp();
-    for (const auto& entry : kOptionHelp)
-        out += helpEntry(QString::fromLatin1(entry[0]), QString::fromLatin1(entry[1]));
+    for (const auto& entry : kOptionHelp) {
+        QString help = QString::fromLatin1(entry[1]);
+        if (help.contains(QLatin1String("%1"))) help = help.arg(kMostRows);
+        out += helpEntry(QString::fromLatin1(entry[0]), help);
+    }
     out += QStringLiteral("Qt's own options (-style, -platform, -reverse, -qwindowgeometry, ...) "
                           "are\npassed to Qt.\n");
     return out;
@@ -468,7 +557,8 @@ ParsedCommand ParseCommandLine(const QStringList& arguments, const Document* ope
     // What the options mean depends on the file's potential: they are read once it is open.
     if (!c.open.isEmpty() && !opened) return out;
     if (!readPotential(parser, opened, c, error) || !checkOptionsBelong(parser, *spec, error) ||
-        !readEnergies(parser, c, error) || !readSpectrumOptions(parser, c, error))
+        !readEnergies(parser, c, error) || !readSpectrumOptions(parser, c, error) ||
+        !readEvolve(parser, c, error))
         return out;
     return out;
 }

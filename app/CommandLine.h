@@ -7,11 +7,12 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 struct Document;
 
 struct Command {
-    enum Kind { Window, Help, Version, Levels, Snapshot, Print, Save, Data };
+    enum Kind { Window, Help, Version, Levels, Snapshot, Print, Save, Data, Evolve };
     Kind kind = Window;
     QString file;                                 // the file the command writes
     QString open;                                 // the .wellscope file set up first
@@ -24,6 +25,10 @@ struct Command {
     bool all = false;                             // levels: the whole spectrum at once
     bool csv = false;                             // levels --all: CSV instead of aligned text
     bool levelsWindow = false;                    // snapshot: the Levels window
+    std::vector<int> states;                      // evolve: as the spectrum counts them
+    std::vector<double> amplitudes;               // evolve: one per state, 0 ... 1
+    double step = 0;                              // evolve: fs between rows
+    int steps = 0;                                // evolve: rows after t = 0
 };
 
 struct ParsedCommand {

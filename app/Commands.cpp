@@ -1,6 +1,7 @@
 #include "app/Commands.h"
 
 #include "app/Document.h"
+#include "app/EvolveCommand.h"
 #include "app/Export.h"
 #include "app/FileIO.h"
 
@@ -123,6 +124,8 @@ int RunCommand(const Command& c, Window1& w, QTextStream& out, QTextStream& err)
     case Command::Data:
         typeEnergy(c, w);
         return write(c.file, DataCsv(w), err);
+    case Command::Evolve:
+        return RunEvolve(c, w, out, err);
     default:
         return 0;
     }

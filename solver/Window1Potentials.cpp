@@ -87,7 +87,7 @@ void Window1::buildPotential() {
         DrawRamp(Slider1->value(), Slider2->value());
         break;
     case RowOscillator:
-        DrawOscillator(Slider1->value() / 1000.0);
+        DrawOscillator(OscillatorStrength(Slider1->value()));
         break;
     case RowHydrogen:
         DrawHydrogen();

@@ -50,29 +50,29 @@ void Solver::fill(double from, double to, double value) {
 
 void Solver::DrawWell(int w) {
     // A square well is an uneven one with both walls at 10 eV: the same grid, levels and handles.
-    DrawUnevenWell(w, 10, 10);
+    DrawUnevenWell(w, WellWall, WellWall);
 }
 
 void Solver::DrawDoubleWell(int a, int b) {
     const double outer = (a + b) / 2.0;   // half the outer extent
     const double barrier = (a - b) / 2.0; // half the central barrier
-    fill(0, 500 - outer, 10);
+    fill(0, 500 - outer, WellWall);
     fill(std::trunc(500 - outer + 1), 500 - barrier - 1, 0);
-    fill(std::trunc(500 - barrier), 500 + barrier, 10);
+    fill(std::trunc(500 - barrier), 500 + barrier, WellWall);
     fill(std::trunc(500 + barrier + 1), 500 + outer - 1, 0);
-    fill(std::trunc(500 + outer), GridLast, 10);
-    fMaxE = MinGraph = MaxGraph = 10;
+    fill(std::trunc(500 + outer), GridLast, WellWall);
+    fMaxE = MinGraph = MaxGraph = WellWall;
     ClearHandles();
     Points[0] = MinGraph;
     Points[HandleLast] = MaxGraph;
-    setHandle(175 - outer, 10);
+    setHandle(175 - outer, WellWall);
     setHandle(175 - outer + 1, 0);
     setHandle(175 - barrier - 1, 0);
-    setHandle(175 - barrier, 10);
-    setHandle(175 + barrier, 10);
+    setHandle(175 - barrier, WellWall);
+    setHandle(175 + barrier, WellWall);
     setHandle(175 + barrier + 1, 0);
     setHandle(175 + outer - 1, 0);
-    setHandle(175 + outer, 10);
+    setHandle(175 + outer, WellWall);
 }
 
 void Solver::DrawUnevenWell(int w, int hl, int hr) {
@@ -125,6 +125,25 @@ void Solver::DrawHydrogen() {
     for (int i = WindowLast; i <= GridLast; ++i) PEGraph[std::size_t(i)] = 0;
     fMaxE = 0;
     ClearHandles();
+}
+
+void Solver::BuildRow(int row, int s1, int s2, int s3) {
+    switch (row) {
+    case RowWell:
+        return DrawWell(s1);
+    case RowSymmetricWell:
+        return DrawDoubleWell(s1, s2);
+    case RowUneven:
+        return DrawUnevenWell(s1, s2, s3);
+    case RowRamp:
+        return DrawRamp(s1, s2);
+    case RowOscillator:
+        return DrawOscillator(OscillatorStrength(s1));
+    case RowHydrogen:
+        return DrawHydrogen();
+    default:
+        return DrawFlat();
+    }
 }
 
 void Solver::DrawFlat() {

@@ -25,6 +25,14 @@ inline constexpr int WindowLast = 675;
 inline constexpr int HandleLast = 350;
 inline constexpr double NoHandle = -100.0;
 
+// The walls of the Well and Symmetric Well rows, in eV.
+inline constexpr int WellWall = 10;
+// The oscillator's k in eV per squared grid step for the narrowness slider's value: V is
+// 10 N x^2 eV with x in nm.
+inline constexpr double OscillatorStrength(int narrowness) {
+    return narrowness / 1000.0;
+}
+
 class Solver {
   public:
     using YieldFn = void (*)();
@@ -59,6 +67,9 @@ class Solver {
     void DrawHydrogen();
     // The starting point of a hand-drawn potential: no handles, 10 eV everywhere.
     void DrawFlat();
+    // The builder of row `row` with the row's slider values, as the window calls it; the Draw
+    // row starts flat.
+    void BuildRow(int row, int s1, int s2, int s3);
 
     // Integration at Energy for the potential row `row`; writes eta, max, lasti, NCrossings,
     // NSignChanges.

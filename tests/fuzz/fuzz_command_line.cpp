@@ -1,5 +1,5 @@
 // The command line's option parsing: any arguments give either one line of error or a command
-// whose slider values lie in their sliders' ranges.
+// whose slider values lie in their sliders' ranges and whose evolve times are usable.
 #include "app/CommandLine.h"
 #include "solver/core/PotentialRows.h"
 
@@ -47,5 +47,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (c.kind == Command::Data) check(c.file.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive));
     if (c.kind == Command::Print)
         check(c.file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive));
+    if (c.kind == Command::Evolve) {
+        // Levels to superpose, one amplitude each, not all 0, and at most 100 000 rows.
+        check(!c.states.empty() && c.amplitudes.size() == c.states.size());
+        bool any = false;
+        for (double a : c.amplitudes) {
+            check(a >= 0 && a <= 1);
+            any = any || a > 0;
+        }
+        check(any && c.step > 0 && c.steps >= 0 && c.steps < 100000);
+    }
     return 0;
 }

@@ -13,29 +13,9 @@
 
 namespace {
 
-// The row built from slider values, as the window's sliders build it.
 Solver build(int row, int s1, int s2, int s3) {
     Solver s;
-    switch (row) {
-    case RowWell:
-        s.DrawWell(s1);
-        break;
-    case RowSymmetricWell:
-        s.DrawDoubleWell(s1, s2);
-        break;
-    case RowUneven:
-        s.DrawUnevenWell(s1, s2, s3);
-        break;
-    case RowRamp:
-        s.DrawRamp(s1, s2);
-        break;
-    case RowOscillator:
-        s.DrawOscillator(s1 / 1000.0);
-        break;
-    default:
-        s.DrawHydrogen();
-        break;
-    }
+    s.BuildRow(row, s1, s2, s3);
     return s;
 }
 

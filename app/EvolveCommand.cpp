@@ -1,0 +1,49 @@
+#include "app/EvolveCommand.h"
+
+#include "solver/Window1.h"
+#include "solver/core/Spectrum.h"
+#include "solver/core/Superposition.h"
+
+#include <algorithm>
+
+namespace {
+
+// Ten significant digits, shortest form, "." always: the same text in every locale.
+QString csvNumber(double v) {
+    return QString::number(v + 0.0, 'g', 10); // + 0.0: no "-0"
+}
+
+QString levelRange(const Spectrum& s, int row) {
+    if (s.states.empty()) return QStringLiteral("it has no bound states");
+    return QStringLiteral("its levels are %1 to %2%3")
+        .arg(s.states.front().n)
+        .arg(s.states.back().n)
+        .arg(row == RowHydrogen ? QStringLiteral(", counted by n") : QString());
+}
+
+} // namespace
+
+int RunEvolve(const Command& c, Window1& w, QTextStream& out, QTextStream& err) {
+    const int row = w.row();
+    const Spectrum spectrum = ComputeSpectrum(w.solver.PEGraph, row, w.solver.fMaxE);
+    std::vector<int> indices;
+    for (int n : c.states) {
+        const auto found = std::find_if(spectrum.states.begin(), spectrum.states.end(),
+                                        [n](const BoundState& s) { return s.n == n; });
+        if (found == spectrum.states.end()) {
+            err << "wellscope: --states: there is no level " << n << " ("
+                << levelRange(spectrum, row) << ")\n";
+            return 2;
+        }
+        indices.push_back(int(found - spectrum.states.begin()));
+    }
+    const Superposition superposition(spectrum, row, indices, c.amplitudes);
+    out << "t_fs,mean_x_nm,spread_x_nm,norm\n";
+    for (int k = 0; k <= c.steps; ++k) {
+        const double t = k * c.step;
+        const Moments m = superposition.MomentsAt(t);
+        out << csvNumber(t) << ',' << csvNumber(m.meanX) << ',' << csvNumber(m.spreadX) << ','
+            << csvNumber(m.norm) << '\n';
+    }
+    return 0;
+}

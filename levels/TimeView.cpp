@@ -1,0 +1,316 @@
+#include "levels/TimeView.h"
+
+#include "graph/Graph.h"
+#include "platform/Fonts.h"
+#include "platform/NumberText.h"
+#include "solver/core/Solver.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+
+constexpr int kWidth = 460;
+constexpr int kHeight = 466;
+constexpr int kFrameMs = 16;          // the display's rate
+constexpr double kLongestFrame = 0.1; // s: a stalled event loop does not make the time jump
+constexpr int kTraceSamples = 200;
+constexpr double kBeatsTraced = 3;
+constexpr double kStillSpan = 10; // fs of trace when nothing moves
+
+// fs of simulated time per second, in steps of 1, 2, 5: the beats of the program's potentials
+// last from under a femtosecond (hydrogen) to millions (tunnelling through a wide barrier).
+constexpr std::array<double, 25> kSpeeds{0.01, 0.02, 0.05, 0.1, 0.2, 0.5, 1,   2,   5,
+                                         10,   20,   50,   1e2, 2e2, 5e2, 1e3, 2e3, 5e3,
+                                         1e4,  2e4,  5e4,  1e5, 2e5, 5e5, 1e6};
+constexpr int kDefaultSpeed = 6; // 1 fs/s
+
+constexpr Color kBlack{0, 0, 0};
+constexpr Color kRealColor{0, 0, 220};
+constexpr Color kImagColor{220, 0, 0};
+constexpr Color kMeanColor{0, 150, 0};
+
+// The stretch of x the plot shows: the main window's visible window, from r = 0 for hydrogen.
+double xFirst(int row) {
+    return row == RowHydrogen ? 0.0 : -1.8;
+}
+double xLast(int row) {
+    return xFirst(row) + 3.6;
+}
+
+QFont systemFont() {
+    return ResolveFont(QStringLiteral("System"), 12, false, false);
+}
+
+template <typename W> W* place(W* w, int left, int top, int width, int height) {
+    w->setGeometry(left, top, width, height);
+    w->setFont(systemFont());
+    return w;
+}
+
+QString femtoseconds(double value) {
+    return Format(value, QStringLiteral("-0.00")) + QStringLiteral(" fs");
+}
+
+} // namespace
+
+TimeView::TimeView(QWidget* parent) : QWidget(parent) {
+    setFixedSize(kWidth, kHeight);
+    createControls();
+    GraphPsi->Event_Open();
+    GraphTrace->Event_Open();
+    rebuild();
+}
+
+TimeView::~TimeView() = default;
+
+void TimeView::createControls() {
+    GraphPsi = new Graph(this);
+    GraphPsi->setGeometry(5, 5, 450, 204);
+    GraphPsi->setFocusPolicy(Qt::NoFocus);
+    GraphPsi->DepthQuery = [] { return 32; };
+    GraphPsi->Open = [this] { GraphPsi_Open(); };
+    GraphPsi->DrawContent = [this] { GraphPsi_DrawContent(); };
+
+    CBDensity = place(new QCheckBox(QStringLiteral("|Ψ|² (black)"), this), 10, 212, 130, 20);
+    CBReal = place(new QCheckBox(QStringLiteral("Re Ψ (blue)"), this), 150, 212, 130, 20);
+    CBImag = place(new QCheckBox(QStringLiteral("Im Ψ (red)"), this), 290, 212, 130, 20);
+    CBDensity->setChecked(true);
+    for (QCheckBox* box : {CBDensity, CBReal, CBImag})
+        connect(box, &QCheckBox::toggled, this, [this] { CBCurve_Action(); });
+
+    GraphTrace = new Graph(this);
+    GraphTrace->setGeometry(5, 236, 450, 170);
+    GraphTrace->setFocusPolicy(Qt::NoFocus);
+    GraphTrace->DepthQuery = [] { return 32; };
+    GraphTrace->Open = [this] { GraphTrace_Open(); };
+    GraphTrace->DrawContent = [this] { GraphTrace_DrawContent(); };
+
+    PBPlay = place(new QPushButton(QStringLiteral("Play"), this), 5, 412, 80, 24);
+    connect(PBPlay, &QPushButton::clicked, this, [this] { PBPlay_Action(); });
+    PBReset = place(new QPushButton(QStringLiteral("Reset"), this), 90, 412, 80, 24);
+    connect(PBReset, &QPushButton::clicked, this, [this] { PBReset_Action(); });
+    PMSpeed = place(new QComboBox(this), 175, 412, 110, 24);
+    for (double s : kSpeeds) PMSpeed->addItem(Str(s) + QStringLiteral(" fs/s"));
+    PMSpeed->setCurrentIndex(kDefaultSpeed);
+    PMSpeed->setToolTip(QStringLiteral("Simulated femtoseconds per second"));
+
+    STTime = place(new QLabel(this), 295, 412, 160, 24);
+    STBeat = place(new QLabel(this), 5, 440, 450, 20);
+
+    Timer = new QTimer(this);
+    Timer->setInterval(kFrameMs);
+    Timer->setTimerType(Qt::PreciseTimer);
+    connect(Timer, &QTimer::timeout, this, [this] { Timer_Action(); });
+}
+
+void TimeView::GraphPsi_Open() {
+    GraphPsi->SetGrid(true);
+    GraphPsi->SetTitle(QStringLiteral("Superposition: &|$Y$&|^2^ in nm^-1^, $Y$ in nm^-1/2"));
+    GraphPsi->SetYLabel(QStringLiteral("$Y$, &|$Y$&|^2"));
+    GraphPsi->SetXLabel(QStringLiteral("x (nm)"));
+    GraphPsi->DefineGraph(xFirst(row_), xLast(row_), -1, 1);
+}
+
+void TimeView::GraphTrace_Open() {
+    GraphTrace->SetGrid(true);
+    GraphTrace->SetXAdjust(false); // the trace scrolls smoothly, not from tick to tick
+    GraphTrace->SetYLabel(QStringLiteral("<x> (nm)"));
+    GraphTrace->SetXLabel(QStringLiteral("t (fs)"));
+    GraphTrace->DefineGraph(0, kStillSpan, -1, 1);
+}
+
+void TimeView::GraphPsi_DrawContent() {
+    if (!superposition_) return;
+    Graph& g = *GraphPsi;
+    const std::vector<double>& x = superposition_->positions();
+    auto curve = [&](const std::vector<double>& y, Color color) {
+        g.SetColor(color);
+        bool started = false;
+        for (std::size_t i = 0; i < x.size(); ++i) {
+            if (x[i] < g.XMin || x[i] > g.XMax) continue;
+            if (!started)
+                g.CurveStart(x[i], y[i]);
+            else
+                g.CurveTo(x[i], y[i]);
+            started = true;
+        }
+    };
+    if (CBReal->isChecked()) curve(wave_.re, kRealColor);
+    if (CBImag->isChecked()) curve(wave_.im, kImagColor);
+    if (CBDensity->isChecked()) curve(wave_.density, kBlack);
+    g.SetColor(kMeanColor);
+    const int px = g.XCoord(now_.meanX);
+    g.GX->DrawLine(px, g.YCoord(g.YMin), px, g.YCoord(g.YMax));
+    g.DrawShape(now_.meanX, g.YMin, 2);
+    g.SetColor(kBlack);
+}
+
+void TimeView::GraphTrace_DrawContent() {
+    if (!superposition_) return;
+    Graph& g = *GraphTrace;
+    const double from = g.XMin;
+    const double to = std::min(t_, g.XMax);
+    g.SetColor(kMeanColor);
+    g.CurveStart(from, superposition_->MeanX(from));
+    for (int j = 1; j <= kTraceSamples; ++j) {
+        const double t = from + (to - from) * j / kTraceSamples;
+        g.CurveTo(t, superposition_->MeanX(t));
+    }
+    g.SetColor(kBlack);
+}
+
+void TimeView::setBasis(const Spectrum& spectrum, int row) {
+    pause();
+    basis_ = spectrum;
+    row_ = row;
+    t_ = 0;
+    GraphPsi->SetXLabel(row == RowHydrogen ? QStringLiteral("r (nm)") : QStringLiteral("x (nm)"));
+    GraphTrace->SetYLabel(row == RowHydrogen ? QStringLiteral("<r> (nm)")
+                                             : QStringLiteral("<x> (nm)"));
+    setSelection(indices_, amplitudes_);
+}
+
+void TimeView::setSelection(std::vector<int> indices, std::vector<double> amplitudes) {
+    indices_.clear();
+    amplitudes_.clear();
+    for (std::size_t j = 0; j < indices.size(); ++j) {
+        const int n = indices[j];
+        if (n < 0 || std::size_t(n) >= basis_.states.size()) continue;
+        if (std::find(indices_.begin(), indices_.end(), n) != indices_.end()) continue;
+        const double a = j < amplitudes.size() ? amplitudes[j] : 1.0;
+        indices_.push_back(n);
+        amplitudes_.push_back(std::isnan(a) ? 0.0 : std::clamp(a, 0.0, 1.0));
+    }
+    rebuild();
+}
+
+void TimeView::rebuild() {
+    const bool any =
+        std::any_of(amplitudes_.begin(), amplitudes_.end(), [](double a) { return a > 0; });
+    superposition_.reset();
+    if (any) superposition_.emplace(basis_, row_, indices_, amplitudes_);
+    if (!superposition_) pause();
+    PBPlay->setEnabled(superposition_.has_value());
+
+    // Fixed ranges for the whole evolution: |Psi(x, t)| <= sum |c_n psi_n(x)|.
+    psiLimit_ = 0;
+    traceLow_ = traceHigh_ = 0;
+    if (superposition_) {
+        const std::vector<double>& x = superposition_->positions();
+        for (std::size_t i = 0; i < x.size(); ++i) {
+            if (x[i] < xFirst(row_) || x[i] > xLast(row_)) continue;
+            double bound = 0;
+            for (std::size_t n = 0; n < indices_.size(); ++n) {
+                const std::vector<double>& psi = basis_.states[std::size_t(indices_[n])].psi;
+                if (i < psi.size()) bound += std::fabs(superposition_->coefficients()[n] * psi[i]);
+            }
+            psiLimit_ = std::max(psiLimit_, bound);
+        }
+        // <x>(t) repeats within its longest beat; sampled finely, its extremes set the range.
+        const double span = std::max(superposition_->LongestBeat(), 1.0);
+        traceLow_ = traceHigh_ = superposition_->MeanX(0);
+        for (int j = 1; j <= 4 * kTraceSamples; ++j) {
+            const double m = superposition_->MeanX(span * j / (4 * kTraceSamples));
+            traceLow_ = std::min(traceLow_, m);
+            traceHigh_ = std::max(traceHigh_, m);
+        }
+    }
+    if (!(psiLimit_ > 0)) psiLimit_ = 1;
+    const double margin = std::max(0.05 * (traceHigh_ - traceLow_), 0.05);
+    traceLow_ -= margin;
+    traceHigh_ += margin;
+    GraphPsi->DefineGraph(xFirst(row_), xLast(row_), -psiLimit_,
+                          std::max(psiLimit_, psiLimit_ * psiLimit_));
+
+    STBeat->clear();
+    if (superposition_ && indices_.size() == 2) {
+        const double beat =
+            BeatPeriod(superposition_->energies()[0], superposition_->energies()[1]);
+        STBeat->setText(std::isfinite(beat) ? QStringLiteral("Beat period = ") + femtoseconds(beat)
+                                            : QStringLiteral("No beat: the two levels have "
+                                                             "the same energy"));
+    }
+    redraw();
+}
+
+double TimeView::traceSpan() const {
+    const double beat = superposition_ ? superposition_->LongestBeat() : 0;
+    return beat > 0 ? kBeatsTraced * beat : kStillSpan;
+}
+
+void TimeView::redraw() {
+    if (superposition_) {
+        superposition_->WaveAt(t_, wave_);
+        now_ = superposition_->MomentsAt(t_);
+    }
+    GraphPsi->ReDrawAll();
+    GraphPsi->UpdateScreen();
+    const double span = traceSpan();
+    const double from = std::max(0.0, t_ - span);
+    GraphTrace->DefineGraph(from, from + span, traceLow_, traceHigh_);
+    GraphTrace->GetContent();
+    STTime->setText(QStringLiteral("t = ") + femtoseconds(t_));
+}
+
+void TimeView::play() {
+    if (!superposition_ || playing()) return;
+    frameClock_.start();
+    Timer->start();
+    PBPlay->setText(QStringLiteral("Pause"));
+}
+
+void TimeView::pause() {
+    if (Timer) Timer->stop();
+    if (PBPlay) PBPlay->setText(QStringLiteral("Play"));
+}
+
+void TimeView::reset() {
+    t_ = 0;
+    redraw();
+}
+
+void TimeView::advance(double fs) {
+    if (std::isfinite(fs) && fs > 0) t_ += fs;
+    redraw();
+}
+
+bool TimeView::playing() const {
+    return Timer->isActive();
+}
+
+double TimeView::speed() const {
+    return kSpeeds[std::size_t(std::clamp(PMSpeed->currentIndex(), 0, int(kSpeeds.size()) - 1))];
+}
+
+void TimeView::PBPlay_Action() {
+    if (playing())
+        pause();
+    else
+        play();
+}
+
+void TimeView::PBReset_Action() {
+    reset();
+}
+
+void TimeView::CBCurve_Action() {
+    redraw();
+}
+
+void TimeView::Timer_Action() {
+    const double seconds = std::min(double(frameClock_.restart()) / 1000.0, kLongestFrame);
+    advance(seconds * speed());
+}
+
+void TimeView::hideEvent(QHideEvent* event) {
+    pause(); // nothing runs while nobody watches
+    QWidget::hideEvent(event);
+}
