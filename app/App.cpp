@@ -2,13 +2,16 @@
 
 #include "app/AboutWndo.h"
 #include "app/EditCommands.h"
+#include "app/FileCommands.h"
 #include "app/Menu.h"
 #include "levels/LevelsWindow.h"
 #include "solver/Window1.h"
 
 #include <QAction>
 
-App::App(int& argc, char** argv) : QApplication(argc, argv) {
+App::App(int& argc, char** argv)
+    : QApplication(argc, argv),
+      settings_(QSettings::UserScope, QStringLiteral("Wellscope"), QStringLiteral("Wellscope")) {
     setApplicationName(QStringLiteral("Wellscope"));
     setApplicationVersion(QStringLiteral(WELLSCOPE_VERSION));
     setQuitOnLastWindowClosed(false); // closing the solver window quits; the About window not
@@ -28,6 +31,10 @@ Menu* App::menuBar() {
                 [] { AboutWndo::Show(); });
         connect(menu_->Item(QStringLiteral("FilePrint")), &QAction::triggered, this,
                 [this] { SolverWindow()->_FilePrint_Action(); });
+        // Closing the window asks about unsaved work, and quits when it closes.
+        connect(
+            menu_->Item(QStringLiteral("FileQuit")), &QAction::triggered, this,
+            [this] { SolverWindow()->close(); }, Qt::QueuedConnection);
         connect(menu_->Item(QStringLiteral("ViewLevels")), &QAction::triggered, this,
                 [this] { LevelsWindow::Show(*SolverWindow()); });
     }
@@ -35,6 +42,14 @@ Menu* App::menuBar() {
 }
 
 Window1* App::SolverWindow() {
-    if (!window_) window_ = new ::Window1(menuBar());
+    if (!window_) {
+        window_ = new ::Window1(menuBar());
+        files_ = new FileCommands(*window_, *menu_, settings_);
+    }
     return window_;
+}
+
+FileCommands* App::Files() {
+    SolverWindow();
+    return files_;
 }

@@ -3,7 +3,9 @@
 #include "app/FileTypes.h"
 
 #include <QApplication>
+#include <QSettings>
 
+class FileCommands;
 class Menu;
 class Window1;
 
@@ -19,9 +21,13 @@ class App : public QApplication {
     Menu* menuBar();
     // The solver window, created (and so opened) on first use.
     ::Window1* SolverWindow();
+    // Open, Save, Export on the solver window.
+    FileCommands* Files();
 
   private:
     FileTypes fileTypes_;
+    QSettings settings_;            // the recent files
+    FileCommands* files_ = nullptr; // owned by the window
     Menu* menu_ = nullptr;
     ::Window1* window_ = nullptr;
 };

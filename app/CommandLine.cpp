@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "app/Document.h"
+#include "app/QtOptions.h"
 #include "solver/core/PotentialRows.h"
 
 #include <QCommandLineParser>
@@ -22,41 +24,56 @@ QString text(std::string_view s) {
 struct CommandSpec {
     const char* name;
     Command::Kind kind;
-    const char* extension; // the file it writes; nullptr: none
-    QStringList options;   // options with a value
-    QStringList flags;     // options without one
-    const char* help;      // what it does, for --help
+    QStringList extensions; // of the file it writes; empty: it writes none
+    QStringList options;    // options with a value
+    QStringList flags;      // options without one
+    const char* help;       // what it does, for --help
 };
 
 const CommandSpec kCommands[] = {
     {"levels",
      Command::Levels,
-     nullptr,
-     {"from", "count", "format"},
+     {},
+     {"from", "count", "format", "open"},
      {"all", "compare"},
      "print the energies of the levels, one per line, as the energy field shows them (Find "
      "pressed --count times); with --all, every level with its nodes, parity, <x>, spread and "
      "forbidden-region probability, as View > Levels shows them"},
     {"snapshot",
      Command::Snapshot,
-     ".png",
-     {"energy"},
+     {".png", ".svg"},
+     {"energy", "open"},
      {"levels"},
-     "save a picture of the window (with --levels, of the Levels window)"},
+     "save a picture of the window (with --levels, of the Levels window); as .svg, both plots "
+     "as a vector picture"},
     {"print",
      Command::Print,
-     ".pdf",
-     {"energy"},
+     {".pdf"},
+     {"energy", "open"},
      {},
      "save the page that File > Print prints, as a PDF"},
+    {"save",
+     Command::Save,
+     {".wellscope"},
+     {"energy", "open"},
+     {},
+     "save the file that File > Save saves"},
+    {"data",
+     Command::Data,
+     {".csv"},
+     {"energy", "open"},
+     {},
+     "save the plots' data, as File > Export > Data does: x (nm), V (eV), psi"},
     {"evolve",
      Command::Evolve,
-     nullptr,
-     {"states", "amplitudes", "until", "step"},
+     {},
+     {"states", "amplitudes", "until", "step", "open"},
      {},
      "print <x>, its spread and the norm of a superposition of levels in time, as CSV: "
      "t_fs,mean_x_nm,spread_x_nm,norm"},
 };
+
+const QString kDocumentSuffix = QStringLiteral(".wellscope");
 
 // Every other option of the help: its name with its value, and what it does.
 const char* const kOptionHelp[][2] = {
@@ -67,7 +84,9 @@ const char* const kOptionHelp[][2] = {
     {"--format F", "levels --all: text (aligned columns, default) or csv"},
     {"--compare", "levels --all: the exact level of the continuous problem beside each, and "
                   "the difference in per cent"},
-    {"--energy EV", "snapshot, print: type this energy and press Draw"},
+    {"--open FILE", "every command: set up from a .wellscope file first; the other options "
+                    "then apply on top of it"},
+    {"--energy EV", "snapshot, print, save, data: type this energy and press Draw"},
     {"--levels", "snapshot: a picture of the Levels window"},
     {"--states N,N,...", "evolve: the levels, counted from 0 (hydrogen: n from 1)"},
     {"--amplitudes A,...", "evolve: one per level, 0 to 1 (default 1 each)"},
@@ -186,30 +205,31 @@ bool readCommand(const QStringList& positional, Command& c, const CommandSpec*& 
         return false;
     }
     c.kind = spec->kind;
-    if (!spec->extension) {
+    if (spec->extensions.isEmpty()) {
         if (positional.size() > 1) {
             error = QStringLiteral("%1 takes no file: '%2'").arg(name, positional.at(1));
             return false;
         }
         return true;
     }
-    const QString ext = QString::fromLatin1(spec->extension);
     if (positional.size() != 2) {
-        error = QStringLiteral("%1 takes one file: FILE%2").arg(name, ext);
+        error = QStringLiteral("%1 takes one file: FILE%2").arg(name, spec->extensions.join('|'));
         return false;
     }
     c.file = positional.at(1);
-    if (!c.file.endsWith(ext, Qt::CaseInsensitive)) {
-        error = QStringLiteral("%1: the file must end in %2: '%3'").arg(name, ext, c.file);
-        return false;
-    }
-    return true;
+    for (const QString& ext : spec->extensions)
+        if (c.file.endsWith(ext, Qt::CaseInsensitive)) return true;
+    error = QStringLiteral("%1: the file must end in %2: '%3'")
+                .arg(name, joinedOr(spec->extensions), c.file);
+    return false;
 }
 
 // The potential, and the parameter options it uses: each becomes its slider's value.
-bool readPotential(const QCommandLineParser& parser, Command& c, QString& error) {
-    const QString name =
-        parser.isSet("potential") ? parser.value("potential") : QStringLiteral("well");
+bool readPotential(const QCommandLineParser& parser, const Document* opened, Command& c,
+                   QString& error) {
+    const QString name = parser.isSet("potential") ? parser.value("potential")
+                         : opened                  ? text(RowOf(opened->row).option)
+                                                   : QStringLiteral("well");
     const RowSpec* row = nullptr;
     QStringList names;
     for (const RowSpec& r : PotentialRows) {
@@ -233,14 +253,18 @@ bool readPotential(const QCommandLineParser& parser, Command& c, QString& error)
         }
     }
 
+    // The opened file's row keeps its sliders; another row starts from its own.
+    const bool sameRow = opened && opened->row == c.row;
     std::optional<int>* sliders[] = {&c.slider1, &c.slider2, &c.slider3};
     for (int n = 0; n < row->sliderCount; ++n) {
         const SliderSpec& s = row->sliders[std::size_t(n)];
         if (!parser.isSet(text(s.option))) continue;
-        const int max = s.maxFollowsSlider1 ? c.slider1.value_or(row->sliders[0].start) : s.max;
+        const int slider1 = sameRow ? opened->sliders[0] : row->sliders[0].start;
+        const int max = s.maxFollowsSlider1 ? c.slider1.value_or(slider1) : s.max;
         *sliders[n] = sliderValue(s, max, parser.value(text(s.option)), error);
         if (!*sliders[n]) return false;
     }
+    if (opened) c.even = opened->even;
     if (parser.isSet("parity")) {
         const QString parity = parser.value("parity");
         if (parity != QLatin1String("even") && parity != QLatin1String("odd")) {
@@ -460,9 +484,12 @@ QString CommandLineHelp() {
                                  "Commands:\n");
     for (const CommandSpec& c : kCommands) {
         QString usage = QString::fromLatin1(c.name);
-        if (c.extension) usage += QStringLiteral(" FILE") + QString::fromLatin1(c.extension);
+        if (!c.extensions.isEmpty())
+            usage += QStringLiteral(" FILE") + c.extensions.join(QLatin1Char('|'));
         out += helpEntry(usage, QString::fromLatin1(c.help));
     }
+    out +=
+        helpEntry(QStringLiteral("FILE.wellscope"), QStringLiteral("open the file in the window"));
     out += QStringLiteral("\nOptions:\n");
     QStringList names;
     for (const RowSpec& r : PotentialRows) names << text(r.option);
@@ -473,10 +500,12 @@ QString CommandLineHelp() {
         if (help.contains(QLatin1String("%1"))) help = help.arg(kMostRows);
         out += helpEntry(QString::fromLatin1(entry[0]), help);
     }
+    out += QStringLiteral("Qt's own options (-style, -platform, -reverse, -qwindowgeometry, ...) "
+                          "are\npassed to Qt.\n");
     return out;
 }
 
-ParsedCommand ParseCommandLine(const QStringList& arguments) {
+ParsedCommand ParseCommandLine(const QStringList& arguments, const Document* opened) {
     ParsedCommand out;
     Command& c = out.command;
     QString& error = out.error;
@@ -492,7 +521,7 @@ ParsedCommand ParseCommandLine(const QStringList& arguments) {
     for (const QString& name : valued) parser.addOption(QCommandLineOption(name, name, "value"));
     for (const QString& name : flagOptions()) parser.addOption(QCommandLineOption(name, name));
 
-    if (!parser.parse(QStringList{QStringLiteral("wellscope")} + arguments)) {
+    if (!parser.parse(QStringList{QStringLiteral("wellscope")} + WithoutQtOptions(arguments))) {
         error = parser.errorText();
         return out;
     }
@@ -507,20 +536,36 @@ ParsedCommand ParseCommandLine(const QStringList& arguments) {
         }
     }
 
-    const QStringList positional = parser.positionalArguments();
+    c.open = parser.value("open");
+    QStringList positional = parser.positionalArguments();
+    // `wellscope FILE.wellscope` opens the file in the window.
+    if (positional.size() == 1 &&
+        positional.first().endsWith(kDocumentSuffix, Qt::CaseInsensitive)) {
+        if (parser.isSet("open")) {
+            error = QStringLiteral("give the file to open once: '%1' or --open")
+                        .arg(positional.first());
+            return out;
+        }
+        c.open = positional.takeFirst();
+    }
     if (positional.isEmpty()) {
-        if (!parser.optionNames().isEmpty()) {
-            error = QStringLiteral("--%1 needs a command: %2")
-                        .arg(parser.optionNames().first(), commandNames());
+        // The window takes only the file to open.
+        for (const QString& option : parser.optionNames()) {
+            if (option == QLatin1String("open")) continue;
+            error = QStringLiteral("--%1 needs a command: %2").arg(option, commandNames());
             return out;
         }
         c.kind = Command::Window;
         return out;
     }
+    if (c.open.isEmpty() && opened) opened = nullptr;
     const CommandSpec* spec = nullptr;
-    if (!readCommand(positional, c, spec, error) || !readPotential(parser, c, error) ||
-        !checkOptionsBelong(parser, *spec, error) || !readEnergies(parser, c, error) ||
-        !readSpectrumOptions(parser, c, error) || !readEvolve(parser, c, error))
+    if (!readCommand(positional, c, spec, error)) return out;
+    // What the options mean depends on the file's potential: they are read once it is open.
+    if (!c.open.isEmpty() && !opened) return out;
+    if (!readPotential(parser, opened, c, error) || !checkOptionsBelong(parser, *spec, error) ||
+        !readEnergies(parser, c, error) || !readSpectrumOptions(parser, c, error) ||
+        !readEvolve(parser, c, error))
         return out;
     return out;
 }

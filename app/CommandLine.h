@@ -9,10 +9,13 @@
 #include <optional>
 #include <vector>
 
+struct Document;
+
 struct Command {
-    enum Kind { Window, Help, Version, Levels, Snapshot, Print, Evolve };
+    enum Kind { Window, Help, Version, Levels, Snapshot, Print, Save, Data, Evolve };
     Kind kind = Window;
-    QString file;                                 // snapshot's PNG or print's PDF
+    QString file;                                 // the file the command writes
+    QString open;                                 // the .wellscope file set up first
     int row = 0;                                  // the potential menu's row
     std::optional<int> slider1, slider2, slider3; // slider values, as the sliders hold them
     bool even = true;                             // symmetric well: even or odd solutions
@@ -34,8 +37,11 @@ struct ParsedCommand {
     QString error; // one line naming the option and what it accepts; empty when all is well
 };
 
-// `arguments` without the program name.
-ParsedCommand ParseCommandLine(const QStringList& arguments);
+// `arguments` without the program name; Qt's own options are left out. With `opened` (the
+// document that --open names, once read), the options apply on top of it: its row, sliders and
+// parity are what the options do not set. Without it, a command with --open is read only as
+// far as the command and its file: the options are checked once the file is read.
+ParsedCommand ParseCommandLine(const QStringList& arguments, const Document* opened = nullptr);
 
 // The text of --help.
 QString CommandLineHelp();

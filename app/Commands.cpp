@@ -1,6 +1,9 @@
 #include "app/Commands.h"
 
+#include "app/Document.h"
 #include "app/EvolveCommand.h"
+#include "app/Export.h"
+#include "app/FileIO.h"
 
 #include "graph/Graph.h"
 #include "levels/LevelsReport.h"
@@ -45,10 +48,30 @@ int levels(const Command& c, Window1& w, QTextStream& out, QTextStream& err) {
     return 0;
 }
 
-int snapshot(const Command& c, Window1& w, QTextStream& err) {
+void typeEnergy(const Command& c, Window1& w) {
     if (c.energy) {
         w.EFEnergy->setText(*c.energy);
         w.PBDraw_Action();
+    }
+}
+
+int write(const QString& file, const QByteArray& bytes, QTextStream& err) {
+    QString error;
+    if (!WriteWholeFile(file, bytes, error)) {
+        err << "wellscope: cannot write " << file << ": " << error << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+int snapshot(const Command& c, Window1& w, QTextStream& err) {
+    typeEnergy(c, w);
+    if (c.file.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+        if (c.levelsWindow) {
+            err << "wellscope: snapshot --levels: the Levels window is saved as a .png\n";
+            return 2;
+        }
+        return write(c.file, PictureSvg(w), err);
     }
     std::unique_ptr<LevelsWindow> levelsWindow;
     if (c.levelsWindow) {
@@ -65,10 +88,7 @@ int snapshot(const Command& c, Window1& w, QTextStream& err) {
 }
 
 int print(const Command& c, Window1& w, QTextStream& err) {
-    if (c.energy) {
-        w.EFEnergy->setText(*c.energy);
-        w.PBDraw_Action();
-    }
+    typeEnergy(c, w);
     std::unique_ptr<Graphics> page = OpenPdfPage(c.file);
     if (!page) {
         err << "wellscope: cannot write " << c.file << '\n';
@@ -98,6 +118,12 @@ int RunCommand(const Command& c, Window1& w, QTextStream& out, QTextStream& err)
         return snapshot(c, w, err);
     case Command::Print:
         return print(c, w, err);
+    case Command::Save:
+        typeEnergy(c, w);
+        return write(c.file, WriteDocument(CaptureDocument(w)), err);
+    case Command::Data:
+        typeEnergy(c, w);
+        return write(c.file, DataCsv(w), err);
     case Command::Evolve:
         return RunEvolve(c, w, out, err);
     default:

@@ -1,7 +1,6 @@
 #include "app/Menu.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QKeySequence>
 #include <QMenu>
 
@@ -19,10 +18,23 @@ QAction* addItem(QMenu* menu, const char* name, const QString& text, const QKeyS
 Menu::Menu(QWidget* parent) : QMenuBar(parent) {
     QMenu* file = addMenu(QStringLiteral("File"));
     file->menuAction()->setObjectName(QStringLiteral("FileMenu"));
+    addItem(file, "FileOpen", QString::fromUtf8("Open…"), QKeySequence::Open);
+    QMenu* recent = file->addMenu(QStringLiteral("Open Recent"));
+    recent->menuAction()->setObjectName(QStringLiteral("FileRecentMenu"));
+    recent->setEnabled(false); // until a file has been opened or saved
+    file->addSeparator();
+    addItem(file, "FileSave", QStringLiteral("Save"), QKeySequence::Save);
+    addItem(file, "FileSaveAs", QString::fromUtf8("Save As…"),
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    QMenu* exports = file->addMenu(QStringLiteral("Export"));
+    exports->menuAction()->setObjectName(QStringLiteral("FileExportMenu"));
+    addItem(exports, "FileExportData", QString::fromUtf8("Data (CSV)…"));
+    addItem(exports, "FileExportPicture", QString::fromUtf8("Picture (SVG or PNG)…"));
+    file->addSeparator();
     addItem(file, "FilePrint", QStringLiteral("Print"), QKeySequence::Print);
+    // The application closes the window on Quit, which may ask to save first.
     QAction* quit = addItem(file, "FileQuit", QStringLiteral("Quit"), QKeySequence::Quit);
     quit->setMenuRole(QAction::QuitRole);
-    connect(quit, &QAction::triggered, qApp, &QApplication::quit, Qt::QueuedConnection);
 
     QMenu* edit = addMenu(QStringLiteral("Edit"));
     edit->menuAction()->setObjectName(QStringLiteral("EditMenu"));
@@ -43,12 +55,19 @@ Menu::Menu(QWidget* parent) : QMenuBar(parent) {
             QKeySequence(Qt::CTRL | Qt::Key_Question));
 }
 
-QAction* Menu::Item(const QString& name) const {
-    for (QAction* menuAction : actions()) {
-        if (menuAction->objectName() == name) return menuAction;
-        if (QMenu* m = menuAction->menu())
-            for (QAction* item : m->actions())
-                if (item->objectName() == name) return item;
+namespace {
+
+QAction* findItem(const QList<QAction*>& actions, const QString& name) {
+    for (QAction* a : actions) {
+        if (a->objectName() == name) return a;
+        if (QMenu* m = a->menu())
+            if (QAction* found = findItem(m->actions(), name)) return found;
     }
     return nullptr;
+}
+
+} // namespace
+
+QAction* Menu::Item(const QString& name) const {
+    return findItem(actions(), name);
 }

@@ -3,6 +3,8 @@
 #include "app/App.h"
 #include "app/CommandLine.h"
 #include "app/Commands.h"
+#include "app/Document.h"
+#include "app/FileCommands.h"
 #include "solver/Window1.h"
 
 #include <QTextStream>
@@ -28,12 +30,26 @@ QStringList argumentsOf(int argc, char** argv) {
 } // namespace
 
 int RunWellscope(int argc, char** argv) {
-    const ParsedCommand parsed = ParseCommandLine(argumentsOf(argc, argv));
+    const QStringList arguments = argumentsOf(argc, argv);
+    ParsedCommand parsed = ParseCommandLine(arguments);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    if (!parsed.error.isEmpty()) {
-        err << "wellscope: " << parsed.error << "\nTry 'wellscope --help'.\n";
+    auto failed = [&err](const QString& error) {
+        err << "wellscope: " << error << "\nTry 'wellscope --help'.\n";
         return 2;
+    };
+    if (!parsed.error.isEmpty()) return failed(parsed.error);
+    // A command on an opened file: its options apply on top of what the file holds.
+    std::optional<Document> opened;
+    if (parsed.command.kind != Command::Window && !parsed.command.open.isEmpty()) {
+        QString error;
+        opened = LoadDocument(parsed.command.open, error);
+        if (!opened) {
+            err << "wellscope: cannot open " << parsed.command.open << ": " << error << '\n';
+            return 2;
+        }
+        parsed = ParseCommandLine(arguments, &*opened);
+        if (!parsed.error.isEmpty()) return failed(parsed.error);
     }
     const Command& command = parsed.command;
     if (command.kind == Command::Help) {
@@ -51,7 +67,12 @@ int RunWellscope(int argc, char** argv) {
     }
 
     App app(argc, argv);
-    if (command.kind != Command::Window) return RunCommand(command, *app.SolverWindow(), out, err);
+    if (command.kind != Command::Window) {
+        if (opened) ApplyDocument(*opened, *app.SolverWindow());
+        return RunCommand(command, *app.SolverWindow(), out, err);
+    }
     app.SolverWindow()->show();
+    // A file that cannot be opened is reported on screen; the window starts as always.
+    if (!command.open.isEmpty()) app.Files()->Open(command.open);
     return app.exec();
 }

@@ -59,7 +59,7 @@ Graph::~Graph() {
 void Graph::MakePicture(const char* failPicture, const char* failContext) {
     GX = nullptr;
     GXP.reset(); // the old picture goes before the new one is made
-    GXP = Picture::Make(FWidth, FHeight, FDepth);
+    GXP = Picture::Make(FWidth, FHeight, FDepth, devicePixelRatioF());
     if (!GXP) throw GraphError(QString::fromLatin1(failPicture));
     GX = GXP->GetGraphics();
     if (!GX) throw GraphError(QString::fromLatin1(failContext));

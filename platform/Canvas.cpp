@@ -13,10 +13,15 @@ Canvas::~Canvas() {
 }
 
 bool Canvas::ensureScreen() {
+    // At the screen's resolution: twice the pixels each way on a high-density screen.
+    const double ratio = devicePixelRatioF();
     const QSize want(std::max(1, width()), std::max(1, height()));
-    if (screenGraphics_ && screen_.size() == want) return false;
+    if (screenGraphics_ && screen_.deviceIndependentSize().toSize() == want &&
+        screen_.devicePixelRatio() == ratio)
+        return false;
     screenGraphics_.reset(); // stop painting before the image is replaced
-    screen_ = QImage(want, QImage::Format_RGB32);
+    screen_ = QImage(want * ratio, QImage::Format_RGB32);
+    screen_.setDevicePixelRatio(ratio);
     screen_.fill(Qt::white);
     screenGraphics_ = std::make_unique<Graphics>(&screen_);
     return true;

@@ -41,6 +41,8 @@ QPolygon polygon(const std::vector<Point>& corners) {
 } // namespace
 
 Graphics::Graphics(QPaintDevice* device, double scale) : device_(device), scale_(scale) {
+    // Images count their own pixels; the painter scales to them by itself.
+    if (device_ && device_->devType() == QInternal::Image) ratio_ = device_->devicePixelRatioF();
     if (device_ && painter_.begin(device_)) {
         if (scale_ != 1.0) painter_.scale(scale_, scale_);
         painter_.setRenderHint(QPainter::Antialiasing, false);
@@ -113,6 +115,7 @@ void Graphics::DrawLine(int x1, int y1, int x2, int y2) {
         painter_.fillRect(x1, y1, 1, 1, qcolor(fore_));
         return;
     }
+    const PixelCentred centred(*this);
     painter_.drawLine(x1, y1, x2, y2);
 }
 
@@ -136,12 +139,14 @@ void Graphics::FillRect(int x, int y, int w, int h) {
 void Graphics::DrawOval(int x, int y, int w, int h) {
     const QRect r = box(x, y, w, h);
     if (r.width() == 0 || r.height() == 0) return;
+    const PixelCentred centred(*this);
     painter_.drawEllipse(QRect(r.x(), r.y(), r.width() - 1, r.height() - 1));
 }
 
 void Graphics::FillOval(int x, int y, int w, int h) {
     const QRect r = box(x, y, w, h);
     if (r.width() == 0 || r.height() == 0) return;
+    const PixelCentred centred(*this);
     painter_.save();
     painter_.setBrush(qcolor(fore_));
     painter_.drawEllipse(QRect(r.x(), r.y(), r.width() - 1, r.height() - 1));
@@ -150,11 +155,13 @@ void Graphics::FillOval(int x, int y, int w, int h) {
 
 void Graphics::DrawPolygon(const std::vector<Point>& corners) {
     if (corners.empty()) return;
+    const PixelCentred centred(*this);
     painter_.drawPolygon(polygon(corners));
 }
 
 void Graphics::FillPolygon(const std::vector<Point>& corners) {
     if (corners.empty()) return;
+    const PixelCentred centred(*this);
     painter_.save();
     painter_.setBrush(qcolor(fore_));
     painter_.drawPolygon(polygon(corners));
@@ -177,7 +184,12 @@ int Graphics::TextHeight() const {
 void Graphics::DrawPicture(const Picture& picture, int dx, int dy, int dw, int dh, int sx, int sy,
                            int sw, int sh) {
     if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0) return;
-    painter_.drawImage(QRect(dx, dy, dw, dh), picture.Image(), QRect(sx, sy, sw, sh));
+    const double r = picture.Image().devicePixelRatio(); // the source is in image pixels
+    if (r == 1.0)
+        painter_.drawImage(QRect(dx, dy, dw, dh), picture.Image(), QRect(sx, sy, sw, sh));
+    else
+        painter_.drawImage(QRectF(dx, dy, dw, dh), picture.Image(),
+                           QRectF(sx * r, sy * r, sw * r, sh * r));
 }
 
 void Graphics::DrawPicture(const Picture& picture, int x, int y) {
@@ -185,9 +197,18 @@ void Graphics::DrawPicture(const Picture& picture, int x, int y) {
 }
 
 int Graphics::Width() const {
-    return device_ ? static_cast<int>(device_->width() / scale_) : 0;
+    return device_ ? static_cast<int>(device_->width() / ratio_ / scale_) : 0;
 }
 
 int Graphics::Height() const {
-    return device_ ? static_cast<int>(device_->height() / scale_) : 0;
+    return device_ ? static_cast<int>(device_->height() / ratio_ / scale_) : 0;
+}
+
+Graphics::PixelCentred::PixelCentred(Graphics& g)
+    : painter_(g.ratio_ != 1.0 ? &g.painter_ : nullptr) {
+    if (painter_) painter_->translate(0.5, 0.5);
+}
+
+Graphics::PixelCentred::~PixelCentred() {
+    if (painter_) painter_->translate(-0.5, -0.5);
 }

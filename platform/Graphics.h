@@ -82,12 +82,26 @@ class Graphics {
     QPainter& Painter() { return painter_; }
 
   private:
+    // On an image of more pixels than drawing units, a one-unit pen is centred on the pixel's
+    // middle rather than its corner, so a stroke covers the same unit as on a plain picture.
+    class PixelCentred {
+      public:
+        explicit PixelCentred(Graphics& g);
+        ~PixelCentred();
+        PixelCentred(const PixelCentred&) = delete;
+        PixelCentred& operator=(const PixelCentred&) = delete;
+
+      private:
+        QPainter* painter_;
+    };
+
     void applyFont();
     QString shown(const QString& text) const;
 
     std::unique_ptr<QPaintDevice> owned_;
     QPaintDevice* device_ = nullptr;
     double scale_ = 1.0;
+    double ratio_ = 1.0; // device pixels per unit of an image on a high-density screen
     QPainter painter_;
     Color fore_{0, 0, 0};
     QString fontName_ = QStringLiteral("System");

@@ -1,9 +1,12 @@
 #include "platform/Picture.h"
 
+#include <cmath>
+
 namespace {
 
 // Larger pictures are refused rather than risk an allocation that cannot be met.
 constexpr int kMaxSide = 16384;
+constexpr double kMaxRatio = 4.0; // no screen is denser
 
 QImage::Format formatFor(int depth) {
     switch (depth) {
@@ -22,9 +25,12 @@ QImage::Format formatFor(int depth) {
 
 } // namespace
 
-Picture::Picture(int width, int height, int depth)
-    : image_(width, height, formatFor(depth)), depth_(depth) {
+Picture::Picture(int width, int height, int depth, double ratio)
+    : width_(width), height_(height),
+      image_(int(std::ceil(width * ratio)), int(std::ceil(height * ratio)), formatFor(depth)),
+      depth_(depth) {
     if (image_.isNull()) return;
+    image_.setDevicePixelRatio(ratio);
     if (depth == 1) image_.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
     image_.fill(QColor(Qt::white));
     graphics_ = std::make_unique<Graphics>(&image_);
@@ -34,9 +40,10 @@ Picture::~Picture() {
     graphics_.reset();
 } // end painting before the image goes
 
-std::unique_ptr<Picture> Picture::Make(int width, int height, int depth) {
+std::unique_ptr<Picture> Picture::Make(int width, int height, int depth, double ratio) {
     if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return nullptr;
-    std::unique_ptr<Picture> p(new Picture(width, height, depth));
+    if (!(ratio >= 1.0 && ratio <= kMaxRatio)) ratio = 1.0;
+    std::unique_ptr<Picture> p(new Picture(width, height, depth, ratio));
     if (p->image_.isNull() || !p->graphics_ || !p->graphics_->IsActive()) return nullptr;
     return p;
 }

@@ -10,12 +10,15 @@
 class Picture {
   public:
     // A white picture of width x height pixels at the given bit depth (1, 2, 4, 8, 16 or 32),
-    // or nullptr when it cannot be made (a size that is not positive or too large).
-    static std::unique_ptr<Picture> Make(int width, int height, int depth);
+    // or nullptr when it cannot be made (a size that is not positive or too large). With a
+    // device pixel ratio above 1 (a high-density screen) it holds that many image pixels per
+    // drawing unit, so lines and text come out at the screen's own resolution.
+    static std::unique_ptr<Picture> Make(int width, int height, int depth, double ratio = 1.0);
     ~Picture();
 
-    int Width() const { return image_.width(); }
-    int Height() const { return image_.height(); }
+    // In drawing units.
+    int Width() const { return width_; }
+    int Height() const { return height_; }
     int Depth() const { return depth_; }
     Graphics* GetGraphics() { return graphics_.get(); }
 
@@ -23,8 +26,9 @@ class Picture {
     const QImage& Image() const { return image_; }
 
   private:
-    Picture(int width, int height, int depth);
+    Picture(int width, int height, int depth, double ratio);
 
+    int width_, height_;
     QImage image_;
     int depth_;
     std::unique_ptr<Graphics> graphics_;

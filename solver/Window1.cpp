@@ -141,8 +141,15 @@ void Window1::_CreateControls0() {
     Graph1 = new Graph(w);
     Graph1->setGeometry(5, 20, 450, 204);
     Graph1->setFocusPolicy(Qt::NoFocus);
-    Graph1->MouseUp = [this](int x, int y) { Graph1_MouseUp(x, y); };
-    Graph1->MouseDown = [this](int x, int y) { return Graph1_MouseDown(x, y); };
+    Graph1->MouseUp = [this](int x, int y) {
+        Graph1_MouseUp(x, y);
+        potentialReshaped();
+    };
+    Graph1->MouseDown = [this](int x, int y) {
+        const bool drags = Graph1_MouseDown(x, y);
+        if (!drags) potentialReshaped(); // a click that picked no handle rebuilt the potential
+        return drags;
+    };
     Graph1->MouseDrag = [this](int x, int y) { Graph1_MouseDrag(x, y); };
     Graph1->DepthQuery = [this] { return Graph1_DepthQuery(); };
     Graph1->MouseExit = [this] { Graph1_MouseExit(); };
@@ -160,6 +167,20 @@ void Window1::_CreateControls0() {
     StaticText1->hide();
 
     StaticText2 = staticText(w, QStringLiteral("eV"), 646, 258, 19, 21);
+}
+
+void Window1::potentialReshaped() {
+    if (!editingRow()) return;
+    Reshaped = true;
+    emit PotentialReshaped();
+}
+
+void Window1::RestoreHandles(const std::array<double, HandleLast + 1>& points) {
+    solver.Points = points;
+    solver.RebuildFromHandles();
+    Reshaped = true;
+    Graph1->ReDrawAll();
+    Graph1->UpdateScreen();
 }
 
 int Window1::row() const {

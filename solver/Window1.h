@@ -59,6 +59,7 @@ class Window1 : public QMainWindow {
     bool beingChanged = false;   // a potential row is being set up: sliders stay quiet
     bool Drawing = false;        // the hand-drawn potential is selected
     bool dragging = false;       // a handle of the potential is being dragged
+    bool Reshaped = false;       // edited with the mouse since its row or sliders built it
     int permX = 0;               // the handle being dragged
 
     // The failure signal of a search. Replaceable, so the command line can tell a failed
@@ -122,10 +123,16 @@ class Window1 : public QMainWindow {
     // The selected potential row.
     int row() const;
 
+    // Puts back the handles of a reshaped potential and rebuilds the potential from them, as
+    // the last mouse edit left it.
+    void RestoreHandles(const std::array<double, HandleLast + 1>& points);
+
     // An energy as the energy field shows a found level: eleven decimals.
     static QString EnergyText(double energy);
 
   signals:
+    // The user changed the potential with the mouse (a click or a dropped handle).
+    void PotentialReshaped();
     // The potential, the parity or the energy changed; emitted after the plots were redrawn,
     // so listeners read a settled state.
     void changed();
@@ -156,6 +163,7 @@ class Window1 : public QMainWindow {
     void sliderMoved(int n);
     void redrawAfterParameterChange();
     bool editingRow() const;
+    void potentialReshaped();
     // The fractional handle index under pixel column x of the potential plot.
     double handlePosition(int x);
     // Whether pixel (x, y) of the potential plot lies in its frame, edges included.

@@ -110,6 +110,7 @@ void Window1::DrawGraph() {
 
 void Window1::PopupMenu1_Change() {
     beingChanged = true;
+    Reshaped = false;
     if (row() != RowDraw) {
         Drawing = false;
         StaticText1->hide();
@@ -171,6 +172,7 @@ void Window1::sliderMoved(int n) {
         }
         group(n).title->setText(sliderTitle(n));
         buildPotential();
+        Reshaped = false; // the row's own potential replaced any reshaped one
     }
     redrawAfterParameterChange();
 }

@@ -40,7 +40,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         check(!v || (*v >= s.min && *v <= max));
     }
     if (c.kind == Command::Snapshot)
-        check(c.file.endsWith(QLatin1String(".png"), Qt::CaseInsensitive));
+        check(c.file.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) ||
+              c.file.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive));
+    if (c.kind == Command::Save)
+        check(c.file.endsWith(QLatin1String(".wellscope"), Qt::CaseInsensitive));
+    if (c.kind == Command::Data) check(c.file.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive));
     if (c.kind == Command::Print)
         check(c.file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive));
     if (c.kind == Command::Evolve) {

@@ -1,0 +1,194 @@
+#include "app/FileCommands.h"
+
+#include "app/Export.h"
+#include "app/FileIO.h"
+#include "app/Menu.h"
+#include "solver/Window1.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSettings>
+#include <QSlider>
+
+namespace {
+
+const QString kRecentKey = QStringLiteral("recentFiles");
+constexpr int kMaxRecent = 8;
+const QString kDocumentFilter = QStringLiteral("Wellscope files (*.wellscope)");
+
+QString withSuffix(QString path, const QString& suffix) {
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += '.' + suffix;
+    return path;
+}
+
+} // namespace
+
+FileCommands::FileCommands(Window1& window, Menu& menu, QSettings& settings)
+    : QObject(&window), window_(window), menu_(menu), settings_(settings) {
+    ChooseFile = [this](const QString& title, const QString& filter, bool forSaving) {
+        return forSaving ? QFileDialog::getSaveFileName(&window_, title, QString(), filter)
+                         : QFileDialog::getOpenFileName(&window_, title, QString(), filter);
+    };
+    ShowError = [this](const QString& message) {
+        QMessageBox::warning(&window_, QStringLiteral("Wellscope"), message);
+    };
+    AskToSave = [this] {
+        return QMessageBox::question(
+            &window_, QStringLiteral("Wellscope"),
+            QStringLiteral("The reshaped potential has not been saved. Save it first?"),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    };
+
+    ExtraData = [this] { return OpenLevelsTableCsv(window_); };
+
+    auto item = [&menu](const char* name) { return menu.Item(QString::fromLatin1(name)); };
+    connect(item("FileOpen"), &QAction::triggered, this, [this] {
+        const QString path = ChooseFile(QStringLiteral("Open"), kDocumentFilter, false);
+        if (!path.isEmpty()) Open(path);
+    });
+    connect(item("FileSave"), &QAction::triggered, this, [this] { Save(); });
+    connect(item("FileSaveAs"), &QAction::triggered, this, [this] {
+        const QString path = ChooseFile(QStringLiteral("Save As"), kDocumentFilter, true);
+        if (!path.isEmpty()) SaveAs(withSuffix(path, QStringLiteral("wellscope")));
+    });
+    connect(item("FileExportData"), &QAction::triggered, this, [this] {
+        const QString path =
+            ChooseFile(QStringLiteral("Export Data"), QStringLiteral("CSV (*.csv)"), true);
+        if (!path.isEmpty()) ExportData(withSuffix(path, QStringLiteral("csv")));
+    });
+    connect(item("FileExportPicture"), &QAction::triggered, this, [this] {
+        const QString path = ChooseFile(QStringLiteral("Export Picture"),
+                                        QStringLiteral("SVG (*.svg);;PNG (*.png)"), true);
+        if (!path.isEmpty()) ExportPicture(withSuffix(path, QStringLiteral("svg")));
+    });
+
+    // Every change the user can make, after the window's own handler has run.
+    connect(window_.PopupMenu1, &QComboBox::currentIndexChanged, this, [this] { changed(); });
+    for (QSlider* s : {window_.Slider1, window_.Slider2, window_.Slider3})
+        connect(s, &QSlider::valueChanged, this, [this] { changed(); });
+    connect(window_.PMSymmetric, &QComboBox::currentIndexChanged, this, [this] { changed(); });
+    connect(window_.EFEnergy, &QLineEdit::textChanged, this, [this] { changed(); });
+    connect(&window_, &Window1::PotentialReshaped, this, [this] { changed(); });
+    window_.installEventFilter(this);
+
+    setFile(QString(), CaptureDocument(window_));
+    fillRecentMenu();
+}
+
+void FileCommands::changed() {
+    window_.setWindowModified(CaptureDocument(window_) != saved_);
+}
+
+void FileCommands::setFile(const QString& path, const Document& saved) {
+    path_ = path;
+    saved_ = saved;
+    // No file: the title the window always had.
+    window_.setWindowTitle(path.isEmpty()
+                               ? QStringLiteral("Wellscope[*]")
+                               : QFileInfo(path).fileName() + QString::fromUtf8("[*] — Wellscope"));
+    window_.setWindowFilePath(path);
+    changed();
+}
+
+bool FileCommands::report(const QString& doing, const QString& path, const QString& error) {
+    ShowError(
+        QStringLiteral("Cannot %1 “%2”: %3.").arg(doing, QDir::toNativeSeparators(path), error));
+    return false;
+}
+
+bool FileCommands::MayDiscard() {
+    const Document now = CaptureDocument(window_);
+    if (!now.Reshaped() || now == saved_) return true;
+    switch (AskToSave()) {
+    case QMessageBox::Save:
+        return Save();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool FileCommands::Open(const QString& path) {
+    QString error;
+    // Read and check everything before the window is touched, so a bad file changes nothing.
+    const std::optional<Document> document = LoadDocument(path, error);
+    if (!document) return report(QStringLiteral("open"), path, error);
+    if (!MayDiscard()) return false;
+    ApplyDocument(*document, window_);
+    setFile(path, CaptureDocument(window_));
+    remember(path);
+    return true;
+}
+
+bool FileCommands::Save() {
+    if (!path_.isEmpty()) return SaveAs(path_);
+    const QString path = ChooseFile(QStringLiteral("Save"), kDocumentFilter, true);
+    return !path.isEmpty() && SaveAs(withSuffix(path, QStringLiteral("wellscope")));
+}
+
+bool FileCommands::SaveAs(const QString& path) {
+    const Document document = CaptureDocument(window_);
+    QString error;
+    if (!SaveDocument(document, path, error)) return report(QStringLiteral("save"), path, error);
+    setFile(path, document);
+    remember(path);
+    return true;
+}
+
+bool FileCommands::ExportData(const QString& path) {
+    QString error;
+    const QByteArray csv = DataCsv(window_, ExtraData ? ExtraData() : QString());
+    return WriteWholeFile(path, csv, error) || report(QStringLiteral("export to"), path, error);
+}
+
+bool FileCommands::ExportPicture(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != QLatin1String("svg") && suffix != QLatin1String("png"))
+        return report(QStringLiteral("export to"), path,
+                      QStringLiteral("a picture is saved as .svg or .png"));
+    QString error;
+    const QByteArray bytes =
+        suffix == QLatin1String("svg") ? PictureSvg(window_) : PicturePng(window_);
+    return WriteWholeFile(path, bytes, error) || report(QStringLiteral("export to"), path, error);
+}
+
+QStringList FileCommands::RecentFiles() const {
+    return settings_.value(kRecentKey).toStringList();
+}
+
+void FileCommands::remember(const QString& path) {
+    QStringList recent = RecentFiles();
+    const QString full = QFileInfo(path).absoluteFilePath();
+    recent.removeAll(full);
+    recent.prepend(full);
+    while (recent.size() > kMaxRecent) recent.removeLast();
+    settings_.setValue(kRecentKey, recent);
+    fillRecentMenu();
+}
+
+void FileCommands::fillRecentMenu() {
+    QMenu* menu = menu_.Item(QStringLiteral("FileRecentMenu"))->menu();
+    menu->clear();
+    const QStringList recent = RecentFiles();
+    for (const QString& path : recent) {
+        QAction* a = menu->addAction(QFileInfo(path).fileName());
+        a->setToolTip(QDir::toNativeSeparators(path));
+        connect(a, &QAction::triggered, this, [this, path] { Open(path); });
+    }
+    menu->setEnabled(!recent.isEmpty());
+}
+
+bool FileCommands::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_ && event->type() == QEvent::Close && !MayDiscard()) {
+        event->ignore();
+        return true; // the window stays open, and so does the program
+    }
+    return QObject::eventFilter(watched, event);
+}

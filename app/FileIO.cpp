@@ -1,0 +1,54 @@
+#include "app/FileIO.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+std::optional<QByteArray> ReadWholeFile(const QString& path, qint64 maxSize, QString& error) {
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        error = QStringLiteral("there is no such file");
+        return std::nullopt;
+    }
+    if (info.isDir()) {
+        error = QStringLiteral("it is a folder");
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = file.errorString();
+        return std::nullopt;
+    }
+    // Read one byte past the limit rather than trust the size: a pipe or a growing file has none.
+    QByteArray bytes = file.read(maxSize + 1);
+    if (file.error() != QFileDevice::NoError) {
+        error = file.errorString();
+        return std::nullopt;
+    }
+    if (bytes.size() > maxSize) {
+        error = QStringLiteral("it is too large (more than %1 KiB)").arg(maxSize / 1024);
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString& error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = file.errorString();
+        return false;
+    }
+    // Flush before the commit and check it: on a full disk QSaveFile's commit can report
+    // success for a file cut short.
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != bytes.size()) {
+        error = file.errorString();
+        file.cancelWriting();
+        file.commit(); // removes the temporary file
+        return false;
+    }
+    if (!file.commit()) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
