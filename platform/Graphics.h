@@ -78,9 +78,6 @@ class Graphics {
     int Width() const;
     int Height() const;
 
-    // For the few adapters that need Qt directly (tests, snapshots).
-    QPainter& Painter() { return painter_; }
-
   private:
     void applyFont();
     QString shown(const QString& text) const;
