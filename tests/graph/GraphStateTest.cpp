@@ -45,27 +45,11 @@ TEST(GraphOpen, DefaultsDepthsAndAnEmptyControl) {
     EXPECT_EQ(g.GX, g.GXP->GetGraphics());
     EXPECT_EQ(TextStyleOf(*g.GX), (TextStyle{"Helvetica", 10, false, false}));
     EXPECT_EQ(g.TickFSize, 9);
-    EXPECT_EQ(g.InvLog10, 1 / std::log(10.0));
     EXPECT_EQ(OpenGraph(300, 200)->GXP->Depth(), 32);
 
     Graph empty;
     empty.resize(0, 0);
     EXPECT_EQ(ErrorOf([&] { empty.Event_Open(); }), "Graph.Open: Picture Initialization Failure");
-}
-
-TEST(GraphOptions, BitSettersKeepTheOtherBits) {
-    auto g = OpenGraph(300, 200);
-    g->SetXAdjust(false);
-    EXPECT_EQ(g->XFlags, 199);
-    g->SetXTixPix(0);
-    EXPECT_EQ(g->XFlags, 195);
-    g->SetXTixPix(100);
-    EXPECT_EQ(g->XFlags, 223);
-    g->YFlags = 231 | 4096;
-    g->SetYTixPix(12);
-    EXPECT_EQ(g->YFlags, 236); // bits above 256 are cleared
-    g->SetYZeroLn(true);
-    EXPECT_EQ(g->YFlags, 492);
 }
 
 TEST(GraphFrame, MarginsAndSquareScales) {
@@ -185,8 +169,6 @@ TEST(GraphScroll, VirtualWidthOnANarrowerControl) {
     EXPECT_TRUE(bar.isEnabled());
     EXPECT_EQ(bar.minimum(), 0);
     EXPECT_EQ(bar.maximum(), 600);
-    EXPECT_EQ(bar.singleStep(), 10);
-    EXPECT_EQ(bar.pageStep(), 50);
 
     // A mark at picture column 700 shows at control column 700 - offset.
     g.SetColor({255, 0, 0});

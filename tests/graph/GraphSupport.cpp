@@ -30,23 +30,28 @@ QString Pt(QPointF p) {
 QString Describe(const Recorded& r) {
     const QRect b = r.rect.toRect();
     const QString box = QString("%1,%2 %3x%4").arg(b.x()).arg(b.y()).arg(b.width()).arg(b.height());
+    QString s;
     switch (r.kind) {
     case Recorded::Kind::Line:
-        return "line " + Pt(r.line.p1()) + " " + Pt(r.line.p2());
+        s = "line " + Pt(r.line.p1()) + " " + Pt(r.line.p2());
+        break;
     case Recorded::Kind::Rect:
-        return "fill " + box;
+        s = "fill " + box;
+        break;
     case Recorded::Kind::Ellipse:
-        return (r.Filled() ? "disc " : "oval ") + box;
-    case Recorded::Kind::Polygon: {
-        QString s = r.Filled() ? "fill-poly" : "poly";
+        s = (r.Filled() ? "disc " : "oval ") + box;
+        break;
+    case Recorded::Kind::Polygon:
+        s = r.Filled() ? "fill-poly" : "poly";
         for (QPointF p : r.poly) s += " " + Pt(p);
-        return s;
-    }
+        break;
     case Recorded::Kind::Text:
         return QString("text %1 %2 %3").arg(r.text, Pt(r.at)).arg(r.font.pixelSize());
     default:
-        return "other " + box;
+        s = "other " + box;
     }
+    const QColor c = r.Filled() ? r.fill : r.pen;
+    return c == Qt::black ? s : s + " " + c.name();
 }
 
 } // namespace
@@ -58,10 +63,10 @@ QStringList Recording::Drawn(const QString& prefix) const {
     return out;
 }
 
-QStringList Recording::By(const std::function<void()>& call) {
+QString Recording::By(const std::function<void()>& call) {
     Clear();
     call();
-    return Drawn();
+    return Drawn().join("; ");
 }
 
 const Recorded* Recording::Text(const QString& text) const {

@@ -28,10 +28,11 @@ class Recording {
     Recording& operator=(const Recording&) = delete;
 
     // One line per drawn item in the terms of the drawing calls: "line 1,2 3,4", "fill 1,2 3x4",
-    // "oval"/"disc" (box), "poly"/"fill-poly" (corners), "text T x,y size".
+    // "oval"/"disc" (box), "poly"/"fill-poly" (corners), followed by the colour unless black;
+    // "text T x,y size".
     QStringList Drawn(const QString& prefix = {}) const;
-    // What `call` draws, and nothing before it.
-    QStringList By(const std::function<void()>& call);
+    // What `call` draws, and nothing before it, joined by "; ".
+    QString By(const std::function<void()>& call);
     const Recorded* Text(const QString& text) const;
     const std::vector<Recorded>& Items() const { return device_.Items(); }
     void Clear() { device_.Clear(); }

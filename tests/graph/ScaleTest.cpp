@@ -107,16 +107,6 @@ TEST(Scale, TickLists) {
     EXPECT_EQ(TickWidthLabels(-1, 1, -3, 0).first, "-1.0");
 }
 
-TEST(Scale, MarginsFromTitleLabelsAndTicks) {
-    EXPECT_EQ(TopMargin(0), 16);
-    EXPECT_EQ(TopMargin(12), 28);
-    const int bottom[][3] = {{0, false, 16}, {0, true, 22}, {12, true, 42}, {12, false, 28}};
-    for (auto [h, ticks, want] : bottom) EXPECT_EQ(BottomMargin(h, ticks), want) << h << ticks;
-    const int left[][4] = {
-        {0, false, 0, 16}, {0, true, 20, 44}, {50, true, 20, 94}, {50, false, 0, 66}};
-    for (auto [w, ticks, tw, want] : left) EXPECT_EQ(LeftMargin(w, ticks, tw), want) << w << ticks;
-}
-
 TEST(Scale, MappingClampsAndReportsOutsideValues) {
     struct Case {
         double v, min, max;
