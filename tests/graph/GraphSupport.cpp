@@ -28,28 +28,19 @@ QString Pt(QPointF p) {
 }
 
 QString Describe(const Recorded& r) {
+    using K = Recorded::Kind;
+    if (r.kind == K::Text)
+        return QString("text %1 %2 %3").arg(r.text, Pt(r.at)).arg(r.font.pixelSize());
     const QRect b = r.rect.toRect();
-    const QString box = QString("%1,%2 %3x%4").arg(b.x()).arg(b.y()).arg(b.width()).arg(b.height());
-    QString s;
-    switch (r.kind) {
-    case Recorded::Kind::Line:
-        s = "line " + Pt(r.line.p1()) + " " + Pt(r.line.p2());
-        break;
-    case Recorded::Kind::Rect:
-        s = "fill " + box;
-        break;
-    case Recorded::Kind::Ellipse:
-        s = (r.Filled() ? "disc " : "oval ") + box;
-        break;
-    case Recorded::Kind::Polygon:
+    QString s = QString("%1,%2 %3x%4").arg(b.x()).arg(b.y()).arg(b.width()).arg(b.height());
+    if (r.kind == K::Line) s = "line " + Pt(r.line.p1()) + " " + Pt(r.line.p2());
+    if (r.kind == K::Rect) s = "fill " + s;
+    if (r.kind == K::Ellipse) s = (r.Filled() ? "disc " : "oval ") + s;
+    if (r.kind == K::Polygon) {
         s = r.Filled() ? "fill-poly" : "poly";
         for (QPointF p : r.poly) s += " " + Pt(p);
-        break;
-    case Recorded::Kind::Text:
-        return QString("text %1 %2 %3").arg(r.text, Pt(r.at)).arg(r.font.pixelSize());
-    default:
-        s = "other " + box;
     }
+    if (r.kind == K::Point || r.kind == K::Path || r.kind == K::Image) s = "other " + s;
     const QColor c = r.Filled() ? r.fill : r.pen;
     return c == Qt::black ? s : s + " " + c.name();
 }
