@@ -99,8 +99,9 @@ TEST(GraphRandom, NothingCrashesAndEverythingStaysInThePicture) {
             // number is out of range; markers and heads reach at most 12 pixels beyond the frame.
             EXPECT_TRUE(g->GWidth > 0 && g->GHeight > 0);
             EXPECT_TRUE(!before || g->RErr) << step;
-            if (!std::isfinite(x) || !std::isfinite(y))
+            if (!std::isfinite(x) || !std::isfinite(y)) {
                 EXPECT_TRUE(g->RErr) << step << " " << x << " " << y << " prim " << prim;
+            }
             ExpectInside(rec, {g->GLeft - 12, g->GTop - 12, g->GWidth + 25, g->GHeight + 25}, step);
         };
         const std::function<void()> actions[] = {
@@ -155,7 +156,9 @@ TEST(GraphRandom, NothingCrashesAndEverythingStaysInThePicture) {
                 EXPECT_GT(g->YVToPix, 0);
             }
             ExpectInside(rec, {0, 0, w, h}, step);
-            if (!styleMayChange) EXPECT_EQ(StateOf(*g->GX), state) << step;
+            if (!styleMayChange) {
+                EXPECT_EQ(StateOf(*g->GX), state) << step;
+            }
             rec.Clear();
             if (HasFailure()) return;
         }

@@ -63,7 +63,9 @@ TEST(Graphics, ShapesCoverExactlyTheirPixels) {
         c.draw(*p->GetGraphics());
         const Ink ink = InkOf(p->Image());
         EXPECT_EQ(ink.box, c.box) << c.what;
-        if (c.count >= 0) EXPECT_EQ(ink.count, c.count) << c.what;
+        if (c.count >= 0) {
+            EXPECT_EQ(ink.count, c.count) << c.what;
+        }
     }
     auto p = Blank();
     Graphics& g = *p->GetGraphics();
