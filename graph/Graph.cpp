@@ -3,6 +3,7 @@
 #include "graph/Graph.h"
 
 #include "graph/Scale.h"
+#include "platform/GraphicsState.h"
 #include "platform/Printing.h"
 
 #include <QScrollBar>
@@ -171,15 +172,13 @@ void Graph::HandleResize() {
         FHeight = height();
     if (!(SBH && SBV)) {
         // The new picture's context starts with the font and colour the owner had in force.
-        const Color color = GX ? GX->ForeColor() : CBlack;
-        const QString font = GX ? GX->TextFont() : QStringLiteral("Helvetica");
-        const int size = GX ? GX->TextSize() : 10;
-        const bool bold = GX && GX->Bold();
-        const bool italic = GX && GX->Italic();
+        const GraphicsState state =
+            GX ? StateOf(*GX)
+               : GraphicsState{CBlack, {QStringLiteral("Helvetica"), 10, false, false}};
         MakePicture("HandleResize: Picture Initialization Failure",
                     "HandleResize: GX Initialization Failure");
-        SetFontInfo(font, size, bold, italic);
-        SetColor(color);
+        SetFontInfo(state.text.font, state.text.size, state.text.bold, state.text.italic);
+        SetColor(state.color);
         ReDrawAll();
     }
     UpdateScreen();
@@ -187,11 +186,10 @@ void Graph::HandleResize() {
 
 void Graph::ClearFrame() {
     if (!GX) return;
-    const Color saved = GX->ForeColor();
+    const GraphicsStateKeeper keep(*GX);
     SetColor(CWhite);
     // The picture's own size, also while GX is a printer's page.
     GX->FillRect(0, 0, GXP ? GXP->Width() : FWidth, GXP ? GXP->Height() : FHeight);
-    SetColor(saved);
 }
 
 void Graph::GetContent() {

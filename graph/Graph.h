@@ -190,9 +190,25 @@ class Graph : public Canvas {
     Geometry SaveGeometry() const;
     void RestoreGeometry(const Geometry& g);
 
+    // One axis' fields and the frame's extent along it, so that what both axes do is written
+    // once: their scaling, tick widths and drawing.
+    enum class Axis { X, Y };
+    struct AxisFields {
+        double& min;
+        double& max;
+        double& vToPix;
+        int& tickN;
+        int& power;
+        int& flags;
+        int& start;  // GLeft or GTop
+        int& extent; // GWidth or GHeight
+    };
+    AxisFields Fields(Axis axis);
+    void DefineAxis(Axis axis, double min, double max);
+    int TickWidth(Axis axis);
+    void DrawAxis(Axis axis);
+
     // Steps shared by DefineGraph and DefSqGraph once the geometry is set.
     void DrawFrameAndAxes();
-    void DrawAxis(bool vertical);
-    int TickLabelWidth(double min, double max, int tickN, int power);
     void MakePicture(const char* failPicture, const char* failContext);
 };

@@ -4,6 +4,7 @@
 #include "graph/Graph.h"
 
 #include "graph/Scale.h"
+#include "platform/GraphicsState.h"
 
 namespace {
 
@@ -38,56 +39,54 @@ void Graph::zDrawLabels() {
 }
 
 void Graph::zDrawXAxis() {
-    DrawAxis(false);
+    DrawAxis(Axis::X);
 }
 
 void Graph::zDrawYAxis() {
-    DrawAxis(true);
+    DrawAxis(Axis::Y);
 }
 
-void Graph::DrawAxis(bool vertical) {
+void Graph::DrawAxis(Axis axis) {
     if (!GX) return;
-    const int flags = vertical ? YFlags : XFlags;
-    const int power = vertical ? YTPower : XTPower;
-    const double min = vertical ? YMin : XMin;
-    const double max = vertical ? YMax : XMax;
-    const Color savedColor = GX->ForeColor();
-    const QString savedFont = GX->TextFont();
-    const int savedSize = GX->TextSize();
+    const AxisFields a = Fields(axis);
+    const bool vertical = axis == Axis::Y;
+    const GraphicsStateKeeper keep(*GX);
     const int bottom = GTop + GHeight;
-    const int right = GLeft + GWidth;
-    const std::vector<scale::Tick> ticks =
-        scale::Ticks(min, max, vertical ? YTickN : XTickN, power, (flags & scale::kMinTix) != 0);
+    // Across the axis: the frame side its ticks stand on, the way they point, the far side.
+    const int base = vertical ? GLeft : bottom;
+    const int outward = vertical ? -1 : 1;
+    const int far = vertical ? GLeft + GWidth : GTop;
+    auto line = [&](int along1, int across1, int along2, int across2) {
+        if (vertical)
+            GX->DrawLine(across1, along1, across2, along2);
+        else
+            GX->DrawLine(along1, across1, along2, across2);
+    };
     auto at = [&](double v) { return vertical ? YCoord(v) : XCoord(v); };
+    const std::vector<scale::Tick> ticks =
+        scale::Ticks(a.min, a.max, a.tickN, a.power, (a.flags & scale::kMinTix) != 0);
 
     int inset = 0;
-    if (flags & scale::kTicks) {
+    if (a.flags & scale::kTicks) {
         SetFontInfo(TickFont, TickFSize);
         for (const scale::Tick& t : ticks) {
             const int p = at(t.value);
-            const int length = t.major ? kMajorTick : kMinorTick;
-            if (vertical)
-                GX->DrawLine(GLeft, p, GLeft - length, p);
-            else
-                GX->DrawLine(p, bottom, p, bottom + length);
+            line(p, base, p, base + outward * (t.major ? kMajorTick : kMinorTick));
             if (!t.major) continue;
-            if (vertical) {
-                const int w = RoundToInt(GX->StringWidth(t.label));
-                GX->DrawString(t.label, GLeft - w - kYNumberGap, p + kYNumberDrop);
-            } else {
-                const double w = GX->StringWidth(t.label);
+            // Numbers are centred under an x tick and right-aligned left of a y tick.
+            const double w = GX->StringWidth(t.label);
+            if (vertical)
+                GX->DrawString(t.label, GLeft - RoundToInt(w) - kYNumberGap, p + kYNumberDrop);
+            else
                 GX->DrawString(t.label, p - RoundToInt(w / 2), bottom + kXNumberBaseline);
-            }
-            if (t.lastMajor && power != 0) {
-                const QString note = SetSString(PowerNote(power));
+            if (t.lastMajor && a.power != 0) {
+                const QString note = SetSString(PowerNote(a.power));
                 if (vertical)
                     DrawSString(note, GLeft - kYNumberGap, p + kYPowerDrop, 3);
                 else
                     DrawSString(note, p, bottom + kXPowerBaseline, 2);
             }
         }
-        GX->SetTextFont(savedFont);
-        GX->SetTextSize(savedSize);
         inset = 1;
     }
 
@@ -96,21 +95,14 @@ void Graph::DrawAxis(bool vertical) {
         for (const scale::Tick& t : ticks) {
             if (!t.major) continue;
             const int p = at(t.value);
-            if (vertical && p != GTop && p != bottom)
-                GX->DrawLine(GLeft + inset, p, right - inset, p);
-            else if (!vertical && p != GLeft && p != right)
-                GX->DrawLine(p, bottom - inset, p, GTop + inset);
+            if (p != a.start && p != a.start + a.extent)
+                line(p, base - outward * inset, p, far + outward * inset);
         }
-        SetColor(savedColor);
     }
 
-    if (min < 0 && 0 < max && (flags & scale::kZeroLn)) {
+    if (a.min < 0 && 0 < a.max && (a.flags & scale::kZeroLn)) {
         SetColor(Color{0, 0, 0});
         const int p = at(0.0);
-        if (vertical)
-            GX->DrawLine(GLeft, p, right, p);
-        else
-            GX->DrawLine(p, bottom, p, GTop);
-        SetColor(savedColor);
+        line(p, base, p, far);
     }
 }

@@ -3,6 +3,7 @@
 #include "graph/Graph.h"
 
 #include "graph/Scale.h"
+#include "platform/GraphicsState.h"
 #include "platform/NumberText.h"
 
 #include <algorithm>
@@ -14,7 +15,21 @@ namespace {
 // far below a pixel, so the loop ends even when rounding stops it from shrinking.
 constexpr int kMaxSquareSteps = 1000;
 
+// How the failures of an axis' definition name it.
+struct AxisNames {
+    const char* routine;
+    const char* extent;
+    const char* letter;
+};
+constexpr AxisNames kXNames{"zDefineXAxis", "Width", "x"};
+constexpr AxisNames kYNames{"zDefineYAxis", "Height", "y"};
+
 } // namespace
+
+Graph::AxisFields Graph::Fields(Axis axis) {
+    if (axis == Axis::X) return {XMin, XMax, XVtoPix, XTickN, XTPower, XFlags, GLeft, GWidth};
+    return {YMin, YMax, YVToPix, YTickN, YTPower, YFlags, GTop, GHeight};
+}
 
 Graph::Geometry Graph::SaveGeometry() const {
     return {GLeft, GTop,    GWidth,  GHeight, XMin,    XMax,   YMin,
@@ -46,15 +61,14 @@ void Graph::DefineGraph(double xmin, double xmax, double ymin, double ymax) {
 void Graph::DrawFrameAndAxes() {
     ClearFrame();
     if (GX) {
-        const Color saved = GX->ForeColor();
+        const GraphicsStateKeeper keep(*GX);
         SetColor(CBlack);
         // XCoord and YCoord reach from GLeft to GLeft + GWidth and from GTop to GTop + GHeight,
         // so the frame's lines are drawn on those pixels: what is clamped to an edge lies on it.
         GX->DrawRect(GLeft, GTop, GWidth + 1, GHeight + 1);
         zDrawLabels();
-        zDrawXAxis();
-        zDrawYAxis();
-        SetColor(saved);
+        DrawAxis(Axis::X);
+        DrawAxis(Axis::Y);
     }
     UpdateScreen();
 }
@@ -80,9 +94,9 @@ void Graph::zDefineGRect(double xmin, double xmax, double ymin, double ymax) {
     }
 
     // The y axis comes first: the left margin depends on its tick labels.
-    defineAxis([&] { zDefineYAxis(ymin, ymax); });
+    defineAxis([&] { DefineAxis(Axis::Y, ymin, ymax); });
     const bool yTicks = (YFlags & scale::kTicks) != 0;
-    const int left = scale::LeftMargin(GetSSWidth(YLabel), yTicks, yTicks ? zYTickWidth() : 0);
+    const int left = scale::LeftMargin(GetSSWidth(YLabel), yTicks, yTicks ? TickWidth(Axis::Y) : 0);
     GLeft = left;
     GTop = top;
     GWidth = FWidth - left - 16;
@@ -90,77 +104,70 @@ void Graph::zDefineGRect(double xmin, double xmax, double ymin, double ymax) {
         GLeft = GTop = GWidth = GHeight = 0;
         throw GraphError(QStringLiteral("zDefineGRect: Graph too small."));
     }
-    defineAxis([&] { zDefineXAxis(xmin, xmax); });
+    defineAxis([&] { DefineAxis(Axis::X, xmin, xmax); });
 }
 
 void Graph::zDefineXAxis(double min, double max) {
-    if (GWidth < 1) throw GraphError(QStringLiteral("zDefineXAxis: Graph Width is undefined."));
-    if (!scale::UsableRange(min, max, GWidth))
-        throw GraphError(QStringLiteral("zDefineXAxis: x axis range is ") + Str(max - min));
-    const scale::AxisScale a = scale::ScaleAxis(min, max, GWidth, XFlags);
-    XTPower = a.power;
-    XTickN = a.tickN;
-    XMin = a.min;
-    XMax = a.max;
-    XVtoPix = a.vToPix;
+    DefineAxis(Axis::X, min, max);
 }
 
 void Graph::zDefineYAxis(double min, double max) {
-    if (GHeight < 1) throw GraphError(QStringLiteral("zDefineYAxis: Graph Height is undefined."));
-    if (!scale::UsableRange(min, max, GHeight))
-        throw GraphError(QStringLiteral("zDefineYAxis: y axis range is ") + Str(max - min));
-    const scale::AxisScale a = scale::ScaleAxis(min, max, GHeight, YFlags);
-    YTPower = a.power;
-    YTickN = a.tickN;
-    YMin = a.min;
-    YMax = a.max;
-    YVToPix = a.vToPix;
+    DefineAxis(Axis::Y, min, max);
+}
+
+void Graph::DefineAxis(Axis axis, double min, double max) {
+    const AxisFields f = Fields(axis);
+    const AxisNames& name = axis == Axis::X ? kXNames : kYNames;
+    const QString routine = QString::fromLatin1(name.routine) + QStringLiteral(": ");
+    if (f.extent < 1)
+        throw GraphError(routine + QStringLiteral("Graph ") + QString::fromLatin1(name.extent) +
+                         QStringLiteral(" is undefined."));
+    if (!scale::UsableRange(min, max, f.extent))
+        throw GraphError(routine + QString::fromLatin1(name.letter) +
+                         QStringLiteral(" axis range is ") + Str(max - min));
+    const scale::AxisScale a = scale::ScaleAxis(min, max, f.extent, f.flags);
+    f.power = a.power;
+    f.tickN = a.tickN;
+    f.min = a.min;
+    f.max = a.max;
+    f.vToPix = a.vToPix;
 }
 
 void Graph::DefSqGraph(double lo, double hi) {
     const Geometry before = SaveGeometry();
     zDefineGRect(lo, hi, lo, hi);
     try {
-        const bool widenX = YVToPix < XVtoPix;
-        double& vMin = widenX ? XMin : YMin;
-        double& vMax = widenX ? XMax : YMax;
-        double& wideScale = widenX ? XVtoPix : YVToPix; // the axis with more pixels per unit
-        double& narrowScale = widenX ? YVToPix : XVtoPix;
-        int& start = widenX ? GLeft : GTop;
-        int& extent = widenX ? GWidth : GHeight;
-        const int flags = widenX ? XFlags : YFlags;
-        auto define = [&](double min, double max) {
-            if (widenX)
-                zDefineXAxis(min, max);
-            else
-                zDefineYAxis(min, max);
-        };
+        // The axis with more pixels per unit is widened to the other's scale.
+        const Axis widened = YVToPix < XVtoPix ? Axis::X : Axis::Y;
+        const AxisFields w = Fields(widened);
+        const AxisFields other = Fields(widened == Axis::X ? Axis::Y : Axis::X);
 
         // Widen the range about its ends so that at the narrower scale it spans the frame:
         // f = 0 for equal scales, and the widened span is r times the old one.
-        const double r = wideScale / narrowScale;
-        const double f = (r - 1) * (vMax - vMin) / (std::fabs(vMax) + std::fabs(vMin));
-        define(vMin - f * std::fabs(vMin), vMax + f * std::fabs(vMax));
+        const double r = w.vToPix / other.vToPix;
+        const double f = (r - 1) * (w.max - w.min) / (std::fabs(w.max) + std::fabs(w.min));
+        DefineAxis(widened, w.min - f * std::fabs(w.min), w.max + f * std::fabs(w.max));
 
         // The outward rounding may have made this scale the smaller one: shrink until it fits.
-        if (flags & scale::kAdjust) {
-            double a = vMax;
-            double c = vMin;
-            for (int step = 0; step < kMaxSquareSteps && wideScale < narrowScale; ++step) {
+        if (w.flags & scale::kAdjust) {
+            double a = w.max;
+            double c = w.min;
+            for (int step = 0; step < kMaxSquareSteps && w.vToPix < other.vToPix; ++step) {
                 const double a0 = a;
                 const double c0 = c;
                 a = a - 0.03 * (a - c);
                 c = c + 0.03 * (a - c);
                 if (a == a0 && c == c0) break; // rounding has stopped the shrinking
-                define(c, a);
+                DefineAxis(widened, c, a);
             }
         }
 
         // The frame shrinks symmetrically about its old centre; it never grows.
-        const int w = std::clamp(scale::RoundToInt(narrowScale * (vMax - vMin)), 0, extent);
-        start += scale::RoundToInt(0.5 * (extent - w));
-        extent = w;
-        wideScale = narrowScale;
+        const int extent =
+            std::clamp(scale::RoundToInt(other.vToPix * (w.max - w.min)), 0, w.extent);
+        w.start += scale::RoundToInt(0.5 * (w.extent - extent));
+        w.extent = extent;
+        w.vToPix = other.vToPix;
     } catch (const GraphError&) {
         RestoreGeometry(before);
         throw;
@@ -176,26 +183,23 @@ QString Graph::zTickFormat(double step) const {
     return scale::TickFormat(step);
 }
 
-int Graph::TickLabelWidth(double min, double max, int tickN, int power) {
+int Graph::TickWidth(Axis axis) {
     if (!GX) return 0;
-    const QString font = GX->TextFont();
-    const int size = GX->TextSize();
+    const AxisFields a = Fields(axis);
     // Measured in the font the numbers are drawn in (the tick font, bold and italic as GX).
+    const GraphicsStateKeeper keep(*GX);
     SetFontInfo(TickFont, TickFSize);
-    const scale::OuterLabels labels = scale::TickWidthLabels(min, max, tickN, power);
-    const int width = std::max(scale::RoundToInt(GX->StringWidth(labels.first)),
-                               scale::RoundToInt(GX->StringWidth(labels.last)));
-    GX->SetTextFont(font);
-    GX->SetTextSize(size);
-    return width;
+    const scale::OuterLabels labels = scale::TickWidthLabels(a.min, a.max, a.tickN, a.power);
+    return std::max(scale::RoundToInt(GX->StringWidth(labels.first)),
+                    scale::RoundToInt(GX->StringWidth(labels.last)));
 }
 
 int Graph::zXTickWidth() {
-    return TickLabelWidth(XMin, XMax, XTickN, XTPower);
+    return TickWidth(Axis::X);
 }
 
 int Graph::zYTickWidth() {
-    return TickLabelWidth(YMin, YMax, YTickN, YTPower);
+    return TickWidth(Axis::Y);
 }
 
 int Graph::XCoord(double x) {

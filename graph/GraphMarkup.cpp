@@ -9,16 +9,12 @@ namespace {
 
 const QString kNoTarget = QStringLiteral("DrawSString: Graphics target undefined.");
 
-markup::Style StyleOf(const Graphics& g) {
-    return {g.TextFont(), g.TextSize(), g.Bold(), g.Italic()};
-}
-
 } // namespace
 
 QString Graph::SetSString(const QString& markup) {
     if (markup.isEmpty()) return {};
     if (!GX) throw GraphError(kNoTarget);
-    const markup::Measure m = markup::MeasureRuns(markup::Parse(markup, StyleOf(*GX)), *GX);
+    const markup::Measure m = markup::MeasureRuns(markup::Parse(markup, TextStyleOf(*GX)), *GX);
     return markup::Encode(m, GX->TextFont(), GX->TextSize(), markup);
 }
 
@@ -33,7 +29,7 @@ void Graph::DrawSString(const QString& encoded, int x, int y, int anchor) {
         markup::ReadHeader(s, header);
     }
     // The body starts with the measuring font and size, which the parse selects.
-    const auto items = markup::Parse(QStringView(s).mid(header.bodyStart), StyleOf(*GX));
+    const auto items = markup::Parse(QStringView(s).mid(header.bodyStart), TextStyleOf(*GX));
     markup::DrawRuns(items, *GX, anchor, x, y, header.lineHeight, header.lineWidths);
 }
 

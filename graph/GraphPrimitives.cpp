@@ -4,6 +4,7 @@
 #include "graph/Graph.h"
 
 #include "graph/Scale.h"
+#include "platform/GraphicsState.h"
 
 #include <algorithm>
 #include <cmath>
@@ -150,11 +151,10 @@ void Graph::DrawBar(double x, double y, double width) {
         GX->DrawRect(bx, by, bw, bh);
         return;
     }
-    const Color saved = GX->ForeColor();
+    const GraphicsStateKeeper keep(*GX);
     GX->FillRect(bx, by, bw, bh);
     SetColor(CBlack);
     GX->DrawRect(bx, by, bw, bh);
-    SetColor(saved);
 }
 
 void Graph::DrawXUBar(double x, double y, double plus, double minus) {

@@ -1,7 +1,7 @@
 #include "graph/Markup.h"
 
 #include "graph/Scale.h"
-#include "platform/Graphics.h"
+#include "platform/GraphicsState.h"
 #include "platform/NumberText.h"
 
 #include <algorithm>
@@ -21,20 +21,6 @@ constexpr long long kFar = 1 << 30;
 int Near(long long v) {
     return static_cast<int>(std::clamp(v, -kFar, kFar));
 }
-
-// Puts a drawing context's font back as it was, however the walk ends.
-class StyleKeeper {
-  public:
-    explicit StyleKeeper(Graphics& g)
-        : g_(g), saved_{g.TextFont(), g.TextSize(), g.Bold(), g.Italic()} {}
-    ~StyleKeeper() { ApplyStyle(g_, saved_); }
-    StyleKeeper(const StyleKeeper&) = delete;
-    StyleKeeper& operator=(const StyleKeeper&) = delete;
-
-  private:
-    Graphics& g_;
-    Style saved_;
-};
 
 // The parse state of the scan: the style in force, the base it returns to, the shift.
 class Parser {
@@ -181,20 +167,12 @@ int ClampSize(double size) {
     return RoundToInt(size);
 }
 
-void ApplyStyle(Graphics& g, const Style& s) {
-    // Each change re-resolves the font, so only what differs is set.
-    if (g.TextFont() != s.font) g.SetTextFont(s.font);
-    if (g.TextSize() != s.size) g.SetTextSize(s.size);
-    if (g.Bold() != s.bold) g.SetBold(s.bold);
-    if (g.Italic() != s.italic) g.SetItalic(s.italic);
-}
-
 std::vector<Item> Parse(QStringView markup, const Style& start) {
     return Parser(start).Run(markup);
 }
 
 Measure MeasureRuns(const std::vector<Item>& items, Graphics& g) {
-    StyleKeeper keep(g);
+    const GraphicsStateKeeper keep(g);
     Measure m;
     m.lineWidths.clear();
     long long pen = 0;
@@ -210,10 +188,10 @@ Measure MeasureRuns(const std::vector<Item>& items, Graphics& g) {
             if (it.probe) {
                 Style probe = it.style;
                 probe.size = it.probeSize;
-                ApplyStyle(g, probe);
+                ApplyTextStyle(g, probe);
                 m.lineHeight = std::max(m.lineHeight, g.TextHeight());
             }
-            ApplyStyle(g, it.style);
+            ApplyTextStyle(g, it.style);
             pen += RoundToInt(g.StringWidth(it.text));
             break;
         case Item::Kind::Move:
@@ -232,7 +210,7 @@ Measure MeasureRuns(const std::vector<Item>& items, Graphics& g) {
 
 void DrawRuns(const std::vector<Item>& items, Graphics& g, int anchor, int x, int y, int lineHeight,
               const std::vector<int>& lineWidths) {
-    StyleKeeper keep(g);
+    const GraphicsStateKeeper keep(g);
     auto lineStart = [&](std::size_t line) {
         return AnchorLineStart(anchor, x, line < lineWidths.size() ? lineWidths[line] : 0);
     };
@@ -243,7 +221,7 @@ void DrawRuns(const std::vector<Item>& items, Graphics& g, int anchor, int x, in
     for (const Item& it : items) {
         switch (it.kind) {
         case Item::Kind::Text:
-            ApplyStyle(g, it.style);
+            ApplyTextStyle(g, it.style);
             g.DrawString(it.text, Near(pen), Near(baseline - it.shift));
             pen = Near(pen + RoundToInt(g.StringWidth(it.text)));
             break;

@@ -14,12 +14,12 @@
 // Encoded form: "." n h Whi Wlo (hi lo per line) "@" font "@#" size "#" markup, each header
 // field one character whose code is the value modulo 256.
 
+#include "platform/GraphicsState.h"
+
 #include <QString>
 #include <QStringView>
 
 #include <vector>
-
-class Graphics;
 
 namespace markup {
 
@@ -29,14 +29,8 @@ inline constexpr int kMinSize = 1;
 inline constexpr int kMaxSize = 200;
 int ClampSize(double size);
 
-struct Style {
-    QString font;
-    int size = 12;
-    bool bold = false;
-    bool italic = false;
-
-    friend bool operator==(const Style&, const Style&) = default;
-};
+// The font, size, bold and italic of a run.
+using Style = TextStyle;
 
 struct Item {
     enum class Kind { Text, Move, Break };
@@ -48,9 +42,6 @@ struct Item {
     bool probe = false; // Text: first text after the start or a font or size field
     int probeSize = 0;  // Text with probe: the base size then in force (shifts do not count)
 };
-
-// Sets `g`'s font, size, bold and italic to `s`, touching only what differs.
-void ApplyStyle(Graphics& g, const Style& s);
 
 // Parses markup whose base style at the start is `start`. A "@" or "#" field without its
 // closing character ends the parse: what follows is neither measured nor drawn.

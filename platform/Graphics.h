@@ -78,9 +78,6 @@ class Graphics {
     int Width() const;
     int Height() const;
 
-    // For the few adapters that need Qt directly (tests, snapshots).
-    QPainter& Painter() { return painter_; }
-
   private:
     // On an image of more pixels than drawing units, a one-unit pen is centred on the pixel's
     // middle rather than its corner, so a stroke covers the same unit as on a plain picture.

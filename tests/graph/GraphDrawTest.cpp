@@ -6,88 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QImage>
-#include <QStringList>
-
-#include <cmath>
-
 namespace {
-
-using Kind = Recorded::Kind;
-
-QString Pt(QPointF p) {
-    return QString("%1,%2").arg(qRound(p.x())).arg(qRound(p.y()));
-}
-
-// One line per drawn item, in the terms of the drawing calls that Graphics hands to Qt.
-QString Describe(const Recorded& r) {
-    const QRect b = r.rect.toRect();
-    const QString box = QString("%1,%2 %3x%4").arg(b.x()).arg(b.y()).arg(b.width()).arg(b.height());
-    switch (r.kind) {
-    case Kind::Line:
-        return "line " + Pt(r.line.p1()) + " " + Pt(r.line.p2());
-    case Kind::Rect:
-        return "fill " + box;
-    case Kind::Ellipse:
-        return (r.Filled() ? "disc " : "oval ") + box;
-    case Kind::Polygon: {
-        QString s = r.Filled() ? "fill-poly" : "poly";
-        for (QPointF p : r.poly) s += " " + Pt(p);
-        return s;
-    }
-    case Kind::Text:
-        return QString("text %1 %2 %3").arg(r.text, Pt(r.at)).arg(r.font.pixelSize());
-    default:
-        return "other " + box;
-    }
-}
-
-QStringList Drawn(const Recording& rec) {
-    QStringList out;
-    for (const Recorded& r : rec.Items()) out << Describe(r);
-    return out;
-}
-
-// What the next call draws, and nothing before it.
-template <typename F> QStringList DrawnBy(Recording& rec, F call) {
-    rec.Clear();
-    call();
-    return Drawn(rec);
-}
-
-QStringList Matching(const QStringList& all, const QString& prefix) {
-    QStringList out;
-    for (const QString& s : all)
-        if (s.startsWith(prefix)) out << s;
-    return out;
-}
-
-const Recorded* FindText(const Recording& rec, const QString& text) {
-    for (const Recorded& r : rec.Items())
-        if (r.kind == Kind::Text && r.text == text) return &r;
-    return nullptr;
-}
-
-struct Metrics {
-    QImage image{8, 8, QImage::Format_RGB32};
-    Graphics g{&image};
-    Metrics(const QString& font, int size, bool bold = false) {
-        g.SetTextFont(font);
-        g.SetTextSize(size);
-        g.SetBold(bold);
-    }
-    int Width(const QString& text) { return qRound(g.StringWidth(text)); }
-};
 
 void NoYTicks(Graph& g) {
     g.SetYMajTix(false);
     g.SetYMinTix(false);
-}
-
-void NoTicks(Graph& g) {
-    NoYTicks(g);
-    g.SetXMajTix(false);
-    g.SetXMinTix(false);
 }
 
 // A frame 200 x 100 pixels at (16, 16) for 0 ... 200 by 0 ... 100: one pixel per unit.
@@ -99,192 +22,156 @@ std::unique_ptr<Graph> UnitGraph() {
 
 } // namespace
 
-TEST(GraphDraw, FrameLinesLieOnTheMappedEdges) {
+TEST(GraphDraw, FrameTicksAndNumbers) {
     auto g = OpenGraph(300, 200, NoTicks);
-    Recording rec(*g);
-    g->DefineGraph(0, 1, 0, 1);
-    const QStringList fills = Matching(Drawn(rec), "fill");
-    EXPECT_EQ(fills, QStringList({"fill 0,0 300x200", "fill 16,16 269x1", "fill 16,184 269x1",
-                                  "fill 16,16 1x169", "fill 284,16 1x169"}));
-    EXPECT_EQ(g->XCoord(1), 284);
-    EXPECT_EQ(g->YCoord(0), 184);
-}
-
-TEST(GraphDraw, XTicksAndNumbersOfZeroToTen) {
-    auto g = OpenGraph(432, 200, NoYTicks); // a 400-pixel frame from 16
-    Recording rec(*g);
+    {
+        Recording rec(*g);
+        g->DefineGraph(0, 1, 0, 1);
+        // The frame's lines lie on the mapped edges.
+        EXPECT_EQ(rec.Drawn("fill"),
+                  QStringList({"fill 0,0 300x200 #ffffff", "fill 16,16 269x1", "fill 16,184 269x1",
+                               "fill 16,16 1x169", "fill 284,16 1x169"}));
+        EXPECT_EQ(g->XCoord(1), 284);
+        EXPECT_EQ(g->YCoord(0), 184);
+    }
+    g = OpenGraph(432, 200, NoYTicks); // a 400-pixel frame from 16
+    Recording ticks(*g);
     g->DefineGraph(0, 10, 0, 1);
     ASSERT_EQ(g->GWidth, 400);
     const int bottom = g->GTop + g->GHeight;
-    const QStringList all = Drawn(rec);
+    const QStringList all = ticks.Drawn();
     Metrics m("Helvetica", 9);
-    int minor = 0;
     for (int k = 0; k <= 50; ++k) {
         const int px = 16 + 8 * k;
         const bool major = k % 5 == 0;
-        const QString tick =
-            QString("line %1,%2 %1,%3").arg(px).arg(bottom).arg(bottom + (major ? 5 : 3));
-        EXPECT_TRUE(all.contains(tick)) << tick.toStdString();
-        minor += !major;
-        if (major) {
-            const QString number = QString::number(k / 5);
-            const QString text = QString("text %1 %2,%3 9")
-                                     .arg(number)
-                                     .arg(px - qRound(m.g.StringWidth(number) / 2))
-                                     .arg(bottom + 15);
-            EXPECT_TRUE(all.contains(text)) << text.toStdString();
-        }
+        EXPECT_TRUE(all.contains(
+            QString("line %1,%2 %1,%3").arg(px).arg(bottom).arg(bottom + 3 + 2 * major)))
+            << k;
+        const QString n = QString::number(k / 5);
+        const int x = px - qRound(m.g.StringWidth(n) / 2);
+        EXPECT_EQ(all.contains(QString("text %1 %2,%3 9").arg(n).arg(x).arg(bottom + 15)), major)
+            << k;
     }
-    EXPECT_EQ(minor, 40);
-    EXPECT_EQ(Matching(all, "line").size(), 51);
-    EXPECT_EQ(Matching(all, "text").size(), 11); // no power note
+    EXPECT_EQ(ticks.Drawn("line").size(), 51);
+    EXPECT_EQ(ticks.Drawn("text").size(), 11); // no power note
+
+    // Without minor ticks only the labelled ones; minor ticks alone still bring labelled ones.
+    const std::tuple<bool, bool, int, int> bits[] = {
+        {true, false, 11, 11}, {false, true, 51, 11}, {false, false, 0, 0}};
+    for (auto [major, minor, lines, texts] : bits) {
+        g->SetXMajTix(major);
+        g->SetXMinTix(minor);
+        ticks.Clear();
+        g->ReDrawAll();
+        EXPECT_EQ(ticks.Drawn("line").size(), lines) << major << minor;
+        EXPECT_EQ(ticks.Drawn("text").size(), texts) << major << minor;
+    }
 }
 
-TEST(GraphDraw, TickBitsDecideMinorTicksAndNumbers) {
+TEST(GraphDraw, PowerNotesAndYNumbers) {
     auto g = OpenGraph(432, 200, NoYTicks);
-    g->SetXMinTix(false);
-    Recording rec(*g);
-    g->DefineGraph(0, 10, 0, 1);
-    EXPECT_EQ(Matching(Drawn(rec), "line").size(), 11);
-    EXPECT_EQ(Matching(Drawn(rec), "text").size(), 11);
-    g->SetXMajTix(false);
-    g->SetXMinTix(true); // minor ticks alone still bring labelled ones
-    rec.Clear();
-    g->ReDrawAll();
-    EXPECT_EQ(Matching(Drawn(rec), "line").size(), 51);
-    g->SetXMinTix(false);
-    rec.Clear();
-    g->ReDrawAll();
-    EXPECT_EQ(Matching(Drawn(rec), "line").size(), 0);
-    EXPECT_EQ(Matching(Drawn(rec), "text").size(), 0);
-    EXPECT_EQ(g->GTop + g->GHeight, 200 - 16);
-}
-
-TEST(GraphDraw, PowerNoteUnderTheLastNumber) {
-    auto g = OpenGraph(432, 200, NoYTicks);
-    Recording rec(*g);
-    g->DefineGraph(0, 20000, 0, 1);
-    ASSERT_EQ(g->XTPower, 3);
-    const int bottom = g->GTop + g->GHeight;
-    const int last = g->GLeft + g->GWidth;
-    ASSERT_NE(FindText(rec, "20"), nullptr);
-    EXPECT_EQ(FindText(rec, "20")->at.x(),
-              last - qRound(Metrics("Helvetica", 9).g.StringWidth("20") / 2));
-    const Recorded* x10 = FindText(rec, "x10");
-    const Recorded* three = FindText(rec, "3");
-    ASSERT_NE(x10, nullptr);
-    ASSERT_NE(three, nullptr);
-    EXPECT_TRUE(x10->font.bold());
-    EXPECT_EQ(x10->font.pixelSize(), 9);
-    EXPECT_EQ(three->font.pixelSize(), 6); // round(0.72 x 9)
-    const int width =
-        Metrics("Helvetica", 9, true).Width("x10") + Metrics("Helvetica", 6, true).Width("3");
-    EXPECT_EQ(x10->at, QPointF(last - qRound(width / 2.0), bottom + 25));
-    EXPECT_EQ(three->at,
-              QPointF(x10->at.x() + Metrics("Helvetica", 9, true).Width("x10"), bottom + 22));
-}
-
-TEST(GraphDraw, YNumbersAreRightAlignedAndThePowerNoteSitsBelowTheTop) {
-    auto g = OpenGraph(300, 200);
-    Recording rec(*g);
+    Metrics tick("Helvetica", 9), bold("Helvetica", 9, true), small("Helvetica", 6, true);
+    {
+        Recording rec(*g);
+        g->DefineGraph(0, 20000, 0, 1);
+        ASSERT_EQ(g->XTPower, 3);
+        const int bottom = g->GTop + g->GHeight;
+        const int last = g->GLeft + g->GWidth;
+        ASSERT_TRUE(rec.Text("20") && rec.Text("x10") && rec.Text("3"));
+        EXPECT_EQ(rec.Text("20")->at.x(), last - qRound(tick.g.StringWidth("20") / 2));
+        // The note "x10^3" is bold, its power round(0.72 x 9) high, centred under the last number.
+        EXPECT_TRUE(rec.Text("x10")->font.bold());
+        EXPECT_EQ(rec.Text("x10")->font.pixelSize(), 9);
+        EXPECT_EQ(rec.Text("3")->font.pixelSize(), 6);
+        const int width = bold.Width("x10") + small.Width("3");
+        EXPECT_EQ(rec.Text("x10")->at, QPointF(last - qRound(width / 2.0), bottom + 25));
+        EXPECT_EQ(rec.Text("3")->at,
+                  QPointF(rec.Text("x10")->at.x() + bold.Width("x10"), bottom + 22));
+    }
+    // Y numbers are right-aligned 7 pixels left of the frame; the note sits below the top.
+    g = OpenGraph(300, 200);
+    Recording y(*g);
     g->DefineGraph(0, 1, 0, 20000);
-    Metrics m("Helvetica", 9);
     for (int v = 0; v <= 20; v += 5) {
-        const QString n = QString::number(v);
-        const Recorded* t = FindText(rec, n);
+        const Recorded* t = y.Text(QString::number(v));
         ASSERT_NE(t, nullptr) << v;
-        EXPECT_EQ(t->at.x() + m.Width(n), g->GLeft - 7);
+        EXPECT_EQ(t->at.x() + tick.Width(QString::number(v)), g->GLeft - 7);
         EXPECT_EQ(t->at.y(), g->YCoord(v * 1000) + 3);
     }
-    const Recorded* x10 = FindText(rec, "x10");
-    const Recorded* three = FindText(rec, "3");
-    ASSERT_NE(x10, nullptr);
-    ASSERT_NE(three, nullptr);
-    EXPECT_EQ(three->at.x() + Metrics("Helvetica", 6, true).Width("3"), g->GLeft - 7);
-    EXPECT_EQ(x10->at.y(), g->GTop + 13);
+    ASSERT_TRUE(y.Text("x10") && y.Text("3"));
+    EXPECT_EQ(y.Text("3")->at.x() + small.Width("3"), g->GLeft - 7);
+    EXPECT_EQ(y.Text("x10")->at.y(), g->GTop + 13);
 }
 
-TEST(GraphDraw, GridStopsShortOfTheFrameAndSkipsItsEdges) {
+TEST(GraphDraw, GridAndZeroLines) {
     auto g = OpenGraph(432, 200);
     g->SetGrid(true);
-    Recording rec(*g);
-    g->DefineGraph(0, 10, -1, 1);
-    const int top = g->GTop;
-    const int bottom = g->GTop + g->GHeight;
-    const int left = g->GLeft;
-    const int right = g->GLeft + g->GWidth;
-    int vertical = 0;
-    int horizontal = 0;
-    for (const Recorded& r : rec.OfKind(Kind::Line)) {
-        if (r.pen != QColor(180, 180, 180)) continue;
-        const Seg s = SegOf(r);
-        if (s.x1 == s.x2) {
-            ++vertical;
-            EXPECT_EQ(s, (Seg{s.x1, bottom - 1, s.x1, top + 1}));
-            EXPECT_NE(s.x1, left);
-            EXPECT_NE(s.x1, right);
-        } else {
-            ++horizontal;
-            EXPECT_EQ(s, (Seg{left + 1, s.y1, right - 1, s.y1}));
-            EXPECT_NE(s.y1, top);
-            EXPECT_NE(s.y1, bottom);
-        }
+    {
+        Recording rec(*g);
+        g->DefineGraph(0, 10, -1, 1);
+        const int top = g->GTop, bottom = g->GTop + g->GHeight, left = g->GLeft,
+                  right = left + g->GWidth;
+        // Grey lines at the labelled ticks, one pixel short of the frame, none on its edges.
+        QStringList want;
+        for (int x = 1; x <= 9; ++x)
+            want << QString("line %1,%2 %1,%3 #b4b4b4")
+                        .arg(g->XCoord(x))
+                        .arg(bottom - 1)
+                        .arg(top + 1);
+        for (double y : {-0.5, 0.0, 0.5})
+            want << QString("line %1,%2 %3,%2 #b4b4b4")
+                        .arg(left + 1)
+                        .arg(g->YCoord(y))
+                        .arg(right - 1);
+        EXPECT_EQ(rec.Drawn().filter("#b4b4b4"), want);
+        EXPECT_EQ(g->GX->ForeColor(), (Color{0, 0, 0}));
+
+        // Without ticks the grid meets the frame.
+        auto bare = OpenGraph(300, 200, NoTicks);
+        bare->SetGrid(true);
+        Recording bareRec(*bare);
+        bare->DefineGraph(0, 10, 0, 1);
+        EXPECT_EQ(bareRec.Drawn("line").front(),
+                  QString("line %1,184 %1,16 #b4b4b4").arg(bare->XCoord(2)));
     }
-    EXPECT_EQ(vertical, 9);   // 1 ... 9
-    EXPECT_EQ(horizontal, 3); // -0.5, 0, 0.5
-    EXPECT_EQ(g->GX->ForeColor(), (Color{0, 0, 0}));
-
-    auto bare = OpenGraph(300, 200, NoTicks);
-    bare->SetGrid(true);
-    Recording bareRec(*bare);
-    bare->DefineGraph(0, 10, 0, 1);
-    const Seg first = SegOf(bareRec.OfKind(Kind::Line).front());
-    EXPECT_EQ(first.y1, bare->GTop + bare->GHeight); // without ticks the grid meets the frame
-}
-
-TEST(GraphDraw, ZeroLinesOnlyWhereZeroIsInside) {
-    auto g = OpenGraph(300, 200, NoTicks);
+    // Zero lines in black (no colour named), only where zero lies inside; the owner's colour is
+    // kept.
+    g = OpenGraph(300, 200, NoTicks);
     g->SetXZeroLn(true);
     g->SetYZeroLn(true);
-    Recording rec(*g);
+    Recording zero(*g);
     g->SetColor({0, 0, 255});
     g->DefineGraph(-5, 5, -1, 1);
-    EXPECT_EQ(Matching(Drawn(rec), "line"),
-              QStringList({"line 150,184 150,16", "line 16,100 284,100"}));
-    EXPECT_EQ(rec.OfKind(Kind::Line)[0].pen, QColor(Qt::black));
+    EXPECT_EQ(zero.Drawn("line"), QStringList({"line 150,184 150,16", "line 16,100 284,100"}));
     EXPECT_EQ(g->GX->ForeColor(), (Color{0, 0, 255}));
-    rec.Clear();
+    zero.Clear();
     g->DefineGraph(0, 5, 0, 1);
-    EXPECT_TRUE(Matching(Drawn(rec), "line").isEmpty());
+    EXPECT_TRUE(zero.Drawn("line").isEmpty());
 }
 
-TEST(GraphDraw, TitleAndLabelsAroundTheFrame) {
+TEST(GraphDraw, TitleAndLabelsAroundTheFrameAndTheContextKept) {
     auto g = OpenGraph(450, 204);
     g->SetTitle("Potential");
     g->SetXLabel("x (nm)");
     g->SetYLabel("V");
-    Recording rec(*g);
-    g->DefineGraph(-1.8, 1.8, 0, 20);
-    Metrics m("Helvetica", 10);
-    const int h = m.g.TextHeight();
-    const int cx = g->GLeft + qRound(g->GWidth / 2.0);
-    const Recorded* title = FindText(rec, "Potential");
-    const Recorded* xLabel = FindText(rec, "x (nm)");
-    const Recorded* yLabel = FindText(rec, "V");
-    ASSERT_TRUE(title && xLabel && yLabel);
-    // Anchor 5 on a one-line block: centred, baseline half a line below the point, less 2.
-    EXPECT_EQ(title->at, QPointF(cx - qRound(m.Width("Potential") / 2.0),
-                                 g->GTop - 8 - qRound(h / 2.0) + qRound(h / 2.0) - 2));
-    EXPECT_EQ(xLabel->at,
-              QPointF(cx - qRound(m.Width("x (nm)") / 2.0),
-                      g->GTop + g->GHeight + 22 + qRound(h / 2.0) + qRound(h / 2.0) - 2));
-    const int yBase = g->GLeft - g->zYTickWidth() - 16;
-    EXPECT_LE(std::abs(yLabel->at.x() + m.Width("V") - yBase), 1);
-    EXPECT_EQ(yLabel->at.y(), g->GTop + qRound(g->GHeight / 2.0) + qRound(h / 2.0) - 2);
-}
-
-TEST(GraphDraw, ContextStyleSurvivesEveryRedraw) {
-    auto g = OpenGraph(450, 204);
+    {
+        Recording rec(*g);
+        g->DefineGraph(-1.8, 1.8, 0, 20);
+        Metrics m("Helvetica", 10);
+        const int h = m.Height();
+        const int cx = g->GLeft + qRound(g->GWidth / 2.0);
+        ASSERT_TRUE(rec.Text("Potential") && rec.Text("x (nm)") && rec.Text("V"));
+        // Anchor 5 on a one-line block: centred, baseline half a line below the point, less 2.
+        EXPECT_EQ(rec.Text("Potential")->at,
+                  QPointF(cx - qRound(m.Width("Potential") / 2.0), g->GTop - 8 - 2));
+        EXPECT_EQ(rec.Text("x (nm)")->at,
+                  QPointF(cx - qRound(m.Width("x (nm)") / 2.0),
+                          g->GTop + g->GHeight + 22 + 2 * qRound(h / 2.0) - 2));
+        const int yBase = g->GLeft - g->zYTickWidth() - 16;
+        EXPECT_LE(std::abs(rec.Text("V")->at.x() + m.Width("V") - yBase), 1);
+        EXPECT_EQ(rec.Text("V")->at.y(), g->GTop + qRound(g->GHeight / 2.0) + qRound(h / 2.0) - 2);
+    }
+    // Whatever a redraw draws, the owner's colour and font are in force afterwards.
     g->SetGrid(true);
     g->SetXZeroLn(true);
     g->SetTitle("E^2^ $a$ !b!");
@@ -293,174 +180,140 @@ TEST(GraphDraw, ContextStyleSurvivesEveryRedraw) {
     g->SetFontInfo("System", 13, true, true);
     g->DrawContent = [&] { g->DrawBar(0, 10000, 0.5); };
     g->ReDrawAll();
-    EXPECT_EQ(g->GX->ForeColor(), (Color{10, 20, 30}));
-    EXPECT_EQ(g->GX->TextFont(), "System");
-    EXPECT_EQ(g->GX->TextSize(), 13);
-    EXPECT_TRUE(g->GX->Bold());
-    EXPECT_TRUE(g->GX->Italic());
+    EXPECT_EQ(StateOf(*g->GX), (GraphicsState{{10, 20, 30}, {"System", 13, true, true}}));
 }
 
-TEST(GraphString, AllNineAnchorsOfATwoLineString) {
+TEST(GraphString, AnchorsAndRuns) {
     auto g = OpenGraph(300, 200);
     Metrics m("Helvetica", 10);
-    const int h = m.g.TextHeight();
-    const int a = m.Width("a");
-    const int b = m.Width("bbb");
+    const int h = m.Height(), a = m.Width("a"), b = m.Width("bbb");
     const QString s = g->SetSString("a|bbb");
     Recording rec(*g);
-    struct Want {
-        int anchor, x1, y1, x2;
+    // Anchors 1-3 put the last line's baseline on y, 4-6 centre the block, 7-9 hang it below;
+    // 1, 4, 7 start at x, 2, 5, 8 centre each line, 3, 6, 9 end there; 0 is 1 from the top.
+    const int baselines[] = {100, 100 - h, 100 - h,     100 - h,     98,
+                             98,  98,      100 + h - 2, 100 + h - 2, 100 + h - 2};
+    for (int anchor = 0; anchor <= 9; ++anchor) {
+        const double align = anchor == 0 ? 0 : ((anchor - 1) % 3) / 2.0;
+        const int y = baselines[anchor];
+        EXPECT_EQ(rec.By([&] { g->DrawSString(s, 100, 100, anchor); }),
+                  QString("text a %1,%2 10; text bbb %3,%4 10")
+                      .arg(100 - qRound(a * align))
+                      .arg(y)
+                      .arg(100 - qRound(b * align))
+                      .arg(y + h))
+            << "anchor " << anchor;
+    }
+    auto drawn = [&](const QString& markup) {
+        return rec.By([&] { g->DrawSString(g->SetSString(markup), 50, 60); });
     };
-    const Want want[] = {{1, 100, 100 - h, 100},
-                         {2, 100 - qRound(a / 2.0), 100 - h, 100 - qRound(b / 2.0)},
-                         {3, 100 - a, 100 - h, 100 - b},
-                         {4, 100, 98, 100},
-                         {5, 100 - qRound(a / 2.0), 98, 100 - qRound(b / 2.0)},
-                         {6, 100 - a, 98, 100 - b},
-                         {7, 100, 100 + h - 2, 100},
-                         {8, 100 - qRound(a / 2.0), 100 + h - 2, 100 - qRound(b / 2.0)},
-                         {9, 100 - a, 100 + h - 2, 100 - b},
-                         {0, 100, 100, 100}};
-    for (const Want& w : want) {
-        const QStringList drawn = DrawnBy(rec, [&] { g->DrawSString(s, 100, 100, w.anchor); });
-        EXPECT_EQ(drawn, QStringList({QString("text a %1,%2 10").arg(w.x1).arg(w.y1),
-                                      QString("text bbb %1,%2 10").arg(w.x2).arg(w.y1 + h)}))
-            << "anchor " << w.anchor;
+    const int e = m.Width("E");
+    EXPECT_EQ(drawn("E^2^"), QString("text E 50,60 10; text 2 %1,57 7").arg(50 + e));
+    EXPECT_EQ(drawn("E^2 x"), QString("text E 50,60 10; text 2 %1,57 7; text  x %2,60 10")
+                                  .arg(50 + e)
+                                  .arg(50 + e + Metrics("Helvetica", 7).Width("2")));
+    EXPECT_EQ(drawn("$a$b"), QString::fromUtf8("text α 50,60 10; text b %1,60 10")
+                                 .arg(50 + Metrics("Symbol", 10).Width("a")));
+    EXPECT_EQ(drawn("#14#x"), "text x 50,60 14");
+    // Plain markup is encoded first: the same as drawing its encoded form.
+    EXPECT_EQ(rec.By([&] { g->DrawSString("a|bb", 50, 60, 5); }),
+              rec.By([&] { g->DrawSString(g->SetSString("a|bb"), 50, 60, 5); }));
+}
+
+// What a primitive draws on a frame of one pixel per unit at (16, 16) for 0 ... 200 by
+// 0 ... 100, and whether it reports a value outside the axes.
+struct PrimitiveCase {
+    std::function<void(Graph&)> draw;
+    QString drawn;
+    bool outside;
+};
+
+void ExpectPrimitives(const std::vector<PrimitiveCase>& cases) {
+    auto g = UnitGraph();
+    Recording rec(*g);
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        g->RErr = false;
+        EXPECT_EQ(rec.By([&] { cases[i].draw(*g); }), cases[i].drawn) << "case " << i;
+        EXPECT_EQ(g->RErr, cases[i].outside) << "case " << i;
     }
 }
 
-TEST(GraphString, RunsDrawnWithTheirStyle) {
-    auto g = OpenGraph(300, 200);
-    Recording rec(*g);
-    const int e = Metrics("Helvetica", 10).Width("E");
-    EXPECT_EQ(DrawnBy(rec, [&] { g->DrawSString(g->SetSString("E^2^"), 50, 60); }),
-              QStringList({"text E 50,60 10", QString("text 2 %1,57 7").arg(50 + e)}));
-    EXPECT_EQ(DrawnBy(rec, [&] { g->DrawSString(g->SetSString("E^2 x"), 50, 60); }).last(),
-              QString("text  x %1,60 10").arg(50 + e + Metrics("Helvetica", 7).Width("2")));
-    ASSERT_NE(FindText(rec, " x"), nullptr);
-    EXPECT_EQ(FindText(rec, " x")->font.pixelSize(), 10);
-    DrawnBy(rec, [&] { g->DrawSString(g->SetSString("$a$b"), 50, 60); });
-    ASSERT_NE(FindText(rec, QString::fromUtf8("α")), nullptr);
-    EXPECT_NE(FindText(rec, "b"), nullptr);
-    EXPECT_EQ(DrawnBy(rec, [&] { g->DrawSString(g->SetSString("#14#x"), 50, 60); }),
-              QStringList({"text x 50,60 14"}));
-    EXPECT_EQ(DrawnBy(rec, [&] { g->DrawSString(g->SetSString("ab#14"), 50, 60); }),
-              QStringList({"text ab 50,60 10"}));
-    // Plain markup is encoded first: the same as drawing its encoded form.
-    const QStringList plain = DrawnBy(rec, [&] { g->DrawSString("a|bb", 50, 60, 5); });
-    EXPECT_EQ(plain, DrawnBy(rec, [&] { g->DrawSString(g->SetSString("a|bb"), 50, 60, 5); }));
-}
+TEST(GraphPrimitive, MarkersPointsAndCurves) {
+    // Centred on pixel (116, 66); 0 and any number but 1 ... 9 is the filled dot.
+    const char* shapes[] = {"disc 114,64 4x4",
+                            "oval 114,64 4x4",
+                            "fill 114,64 5x5",
+                            "fill 114,64 4x1; fill 114,67 4x1; fill 114,64 1x4; fill 117,64 1x4",
+                            "line 114,64 118,68; line 114,68 118,64",
+                            "line 116,63 116,69; line 113,66 119,66",
+                            "oval 113,63 6x6; line 114,64 118,68; line 114,68 118,64",
+                            "oval 113,63 6x6; line 116,63 116,69; line 113,66 119,66",
+                            "fill-poly 112,63 116,70 120,63",
+                            "poly 113,64 116,69 119,64",
+                            "disc 114,64 4x4"};
+    std::vector<PrimitiveCase> cases;
+    for (int s = 0; s <= 10; ++s)
+        cases.push_back({[s](Graph& g) { g.DrawShape(100, 50, s); }, shapes[s], false});
+    cases.push_back({[](Graph& g) { g.DrawShape(100, 101, 2); }, "", true});
+    cases.push_back({[](Graph& g) { g.DrawPoint(0, 0); }, "disc 14,114 4x4", false});
+    cases.push_back({[](Graph& g) { g.DrawPoint(-0.01, 0); }, "", true});
+    // Segments with an end outside are left out; the pen moves on.
+    cases.push_back({[](Graph& g) {
+                         g.CurveStart(0, 50);
+                         for (auto [x, y] : {std::pair{20, 80}, {30, 120}, {40, 150}, {50, 80}})
+                             g.CurveTo(x, y);
+                         g.CurveTo(60, 50);
+                         EXPECT_EQ(QPoint(g.PrevCurvH, g.PrevCurvV), QPoint(76, 66));
+                     },
+                     "line 16,66 36,36; line 56,16 66,36; line 66,36 76,66", true});
+    ExpectPrimitives(cases);
 
-TEST(GraphPrimitive, EveryMarkerShape) {
+    // The range flag is sticky through calls that are in range.
     auto g = UnitGraph();
-    Recording rec(*g);
-    auto shape = [&](int s) { return DrawnBy(rec, [&] { g->DrawShape(100, 50, s); }); };
-    // The centre is pixel (116, 66).
-    EXPECT_EQ(shape(1), QStringList({"oval 114,64 4x4"}));
-    EXPECT_EQ(shape(2), QStringList({"fill 114,64 5x5"}));
-    EXPECT_EQ(shape(3), QStringList({"fill 114,64 4x1", "fill 114,67 4x1", "fill 114,64 1x4",
-                                     "fill 117,64 1x4"}));
-    EXPECT_EQ(shape(4), QStringList({"line 114,64 118,68", "line 114,68 118,64"}));
-    EXPECT_EQ(shape(5), QStringList({"line 116,63 116,69", "line 113,66 119,66"}));
-    EXPECT_EQ(shape(6),
-              QStringList({"oval 113,63 6x6", "line 114,64 118,68", "line 114,68 118,64"}));
-    EXPECT_EQ(shape(7),
-              QStringList({"oval 113,63 6x6", "line 116,63 116,69", "line 113,66 119,66"}));
-    EXPECT_EQ(shape(8), QStringList({"fill-poly 112,63 116,70 120,63"}));
-    EXPECT_EQ(shape(9), QStringList({"poly 113,64 116,69 119,64"}));
-    EXPECT_EQ(shape(0), QStringList({"disc 114,64 4x4"}));
-    EXPECT_EQ(shape(10), shape(0));
-    EXPECT_FALSE(g->RErr);
-    EXPECT_TRUE(DrawnBy(rec, [&] { g->DrawShape(100, 101, 2); }).isEmpty());
-    EXPECT_TRUE(g->RErr);
-}
-
-TEST(GraphPrimitive, PointsAtTheCornerAndJustOutside) {
-    auto g = UnitGraph();
-    Recording rec(*g);
-    EXPECT_EQ(DrawnBy(rec, [&] { g->DrawPoint(0, 0); }), QStringList({"disc 14,114 4x4"}));
-    EXPECT_TRUE(DrawnBy(rec, [&] { g->DrawPoint(-0.01, 0); }).isEmpty());
-    EXPECT_TRUE(g->RErr);
-    // A sticky flag stays set through calls that are in range.
+    g->RErr = true;
     g->DrawPoint(10, 10);
     g->CurveTo(20, 20);
     g->DrawVector(10, 10, 30, 0);
     g->DrawXUBar(50, 50, 1, 1);
     EXPECT_TRUE(g->RErr);
-    g->RErr = false;
-    g->DrawPoint(10, 10);
-    EXPECT_FALSE(g->RErr);
 }
 
-TEST(GraphPrimitive, CurveLeavesThroughTheTopAndComesBack) {
-    auto g = UnitGraph();
-    Recording rec(*g);
-    const QStringList drawn = DrawnBy(rec, [&] {
-        g->CurveStart(0, 50);
-        g->CurveTo(20, 80);
-        g->CurveTo(30, 120);
-        g->CurveTo(40, 150);
-        g->CurveTo(50, 80);
-        g->CurveTo(60, 50);
-    });
-    EXPECT_EQ(drawn, QStringList({"line 16,66 36,36", "line 56,16 66,36", "line 66,36 76,66"}));
-    EXPECT_TRUE(g->RErr);
-    EXPECT_EQ(g->PrevCurvH, 76);
-    EXPECT_EQ(g->PrevCurvV, 66);
-}
-
-TEST(GraphPrimitive, ArrowsWithAndWithoutHeads) {
-    auto g = UnitGraph();
-    Recording rec(*g);
-    auto arrow = [&](double x, double dx, double dy) {
-        return DrawnBy(rec, [&] { g->DrawVector(x, 50, dx, dy); });
-    };
-    EXPECT_EQ(arrow(50, 40, 0), QStringList({"line 66,66 106,66", "fill-poly 106,66 96,61 96,71"}));
-    EXPECT_EQ(arrow(50, 0, 40), QStringList({"line 66,66 66,26", "fill-poly 66,26 61,36 71,36"}));
-    EXPECT_EQ(arrow(50, 15, 0), QStringList({"line 66,66 81,66", "fill-poly 81,66 73,62 73,70"}));
-    EXPECT_EQ(arrow(50, 8, 0), QStringList({"line 66,66 74,66"}));
-    EXPECT_TRUE(arrow(50, 2, 0).isEmpty());
-    EXPECT_FALSE(g->RErr);
-    EXPECT_EQ(arrow(190, 40, 0), QStringList({"line 206,66 216,66"})); // tip outside: no head
-    EXPECT_TRUE(g->RErr);
-}
-
-TEST(GraphPrimitive, BarsOutlinedInBlackOrFilled) {
-    auto g = UnitGraph();
-    Recording rec(*g);
-    const QStringList outline = {"fill 56,86 21x1", "fill 56,116 21x1", "fill 56,86 1x31",
-                                 "fill 76,86 1x31"};
-    EXPECT_EQ(DrawnBy(rec, [&] { g->DrawBar(50, 30, 20); }), outline);
-    g->SetColor({255, 0, 0});
-    EXPECT_EQ(DrawnBy(rec, [&] { g->DrawBar(50, 30, 20); }),
-              QStringList{"fill 56,86 21x31"} + outline);
-    EXPECT_EQ(rec.Items()[0].fill, QColor(255, 0, 0));
-    EXPECT_EQ(rec.Items()[1].fill, QColor(0, 0, 0));
-    EXPECT_EQ(g->GX->ForeColor(), (Color{255, 0, 0}));
-    EXPECT_TRUE(DrawnBy(rec, [&] { g->DrawBar(50, 30, 0); }).isEmpty());
-    EXPECT_TRUE(DrawnBy(rec, [&] { g->DrawBar(50, 0, 20); }).isEmpty());
-}
-
-TEST(GraphPrimitive, ErrorBarsWithClippedEnds) {
-    auto g = UnitGraph();
-    Recording rec(*g);
-    auto xBar = [&](double x, double plus, double minus) {
-        return DrawnBy(rec, [&] { g->DrawXUBar(x, 50, plus, minus); });
-    };
-    EXPECT_EQ(xBar(100, 10, 20),
-              QStringList({"line 96,69 96,63", "line 126,69 126,63", "line 96,66 126,66"}));
-    EXPECT_FALSE(g->RErr);
-    EXPECT_EQ(xBar(195, 10, 5), QStringList({"line 206,69 206,63", "line 206,66 216,66"}));
-    EXPECT_TRUE(g->RErr);
-    EXPECT_TRUE(xBar(300, 10, 20).isEmpty()); // wholly beyond the right edge
-    EXPECT_EQ(xBar(100, 500, 500), QStringList({"line 16,66 216,66"}));
-    EXPECT_TRUE(DrawnBy(rec, [&] { g->DrawXUBar(100, 150, 1, 1); }).isEmpty());
-
-    g->RErr = false;
-    EXPECT_EQ(DrawnBy(rec, [&] { g->DrawYUBar(100, 50, 10, 20); }),
-              QStringList({"line 119,86 113,86", "line 119,56 113,56", "line 116,86 116,56"}));
-    EXPECT_FALSE(g->RErr);
-    EXPECT_EQ(DrawnBy(rec, [&] { g->DrawYUBar(100, 50, 100, 100); }),
-              QStringList({"line 116,116 116,16"}));
-    EXPECT_TRUE(g->RErr);
+TEST(GraphPrimitive, ArrowsBarsAndErrorBars) {
+    const Color red{255, 0, 0};
+    ExpectPrimitives(
+        {{[](Graph& g) { g.DrawVector(50, 50, 40, 0); },
+          "line 66,66 106,66; fill-poly 106,66 96,61 96,71", false},
+         {[](Graph& g) { g.DrawVector(50, 50, 0, 40); },
+          "line 66,66 66,26; fill-poly 66,26 61,36 71,36", false},
+         {[](Graph& g) { g.DrawVector(50, 50, 15, 0); },
+          "line 66,66 81,66; fill-poly 81,66 73,62 73,70", false},
+         {[](Graph& g) { g.DrawVector(50, 50, 8, 0); }, "line 66,66 74,66", false}, // no head
+         {[](Graph& g) { g.DrawVector(50, 50, 2, 0); }, "", false},
+         {[](Graph& g) { g.DrawVector(190, 50, 40, 0); }, "line 206,66 216,66",
+          true}, // tip outside
+         // A black bar is outlined; another colour fills it and outlines it in black.
+         {[](Graph& g) { g.DrawBar(50, 30, 20); },
+          "fill 56,86 21x1; fill 56,116 21x1; fill 56,86 1x31; fill 76,86 1x31", false},
+         {[red](Graph& g) {
+              g.SetColor(red);
+              g.DrawBar(50, 30, 20);
+              EXPECT_EQ(g.GX->ForeColor(), red);
+              g.SetColor(g.CBlack);
+          },
+          "fill 56,86 21x31 #ff0000; fill 56,86 21x1; fill 56,116 21x1; fill 56,86 1x31; fill "
+          "76,86 1x31",
+          false},
+         {[](Graph& g) { g.DrawBar(50, 30, 0); }, "", false},
+         {[](Graph& g) { g.DrawBar(50, 0, 20); }, "", false},
+         // Error bars: an end outside is clamped to the frame and loses its cap.
+         {[](Graph& g) { g.DrawXUBar(100, 50, 10, 20); },
+          "line 96,69 96,63; line 126,69 126,63; line 96,66 126,66", false},
+         {[](Graph& g) { g.DrawXUBar(195, 50, 10, 5); }, "line 206,69 206,63; line 206,66 216,66",
+          true},
+         {[](Graph& g) { g.DrawXUBar(300, 50, 10, 20); }, "", true}, // wholly beyond the edge
+         {[](Graph& g) { g.DrawXUBar(100, 50, 500, 500); }, "line 16,66 216,66", true},
+         {[](Graph& g) { g.DrawXUBar(100, 150, 1, 1); }, "", true},
+         {[](Graph& g) { g.DrawYUBar(100, 50, 10, 20); },
+          "line 119,86 113,86; line 119,56 113,56; line 116,86 116,56", false},
+         {[](Graph& g) { g.DrawYUBar(100, 50, 100, 100); }, "line 116,116 116,16", true}});
 }

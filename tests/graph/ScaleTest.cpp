@@ -1,4 +1,4 @@
-// Axis arithmetic without drawing: tick series, patterns, powers, outward rounding, tick lists,
+// Axis arithmetic without drawing: tick series, powers, outward rounding, tick lists,
 // margins and the value/pixel mapping.
 
 #include "graph/Scale.h"
@@ -6,10 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QStringList>
-
 #include <climits>
-#include <cmath>
 #include <limits>
 
 using namespace scale;
@@ -17,8 +14,9 @@ using namespace scale;
 namespace {
 
 constexpr int kDefaultFlags = 231; // TixPix 7, Adjust, MajTix, MinTix
-const double kNaN = std::numeric_limits<double>::quiet_NaN();
-const double kInf = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double kMax = std::numeric_limits<double>::max();
 
 QStringList MajorLabels(const std::vector<Tick>& ticks) {
     QStringList out;
@@ -29,72 +27,51 @@ QStringList MajorLabels(const std::vector<Tick>& ticks) {
 
 } // namespace
 
-TEST(Scale, TickSizeIsThe125Series) {
-    const double want[] = {0.1, 0.2, 0.5, 1, 2, 5, 10, 20};
-    for (int n = -3; n <= 4; ++n) EXPECT_EQ(TickSize(n), want[n + 3]) << n;
-    EXPECT_EQ(TickSize(-4), 0.05);
-    EXPECT_EQ(TickSize(-7), 0.005);
-}
-
-TEST(Scale, TickFormatFollowsTheStep) {
-    EXPECT_EQ(TickFormat(1), "-#0");
-    EXPECT_EQ(TickFormat(0.5), "-#0.0");
-    EXPECT_EQ(TickFormat(0.05), "-#0.00");
-    EXPECT_EQ(TickFormat(0.002), "-#0.000");
-    EXPECT_EQ(TickFormat(0.0005), "-#0.0000");
-}
-
-TEST(Scale, PowerIsFactoredOutsideTheOpenInterval) {
-    EXPECT_EQ(TickPower(10000), 3);
-    EXPECT_EQ(TickPower(0.01), -3);
-    EXPECT_EQ(TickPower(1e6), 6);
-    EXPECT_EQ(TickPower(0.5), 0);
-    EXPECT_EQ(TickPower(9999), 0);
-    EXPECT_EQ(TickPower(1e-5), -6);
-}
-
-TEST(Scale, ZeroToTenOn400Pixels) {
-    const AxisScale a = ScaleAxis(0, 10, 400, kDefaultFlags);
-    EXPECT_EQ(a.power, 0);
-    EXPECT_EQ(a.tickN, -2); // minor 0.2, labelled 1
-    EXPECT_EQ(a.min, 0);
-    EXPECT_EQ(a.max, 10);
-    EXPECT_EQ(a.vToPix, 40);
+TEST(Scale, SeriesPowersAndRounding) {
+    const double sizes[] = {0.005, 0.01, 0.02, 0.05, 0.1, 0.2, 0.5, 1, 2, 5, 10, 20};
+    for (int n = -7; n <= 4; ++n) EXPECT_EQ(TickSize(n), sizes[n + 7]) << n;
+    const std::pair<double, int> powers[] = {{10000, 3}, {0.01, -3}, {1e6, 6},
+                                             {0.5, 0},   {9999, 0},  {1e-5, -6}};
+    for (auto [span, power] : powers) EXPECT_EQ(TickPower(span), power) << span;
+    EXPECT_EQ(RoundToInt(2.5), 3);
+    EXPECT_EQ(RoundToInt(-2.5), -3);
+    EXPECT_EQ(RoundToInt(kNaN), 0);
+    EXPECT_EQ(RoundToInt(1e300), INT_MAX);
+    EXPECT_EQ(RoundToInt(-kInf), INT_MIN);
 }
 
 TEST(Scale, LimitsRoundOutwardUnlessWithinFivePercent) {
-    AxisScale a = ScaleAxis(0.3, 9.62, 400, kDefaultFlags);
-    EXPECT_EQ(a.min, 0);
-    EXPECT_EQ(a.max, 10);
-    a = ScaleAxis(0.97, 9.03, 400, kDefaultFlags);
-    EXPECT_EQ(a.min, 1);
-    EXPECT_EQ(a.max, 9);
-    a = ScaleAxis(0.3, 9.62, 400, kDefaultFlags & ~kAdjust);
-    EXPECT_EQ(a.min, 0.3);
-    EXPECT_EQ(a.max, 9.62);
-    EXPECT_EQ(a.vToPix, 400 / (9.62 - 0.3));
-}
+    struct Case {
+        double min, max;
+        int flags;
+        double wantMin, wantMax;
+    };
+    const Case cases[] = {{0, 10, kDefaultFlags, 0, 10},
+                          {0.3, 9.62, kDefaultFlags, 0, 10},
+                          {0.97, 9.03, kDefaultFlags, 1, 9},
+                          {0.3, 9.62, kDefaultFlags & ~kAdjust, 0.3, 9.62},
+                          // TixPix 31 on 100 pixels: the rounded limit would overflow.
+                          {0, 1.7e308, kAdjust | 31, 0, 1.7e308}};
+    for (const Case& c : cases) {
+        const int pixels = c.max > 1e300 ? 100 : 400;
+        const AxisScale a = ScaleAxis(c.min, c.max, pixels, c.flags);
+        EXPECT_EQ(a.min, c.wantMin) << c.min;
+        EXPECT_EQ(a.max, c.wantMax) << c.max;
+        EXPECT_EQ(a.vToPix, pixels / (c.wantMax - c.wantMin)) << c.min;
+    }
+    const AxisScale a = ScaleAxis(0, 10, 400, kDefaultFlags);
+    EXPECT_EQ(a.tickN, -2); // minor 0.2, labelled 1
+    EXPECT_EQ(a.power, 0);
 
-TEST(Scale, RoundingThatWouldOverflowKeepsTheRequestedLimits) {
-    // TixPix 31 on 100 pixels makes the labelled step larger than the largest double.
-    const AxisScale a = ScaleAxis(0, 1.7e308, 100, kAdjust | 31);
-    EXPECT_EQ(a.min, 0);
-    EXPECT_EQ(a.max, 1.7e308);
-    EXPECT_TRUE(std::isfinite(a.vToPix));
-}
-
-TEST(Scale, UsableRangeRejectsWhatCannotBeScaled) {
     EXPECT_TRUE(UsableRange(-1, 1, 100));
-    EXPECT_FALSE(UsableRange(1, 1, 100));
-    EXPECT_FALSE(UsableRange(2, 1, 100));
-    EXPECT_FALSE(UsableRange(kNaN, 1, 100));
-    EXPECT_FALSE(UsableRange(0, kInf, 100));
-    EXPECT_FALSE(UsableRange(-1e308, 1e308, 100)); // the span overflows
-    EXPECT_FALSE(UsableRange(0, 1e-320, 100));     // the scale overflows
+    // Empty, reversed, not finite, a span that overflows, a scale that overflows.
+    const std::pair<double, double> unusable[] = {{1, 1},    {2, 1},          {kNaN, 1},
+                                                  {0, kInf}, {-1e308, 1e308}, {0, 1e-320}};
+    for (auto [min, max] : unusable) EXPECT_FALSE(UsableRange(min, max, 100)) << min << " " << max;
 }
 
-TEST(Scale, TicksOfZeroToTen) {
-    const std::vector<Tick> ticks = Ticks(0, 10, -2, 0, true);
+TEST(Scale, TickLists) {
+    std::vector<Tick> ticks = Ticks(0, 10, -2, 0, true);
     ASSERT_EQ(ticks.size(), 51u);
     EXPECT_EQ(MajorLabels(ticks),
               QStringList({"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
@@ -104,100 +81,58 @@ TEST(Scale, TicksOfZeroToTen) {
     }
     EXPECT_EQ(ticks[1].value, 0.2);
     EXPECT_EQ(Ticks(0, 10, -2, 0, false).size(), 11u);
-}
-
-TEST(Scale, MinorStepFiveLabelledTwentyGivesRatioFour) {
-    const std::vector<Tick> ticks = Ticks(0, 100, 2, 0, true);
+    // Labels show as many decimals as the labelled step needs.
+    EXPECT_EQ(MajorLabels(Ticks(-1, 1, -3, 0, false)),
+              QStringList({"-1.0", "-0.5", "0.0", "0.5", "1.0"}));
+    EXPECT_EQ(MajorLabels(Ticks(0, 0.1, -6, 0, false)), QStringList({"0.00", "0.05", "0.10"}));
+    // Minor step 5, labelled 20: four minor steps per label.
+    ticks = Ticks(0, 100, 2, 0, true);
     ASSERT_EQ(ticks.size(), 21u);
     EXPECT_EQ(MajorLabels(ticks), QStringList({"0", "20", "40", "60", "80", "100"}));
     EXPECT_TRUE(ticks[4].major);
-}
-
-TEST(Scale, UnadjustedLimitJustPastALabelStillGetsLabels) {
     // 1.04 lies within 5 % of a labelled step beyond 1, but 1.0 is no tick: labels from 2 on.
-    const std::vector<Tick> ticks = Ticks(1.04, 9, -2, 0, true);
+    ticks = Ticks(1.04, 9, -2, 0, true);
     EXPECT_EQ(ticks.front().value, 1.2000000000000002);
     EXPECT_EQ(MajorLabels(ticks), QStringList({"2", "3", "4", "5", "6", "7", "8", "9"}));
-}
-
-TEST(Scale, TickAHairOutsideTheLimitsIsIncluded) {
-    const std::vector<Tick> ticks = Ticks(0.001, 9.999, -2, 0, true);
+    // Ticks a hair outside the limits are included.
+    ticks = Ticks(0.001, 9.999, -2, 0, true);
     EXPECT_EQ(ticks.front().value, 0);
     EXPECT_EQ(ticks.back().value, 10);
-}
-
-TEST(Scale, TicksOfAbsurdAxesAreEmptyNotEndless) {
+    // Absurd axes get no ticks rather than endless ones.
     EXPECT_TRUE(Ticks(0, 1e300, -30, 0, true).empty());
     EXPECT_TRUE(Ticks(1e300, 1e300 + 1e285, -2, 0, true).empty());
     EXPECT_TRUE(Ticks(0, 10, -40, 0, true).empty()); // 10^15 ticks of 10^-14
-}
-
-TEST(Scale, OuterLabelsNeverShowMinusZero) {
-    const OuterLabels l = TickWidthLabels(0, 10, -2, 0);
-    EXPECT_EQ(l.first, "0");
-    EXPECT_EQ(l.last, "10");
+    // The outer labels that size the margin never show "-0".
+    EXPECT_EQ(TickWidthLabels(0, 10, -2, 0).first, "0");
+    EXPECT_EQ(TickWidthLabels(0, 10, -2, 0).last, "10");
     EXPECT_EQ(TickWidthLabels(-1, 1, -3, 0).first, "-1.0");
 }
 
-TEST(Scale, MarginsFromTitleLabelsAndTicks) {
-    EXPECT_EQ(TopMargin(0), 16);
-    EXPECT_EQ(TopMargin(12), 28);
-    EXPECT_EQ(BottomMargin(0, false), 16);
-    EXPECT_EQ(BottomMargin(0, true), 22);
-    EXPECT_EQ(BottomMargin(12, true), 42);
-    EXPECT_EQ(LeftMargin(0, false, 0), 16);
-    EXPECT_EQ(LeftMargin(0, true, 20), 44);
-    EXPECT_EQ(LeftMargin(50, true, 20), 94);
-    EXPECT_EQ(LeftMargin(50, false, 0), 66);
-}
-
-TEST(Scale, ToPixelMapsClampsAndReports) {
-    EXPECT_EQ(ToPixel(0, 0, 10, 40, 400).offset, 0);
-    EXPECT_EQ(ToPixel(10, 0, 10, 40, 400).offset, 400);
-    EXPECT_EQ(ToPixel(2.5, 0, 10, 40, 400).offset, 100);
-    // Within 0.00001 of the limit's magnitude: mapped, not reported.
-    const Mapped hair = ToPixel(10.00005, 0, 10, 40, 400);
-    EXPECT_FALSE(hair.outside);
-    EXPECT_EQ(hair.offset, 400);
-    const Mapped beyond = ToPixel(10.001, 0, 10, 40, 400);
-    EXPECT_TRUE(beyond.outside);
-    EXPECT_EQ(beyond.offset, 400);
-    const Mapped below = ToPixel(-1e-300, 0, 10, 40, 400);
-    EXPECT_TRUE(below.outside);
-    EXPECT_EQ(below.offset, 0);
-}
-
-TEST(Scale, NonFiniteValuesNeverBecomePixels) {
-    EXPECT_TRUE(ToPixel(kNaN, 0, 10, 40, 400).outside);
-    EXPECT_EQ(ToPixel(kNaN, 0, 10, 40, 400).offset, 0);
-    EXPECT_EQ(ToPixel(kInf, 0, 10, 40, 400).offset, 400);
-    EXPECT_TRUE(ToPixel(kInf, 0, 10, 40, 400).outside);
-    EXPECT_EQ(ToPixel(-kInf, 0, 10, 40, 400).offset, 0);
-    const double top = std::numeric_limits<double>::max(); // its allowance overflows
-    EXPECT_TRUE(ToPixel(kInf, 0, top, 400 / top, 400).outside);
-    EXPECT_TRUE(ToPixel(-kInf, -top, 0, 400 / top, 400).outside);
-}
-
-TEST(Scale, AllowanceOnANarrowAxisFarFromZeroStaysOnTheFrame) {
-    // 0.00001 x 1000 is the whole span of this axis: 400 pixels beyond its end.
-    const Mapped m = ToPixel(1000.015, 1000, 1000.01, 400 / 0.01, 400);
-    EXPECT_FALSE(m.outside);
-    EXPECT_EQ(m.offset, 400);
-}
-
-TEST(Scale, ToValueUsesAStrictTest) {
-    EXPECT_TRUE(ToValue(0, 0, 10, 40).outside); // at the limit 0 there is no allowance
+TEST(Scale, MappingClampsAndReportsOutsideValues) {
+    struct Case {
+        double v, min, max;
+        int offset;
+        bool outside;
+    };
+    // Within 0.00001 of the limit's magnitude a value is mapped, beyond it clamped and reported;
+    // infinities are out also where that allowance overflows (near the largest double); on a
+    // narrow axis far from zero the allowance spans the whole axis and must still stay on it.
+    const Case cases[] = {{0, 0, 10, 0, false},       {10, 0, 10, 400, false},
+                          {2.5, 0, 10, 100, false},   {10.00005, 0, 10, 400, false},
+                          {10.001, 0, 10, 400, true}, {-1e-300, 0, 10, 0, true},
+                          {kNaN, 0, 10, 0, true},     {kInf, 0, 10, 400, true},
+                          {-kInf, 0, 10, 0, true},    {kInf, 0, kMax, 400, true},
+                          {-kInf, -kMax, 0, 0, true}, {1000.015, 1000, 1000.01, 400, false}};
+    for (const Case& c : cases) {
+        const Mapped m = ToPixel(c.v, c.min, c.max, 400 / (c.max - c.min), 400);
+        EXPECT_EQ(m.offset, c.offset) << c.v << " on " << c.min << " ... " << c.max;
+        EXPECT_EQ(m.outside, c.outside) << c.v << " on " << c.min << " ... " << c.max;
+    }
+    // Back from pixels the test is strict: at the limit 0 there is no allowance.
+    EXPECT_TRUE(ToValue(0, 0, 10, 40).outside);
     EXPECT_EQ(ToValue(0, 0, 10, 40).value, 0);
     EXPECT_FALSE(ToValue(0, 2, 10, 40).outside);
     EXPECT_EQ(ToValue(0, 2, 10, 40).value, 2);
     EXPECT_EQ(ToValue(100, 0, 10, 40).value, 2.5);
     EXPECT_TRUE(ToValue(-1, 2, 10, 40).outside);
-}
-
-TEST(Scale, RoundToIntIsDefinedForEveryDouble) {
-    EXPECT_EQ(RoundToInt(2.5), 3);
-    EXPECT_EQ(RoundToInt(-2.5), -3);
-    EXPECT_EQ(RoundToInt(kNaN), 0);
-    EXPECT_EQ(RoundToInt(1e300), INT_MAX);
-    EXPECT_EQ(RoundToInt(-kInf), INT_MIN);
 }
