@@ -24,7 +24,7 @@ QString cell(double v) {
 // Both plots redrawn on `page`, one below the other.
 void drawPlots(Window1& w, Graphics& page) {
     w.Graph1->PrintGraphOn(page);
-    page.Painter().translate(0, 220);
+    page.Translate(0, 220);
     w.Graph2->PrintGraphOn(page);
 }
 

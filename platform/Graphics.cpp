@@ -64,6 +64,10 @@ Graphics::~Graphics() {
     if (painter_.isActive()) painter_.end();
 }
 
+void Graphics::Translate(int dx, int dy) {
+    painter_.translate(dx, dy);
+}
+
 bool Graphics::IsActive() const {
     return painter_.isActive();
 }

@@ -71,6 +71,9 @@ class Graphics {
     // The whole picture at its own size with its top-left corner at (x, y).
     void DrawPicture(const Picture& picture, int x, int y);
 
+    // Moves the origin by (dx, dy) drawing units: what follows is drawn that much further on.
+    void Translate(int dx, int dy);
+
     // Whether the context can draw (false when the device could not be opened).
     bool IsActive() const;
 
