@@ -148,17 +148,17 @@ struct Reader {
         points.fill(NoHandle);
         for (const QJsonValue h : hv.toArray()) {
             const QJsonArray pair = h.toArray();
-            const std::optional<int> k =
-                pair.size() == 2 ? whole(pair[0], 0, HandleLast) : std::nullopt;
+            // -1: no index (a plain int: g++ misreads an optional here as uninitialised)
+            const int k = pair.size() == 2 ? whole(pair[0], 0, HandleLast).value_or(-1) : -1;
             const double value = pair.size() == 2 ? pair[1].toDouble(NAN) : NAN;
-            if (!h.isArray() || !k || !(std::fabs(value) <= kMaxHandleEv))
+            if (!h.isArray() || k < 0 || !(std::fabs(value) <= kMaxHandleEv))
                 return fail(QStringLiteral("a handle is %1, not [index 0 to %2, eV from -%3 to %3]")
                                 .arg(describe(h))
                                 .arg(HandleLast)
                                 .arg(kMaxHandleEv));
-            if (points[std::size_t(*k)] != NoHandle)
-                return fail(QStringLiteral("two handles share the index %1").arg(*k));
-            points[std::size_t(*k)] = value;
+            if (points[std::size_t(k)] != NoHandle)
+                return fail(QStringLiteral("two handles share the index %1").arg(k));
+            points[std::size_t(k)] = value;
         }
         // A reshape always pins both ends; the potential between them follows from the handles.
         if (points[0] == NoHandle || points[HandleLast] == NoHandle)
