@@ -20,8 +20,8 @@ constexpr Color kForbidden{225, 225, 225};
 // A press this close to a level's line, in pixels, chooses it.
 constexpr int kPickDistance = 4;
 
-// The grid indices of the plots' x range: the visible window; for hydrogen from just past the
-// nucleus, where the potential is infinite.
+// The first grid index of the potential's curve: the visible window's; for hydrogen just past
+// the nucleus, where the potential is infinite.
 int firstShown(int row) {
     return row == RowHydrogen ? WindowFirst + 1 : WindowFirst;
 }
@@ -110,11 +110,11 @@ void LevelsWindow::GraphState_DrawContent() {
     const BoundState& s = model_.spectrum.states[std::size_t(chosen_)];
     const auto& v = model_.potential;
     const double half = 0.005; // half a grid step in nm: each point's share of the axis
-    const int first = firstShown(row);
+    const int first = WindowFirst; // psi is 0 at hydrogen's nucleus, and drawn from there
 
     // Where the potential lies above the energy, one band per run of grid points.
     g.SetColor(kForbidden);
-    for (int i = first; i <= WindowLast; ++i) {
+    for (int i = firstShown(row); i <= WindowLast; ++i) {
         if (!(v[std::size_t(i)] > s.energy)) continue;
         int j = i;
         while (j + 1 <= WindowLast && v[std::size_t(j + 1)] > s.energy) ++j;
