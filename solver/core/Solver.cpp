@@ -178,7 +178,7 @@ void Solver::integrate(const double* pot, int first, int last) {
         const double next = (2 * here - before) - (K * d) * here;
         eta[std::size_t(i + 1)] = next;
         const double a = std::fabs(next);
-        if (sign(next) * sign(here) < 0) ++changes;
+        changes += (next < 0) != (here < 0); // branch-free: it runs on every step
         if (d > 0) {
             entered = true;
             if (sign(next) != sign(here)) ++crossings;
