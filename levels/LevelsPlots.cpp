@@ -109,7 +109,7 @@ void LevelsWindow::GraphState_DrawContent() {
     const int row = model_.row;
     const BoundState& s = model_.spectrum.states[std::size_t(chosen_)];
     const auto& v = model_.potential;
-    const double half = 0.005; // half a grid step in nm: each point's share of the axis
+    const double half = 0.005;     // half a grid step in nm: each point's share of the axis
     const int first = WindowFirst; // psi is 0 at hydrogen's nucleus, and drawn from there
 
     // Where the potential lies above the energy, one band per run of grid points.
