@@ -75,11 +75,11 @@ TEST(Spectrum, EnergiesAreTheLevelsFindFindsOnEverySliderSetting) {
 }
 
 TEST(Spectrum, StatesAreOrthonormalWithNNodesAndTheirParity) {
-    for (const auto [row, s1, s2] : {std::tuple{RowWell, 100, 0},
-                                     {RowSymmetricWell, 150, 60},
-                                     {RowRamp, 20, 12},
-                                     {RowOscillator, 5, 0},
-                                     {RowHydrogen, 0, 0}}) {
+    for (const auto& [row, s1, s2] : {std::tuple{RowWell, 100, 0},
+                                      {RowSymmetricWell, 150, 60},
+                                      {RowRamp, 20, 12},
+                                      {RowOscillator, 5, 0},
+                                      {RowHydrogen, 0, 0}}) {
         Solver s = build(row, s1, s2, 10);
         const Spectrum sp = ComputeSpectrum(s.PEGraph, row, s.fMaxE);
         ASSERT_GE(sp.states.size(), 3u) << row;
