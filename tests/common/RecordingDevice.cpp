@@ -6,7 +6,7 @@
 #include <QTextItem>
 #include <QTransform>
 
-// The integer overloads and the image calls fall back on the ones recorded here.
+// Qt routes the integer overloads, images and points to the calls recorded here.
 class RecordingEngine : public QPaintEngine {
   public:
     explicit RecordingEngine(std::vector<Recorded>& out) : QPaintEngine(AllFeatures), out_(out) {}
@@ -24,7 +24,6 @@ class RecordingEngine : public QPaintEngine {
 
     using QPaintEngine::drawEllipse;
     using QPaintEngine::drawLines;
-    using QPaintEngine::drawPoints;
     using QPaintEngine::drawPolygon;
     using QPaintEngine::drawRects;
     void drawLines(const QLineF* lines, int count) override {
@@ -41,13 +40,6 @@ class RecordingEngine : public QPaintEngine {
         Recorded& r = add(Recorded::Kind::Polygon);
         for (int i = 0; i < count; ++i) r.poly << transform_.map(points[i]);
         r.rect = r.poly.boundingRect();
-    }
-    void drawPoints(const QPointF* points, int count) override {
-        for (int i = 0; i < count; ++i) {
-            Recorded& r = add(Recorded::Kind::Point);
-            r.poly << transform_.map(points[i]);
-            r.rect = QRectF(r.poly[0], QSizeF(1, 1));
-        }
     }
     void drawPath(const QPainterPath& path) override {
         add(Recorded::Kind::Path).rect = transform_.map(path).boundingRect();

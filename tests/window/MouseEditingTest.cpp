@@ -2,6 +2,8 @@
 #include "WindowFixture.h"
 
 #include <algorithm>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -71,10 +73,10 @@ TEST_F(WindowTest, DraggingAHandleMovesItAndItsMirror) {
 
     release(g, x, y);
     EXPECT_FALSE(w->dragging);
-    EXPECT_EQ(w->solver.Points[100], g->YToVal(y));
-    EXPECT_EQ(w->solver.Points[250], g->YToVal(y));
-    EXPECT_EQ(w->solver.PEGraph[325 + 100], g->YToVal(y));
-    EXPECT_EQ(w->solver.PEGraph[325 + 250], g->YToVal(y));
+    const double v = g->YToVal(y);
+    const Solver& s = w->solver;
+    EXPECT_EQ(std::tuple(s.Points[100], s.Points[250], s.PEGraph[425], s.PEGraph[575]),
+              std::tuple(v, v, v, v));
     EXPECT_EQ(w->cursor().shape(), Qt::CrossCursor);
 }
 
@@ -107,15 +109,14 @@ TEST_F(WindowTest, OutsideTheFrameOrInOscillatorAndHydrogenNothingIsPickedOrCrea
         press(g, x, g->YCoord(w->solver.Points[100]));
         ASSERT_TRUE(w->dragging);
         release(g, x, y);
-        EXPECT_EQ(w->solver.Points[100], level);
-        EXPECT_EQ(w->solver.Points[250], level);
+        EXPECT_EQ(std::pair(w->solver.Points[100], w->solver.Points[250]), std::pair(level, level));
     }
 }
 
 TEST_F(WindowTest, DrawRowArrowsShowTheLevelsBeyondTheWindow) {
     Graph* g = w->Graph1;
-    // The red arrow beyond one end of the window (side -1 left, +1 right) at `level`: a shaft
-    // from 1.75 to 1.9 nm, its head back to 1.85 nm at 0.5 eV above and below.
+    // The red arrow beyond the left (-1) or right (+1) end at `level`: a shaft from 1.75 to
+    // 1.9 nm, its head back to 1.85 nm at 0.5 eV above and below.
     auto arrow = [&](int side, double level) {
         const QImage image = picture(g);
         auto red = [&](double x, double v) {
@@ -138,8 +139,7 @@ TEST_F(WindowTest, DrawRowArrowsShowTheLevelsBeyondTheWindow) {
     release(g, x, g->YCoord(15));
     const double v = w->solver.Points[0];
     EXPECT_NEAR(v, 15, 0.1);
-    EXPECT_EQ(w->solver.PEGraph[325], v);
-    EXPECT_EQ(w->solver.PEGraph[0], v);
+    EXPECT_EQ(std::pair(w->solver.PEGraph[0], w->solver.PEGraph[325]), std::pair(v, v));
     EXPECT_EQ(w->solver.fMaxE, 10);
     EXPECT_TRUE(arrow(-1, v) && arrow(1, 10));
     const std::vector<QLineF> curve = curveOf(*g);
