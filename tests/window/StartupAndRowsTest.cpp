@@ -33,7 +33,6 @@ std::pair<double, double> xExtent(const std::vector<QLineF>& lines) {
 } // namespace
 
 TEST_F(WindowTest, OpensOnAWellAndEveryRowShowsItsControls) {
-    EXPECT_EQ(w->windowTitle(), "Wellscope");
     EXPECT_EQ(w->centralWidget()->size(), QSize(671, 469));
     EXPECT_EQ(w->minimumSize(), w->maximumSize()); // not resizable
     EXPECT_EQ(energyText(), ".30273417311");       // the lowest level of the 1 nm well
