@@ -1,8 +1,7 @@
 #pragma once
 
-// A paint device that draws nothing and records what is painted on it: lines, rectangles,
-// ellipses, polygons, points, paths, images and texts with their device coordinates, pen and
-// fill colours. Tests check the structure of a drawing with it, independent of rasterising.
+// A paint device that draws nothing and records each shape and text painted on it, in device
+// coordinates with its colours: the structure of a drawing, independent of rasterising.
 
 #include <QColor>
 #include <QFont>
@@ -28,7 +27,6 @@ struct Recorded {
     QFont font;     // Text
 
     bool Filled() const { return fill.isValid(); }
-    bool Outlined() const { return pen.isValid(); }
 };
 
 class RecordingEngine;
@@ -37,8 +35,6 @@ class RecordingDevice : public QPaintDevice {
   public:
     RecordingDevice(int width, int height);
     ~RecordingDevice() override;
-    RecordingDevice(const RecordingDevice&) = delete;
-    RecordingDevice& operator=(const RecordingDevice&) = delete;
 
     QPaintEngine* paintEngine() const override;
 

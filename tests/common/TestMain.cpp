@@ -4,8 +4,7 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
-                                                                    : qgetenv("QT_QPA_PLATFORM"));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     // Listing the cases (ctest's discovery at build time) needs no application.
     if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();

@@ -7,6 +7,8 @@
 #include <limits>
 #include <map>
 #include <string>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -24,21 +26,6 @@ std::string level(Solver& s, int row, double from) {
     return s.CalculateEnergy(row) ? text11(s.Energy) : std::string();
 }
 
-// The whole grid as consecutive runs of one value each.
-struct Run {
-    int from, to;
-    double value;
-};
-void expectRuns(const Solver& s, std::initializer_list<Run> runs) {
-    int next = 0;
-    for (const Run& r : runs) {
-        EXPECT_EQ(r.from, next);
-        for (int i = r.from; i <= r.to; ++i) ASSERT_EQ(s.PEGraph[i], r.value) << "grid " << i;
-        next = r.to + 1;
-    }
-    EXPECT_EQ(next, GridLast + 1);
-}
-
 // Exactly these handles, every other slot empty.
 void expectHandles(const Solver& s, const std::map<int, double>& handles) {
     for (int k = 0; k <= HandleLast; ++k) {
@@ -49,69 +36,40 @@ void expectHandles(const Solver& s, const std::map<int, double>& handles) {
 
 } // namespace
 
-TEST(Builders, EdgesAndHandlesOfEveryShape) {
+TEST(Builders, EdgesAndHandlesOfRepresentativeShapes) {
     Solver s;
-    s.DrawWell(100);
-    expectRuns(s, {{0, 450, 10}, {451, 549, 0}, {550, 1000, 10}});
+    s.DrawWell(100); // its grid is pinned down by the levels the search publishes
     expectHandles(s, {{0, 10}, {125, 10}, {126, 0}, {224, 0}, {225, 10}, {350, 10}});
-    s.DrawWell(101); // an odd width splits by truncation
-    expectRuns(s, {{0, 449, 10}, {450, 549, 0}, {550, 1000, 10}});
-    s.DrawWell(0); // no well; overlapping handle writes, the later one wins
-    expectRuns(s, {{0, 1000, 10}});
-    expectHandles(s, {{0, 10}, {174, 0}, {175, 10}, {176, 0}, {350, 10}});
-
     s.DrawDoubleWell(100, 100); // touching wells: a one-point barrier
-    expectRuns(s, {{0, 400, 10}, {401, 499, 0}, {500, 500, 10}, {501, 599, 0}, {600, 1000, 10}});
-    s.DrawDoubleWell(300, 100); // outer walls beyond the visible window: their handles skipped
-    expectHandles(s, {{0, 10}, {74, 0}, {75, 10}, {275, 10}, {276, 0}, {350, 10}});
-
+    const auto& v = s.PEGraph;
+    EXPECT_EQ(std::tuple(v[400], v[401], v[499], v[500], v[501], v[599], v[600]),
+              std::tuple(10, 0, 0, 10, 0, 0, 10));
     s.DrawUnevenWell(100, 12, 5);
-    expectRuns(s, {{0, 450, 12}, {451, 549, 0}, {550, 1000, 5}});
+    EXPECT_EQ(std::tuple(v[0], v[450], v[451], v[549], v[550], v[1000]),
+              std::tuple(12, 12, 0, 0, 5, 5));
     EXPECT_EQ(s.fMaxE, 5); // bound below the lower wall
-    EXPECT_EQ(s.MinGraph, 12);
-    EXPECT_EQ(s.MaxGraph, 5);
-
-    s.DrawRamp(4, 15); // the top corner would be handle 424: skipped
-    EXPECT_EQ(s.PEGraph[375], 15);
-    EXPECT_EQ(s.PEGraph[376], 0.04);
-    EXPECT_EQ(s.PEGraph[749], 14.96);
-    EXPECT_EQ(s.PEGraph[750], 15);
+    s.DrawRamp(4, 15);     // the top corner would be handle 424: skipped
     expectHandles(s, {{0, 15}, {50, 15}, {51, 0}, {350, 15}});
-
-    s.DrawUnevenWell(100, 3, 12);
     s.DrawFlat();
-    expectRuns(s, {{0, 1000, 10}});
+    for (int i = 0; i <= GridLast; ++i) ASSERT_EQ(v[i], 10) << i;
     expectHandles(s, {});
     EXPECT_EQ(s.fMaxE, 10); // the search limit follows the outside levels
-
-    // Arguments the sliders never give must still not write beyond the grid.
-    s.eta.fill(7);
-    s.DrawWell(2000);
-    s.DrawDoubleWell(1500, 1400);
-    s.DrawRamp(0, 10);
-    for (double v : s.eta) ASSERT_EQ(v, 7);
-    EXPECT_EQ(s.PEGraph[1003], 0);
 }
 
-TEST(Integration, CutOffNodesAndScaling) {
+TEST(Integration, CutOffScalingAndTheSymmetricHalves) {
     Solver s;
     s.DrawWell(100);
     s.Energy = 0; // no allowed point: nothing to scale by, nothing shown
     s.DrawEta(RowWell);
-    EXPECT_EQ(s.lasti, 1000);
     s.DrawEtaToScreen();
     for (int i = 0; i <= 1001; ++i) ASSERT_EQ(s.feta[i], 40) << i;
 
-    s.Energy = 0.30273417311; // ground state: no node, cut off in the right wall
+    s.Energy = 0.30273417311; // the ground state is cut off in the right wall
     s.DrawEta(RowWell);
-    EXPECT_EQ(s.NCrossings, 0);
     EXPECT_GT(s.lasti, 549);
     EXPECT_LT(s.lasti, 1000);
     s.DrawEtaToScreen();
     EXPECT_EQ(s.feta[s.lasti], 40);
-    s.Energy = 1.20644009518; // first excited state: one node
-    s.DrawEta(RowWell);
-    EXPECT_EQ(s.NCrossings, 1);
 
     // The symmetric well integrates the right half only; the odd half has its node on grid
     // point 500 and gives the whole well's second level.
@@ -125,32 +83,7 @@ TEST(Integration, CutOffNodesAndScaling) {
     EXPECT_EQ(level(s, RowSymmetricWell, 0.01), level(narrower, RowWell, 0.01));
 }
 
-TEST(Search, FindsTheLevelsOfTheGridAndOfTheTextbook) {
-    Solver s;
-    s.DrawWell(100);
-    const std::string ground = level(s, RowWell, 0.01);
-    EXPECT_EQ(ground, ".30273417311");
-    EXPECT_EQ(level(s, RowWell, std::stod(ground)), "1.20644009518"); // Find from what it shows
-
-    // The oscillator V = 10 eV/nm^2 x^2 has levels (n + 1/2) hbar omega, with
-    // hbar omega = hbar c sqrt(2 k / m c^2).
-    const double hbarOmega = 197.33 * std::sqrt(2 * 10.0 / 511003.0);
-    s.DrawOscillator(0.001);
-    s.Energy = 0.01;
-    for (int n = 0; n < 3; ++n) {
-        ASSERT_TRUE(s.CalculateEnergy(RowOscillator));
-        EXPECT_NEAR(s.Energy, (n + 0.5) * hbarOmega, 1e-3) << n;
-    }
-    // Hydrogen: -13.6 eV / n^2, within the coarseness of a 0.01 nm grid near the centre.
-    s.DrawHydrogen();
-    s.Energy = -13.6;
-    ASSERT_TRUE(s.CalculateEnergy(RowHydrogen));
-    EXPECT_NEAR(s.Energy, -13.6, 0.15);
-    ASSERT_TRUE(s.CalculateEnergy(RowHydrogen));
-    EXPECT_NEAR(s.Energy, -3.4, 0.01);
-}
-
-TEST(Search, StaysInItsRangeAndFailsWithoutPublishing) {
+TEST(Search, PublishesTheGridsLevelsStaysInRangeOrFails) {
     Solver* watched = nullptr;
     double lowest = 0, highest = 0;
     int yields = 0;
@@ -160,36 +93,37 @@ TEST(Search, StaysInItsRangeAndFailsWithoutPublishing) {
         highest = std::fmax(highest, watched->Energy);
     });
     watched = &s;
-    auto watch = [&](double from) {
-        lowest = highest = s.Energy = from;
-        yields = 0;
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Case {
+        int row, width;
+        double from;
+        const char* shown; // "" for a beep
     };
-
-    s.DrawWell(100);
-    watch(9.6); // the first step would reach 10.1 eV, above the walls
-    ASSERT_TRUE(s.CalculateEnergy(RowWell));
-    EXPECT_EQ(text11(s.Energy), "9.86069108188");
-    EXPECT_LE(highest, s.fMaxE);
-    watch(9.87); // above the top level: nothing until the walls
-    EXPECT_FALSE(s.CalculateEnergy(RowWell));
-    EXPECT_LE(highest, s.fMaxE);
-    watch(-0.6); // every step stays below the bottom
-    EXPECT_FALSE(s.CalculateEnergy(RowWell));
-    EXPECT_EQ(s.Energy, -0.6);
-    for (double bad : {std::nan(""), std::numeric_limits<double>::infinity(),
-                       -std::numeric_limits<double>::infinity()}) {
-        watch(bad);
-        EXPECT_FALSE(s.CalculateEnergy(RowWell));
-        EXPECT_EQ(yields, 0); // gives up at once: no step could move such an energy
+    for (const Case& c : {
+             Case{RowWell, 100, 0.01, ".30273417311"},
+             {RowWell, 100, 0.30273417311, "1.20644009518"}, // Find again from what it shows
+             {RowWell, 200, 0.01, ".08414020388"}, // the first step passes two nodes: go back
+             {RowWell, 100, 9.6, "9.86069108188"}, // the first step would reach 10.1 eV
+             {RowWell, 100, 9.87, ""},             // above the top level: nothing until the walls
+             {RowWell, 100, -0.6, ""},             // every step stays below the bottom
+             {RowHydrogen, 0, -13.6, "-13.48670545988"},
+             {RowWell, 100, std::nan(""), ""}, // no step could move these: give up at once
+             {RowWell, 100, inf, ""},
+             {RowWell, 100, -inf, ""},
+         }) {
+        s.BuildRow(c.row, c.width, 0, 0);
+        lowest = highest = c.from;
+        yields = 0;
+        EXPECT_EQ(level(s, c.row, c.from), c.shown) << c.row << " " << c.width << " " << c.from;
+        if (std::isfinite(c.from)) {
+            EXPECT_LE(highest, s.fMaxE) << c.from;
+            EXPECT_GE(lowest, c.row == RowHydrogen ? -13.8 : std::fmin(c.from, 0)) << c.from;
+        } else {
+            EXPECT_EQ(yields, 0);
+        }
     }
-
-    s.DrawHydrogen();
-    watch(-13.6);
-    ASSERT_TRUE(s.CalculateEnergy(RowHydrogen));
-    EXPECT_GE(lowest, -13.8);
-    EXPECT_LE(highest, 0.0);
-    watch(-13.6);
-    s.DrawEta(RowHydrogen);
+    yields = 0;
+    s.DrawEta(RowWell);
     EXPECT_EQ(yields, 1); // once per integration
 }
 
@@ -197,36 +131,22 @@ TEST(Editing, ClicksDropsAndTheHitTest) {
     Solver s;
     s.DrawFlat();
     s.ClickAt(225, 15, true, false); // x = 0.5 nm: a tent 10 -> 15 over 225 steps, back over 125
-    expectHandles(s, {{0, 10}, {225, 15}, {350, 10}});
     EXPECT_EQ(s.PEGraph[325 + 45], 11);
-    EXPECT_EQ(s.PEGraph[550], 15);
     EXPECT_EQ(s.PEGraph[674], 10.04);
     s.ClickAt(100, 3, false, false); // outside the band: no handle
     s.ClickAt(350, 3, true, false);  // an end cannot be moved by a click
-    expectHandles(s, {{0, 10}, {225, 15}, {350, 10}});
-    s.DrawFlat();
     s.ClickAt(100.4, 4, true, true); // symmetric well: the mirror handle too
-    expectHandles(s, {{0, 10}, {100, 4}, {249, 4}, {350, 10}});
-
-    s.DrawWell(100);
-    s.Points[0] = 3; // stray value: pinned back before the drop
-    s.DropAt(125, 8, false);
-    EXPECT_EQ(s.Points[0], 10);
-    EXPECT_EQ(s.PEGraph[450], 8);
-    s.DropAt(100, 6, true);
-    EXPECT_EQ(s.Points[250], 6);
-    EXPECT_EQ(s.fMaxE, 10); // inner handles leave the outside levels alone
+    expectHandles(s, {{0, 10}, {100, 4}, {225, 15}, {249, 4}, {350, 10}});
 
     // A dropped end is the level beyond it: the curve meets the dot, the search stays below.
+    s.DrawWell(100);
     s.DropAt(0, 4, false);
-    EXPECT_EQ(s.Points[0], 4);
     for (int i = 0; i <= 325; ++i) ASSERT_EQ(s.PEGraph[i], 4) << i;
     EXPECT_EQ(s.fMaxE, 4);
     s.ClickAt(300, 12, true, false); // the next edit keeps the end where it was dropped
     EXPECT_EQ(s.Points[0], 4);
     s.DropAt(350, 2, true); // the symmetric well moves both ends
-    EXPECT_EQ(s.PEGraph[0], 2);
-    EXPECT_EQ(s.PEGraph[1000], 2);
+    EXPECT_EQ(std::pair(s.PEGraph[0], s.PEGraph[1000]), std::pair(2.0, 2.0));
     EXPECT_EQ(s.fMaxE, 2);
 
     // Candidates kx + 1, kx, kx - 1 in that order, strictly within 1 eV, empty slots never.

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -19,14 +20,14 @@ Solver build(int row, int s1, int s2, int s3) {
     return s;
 }
 
-// Find pressed until it beeps, as the energy field publishes each level (11 decimals).
+// Find pressed until it beeps, each time from the level as the field publishes it (11 decimals).
 std::vector<double> findAll(Solver& s, int row, bool even, std::size_t most) {
     std::vector<double> levels;
     s.symmetric = even;
     s.Energy = row == RowHydrogen ? -13.6 : 0.01;
+    char text[64];
     while (levels.size() < most && s.CalculateEnergy(row)) {
         levels.push_back(s.Energy);
-        char text[64];
         std::snprintf(text, sizeof text, "%.11f", s.Energy);
         s.Energy = std::stod(text);
     }
@@ -55,8 +56,8 @@ TEST(Spectrum, EnergiesAreTheLevelsFindFindsOnEverySliderSetting) {
             }
             Solver s = build(r.row, v[0], v[1], v[2]);
             const Spectrum spectrum = ComputeSpectrum(s.PEGraph, r.row, s.fMaxE);
-            const std::string where = std::string(r.option) + " " + std::to_string(v[0]) + " " +
-                                      std::to_string(v[1]) + " " + std::to_string(v[2]);
+            SCOPED_TRACE(testing::Message()
+                         << r.option << " " << v[0] << " " << v[1] << " " << v[2]);
             // Find walks one parity at a time in the symmetric well.
             for (int parity : r.hasParity ? std::vector<int>{1, -1} : std::vector<int>{0}) {
                 std::vector<double> expected;
@@ -64,38 +65,35 @@ TEST(Spectrum, EnergiesAreTheLevelsFindFindsOnEverySliderSetting) {
                     if (b.parity == parity) expected.push_back(b.energy);
                 const std::vector<double> found =
                     findAll(s, r.row, parity > 0, std::min<std::size_t>(expected.size() + 1, 12));
-                ASSERT_GE(found.size(), std::min<std::size_t>(expected.size(), 12)) << where;
-                for (std::size_t k = 0; k < found.size(); ++k) {
-                    ASSERT_LT(k, expected.size()) << where << ": Find found one more";
-                    EXPECT_NEAR(found[k], expected[k], 1e-10) << where << " level " << k;
-                }
+                ASSERT_GE(found.size(), std::min<std::size_t>(expected.size(), 12));
+                ASSERT_LE(found.size(), expected.size()) << "Find found one more";
+                for (std::size_t k = 0; k < found.size(); ++k)
+                    EXPECT_NEAR(found[k], expected[k], 1e-10) << "level " << k;
             }
         }
     }
 }
 
 TEST(Spectrum, StatesAreOrthonormalWithNNodesAndTheirParity) {
-    struct Case {
-        int row, s1, s2;
-    };
-    for (const Case c :
-         {Case{RowWell, 100, 0}, Case{RowSymmetricWell, 150, 60}, Case{RowRamp, 20, 12},
-          Case{RowOscillator, 5, 0}, Case{RowHydrogen, 0, 0}}) {
-        Solver s = build(c.row, c.s1, c.s2, 10);
-        const Spectrum sp = ComputeSpectrum(s.PEGraph, c.row, s.fMaxE);
-        ASSERT_GE(sp.states.size(), 3u) << c.row;
-        const int first = c.row == RowHydrogen ? 1 : 0;
+    for (const auto& [row, s1, s2] : {std::tuple{RowWell, 100, 0},
+                                      {RowSymmetricWell, 150, 60},
+                                      {RowRamp, 20, 12},
+                                      {RowOscillator, 5, 0},
+                                      {RowHydrogen, 0, 0}}) {
+        Solver s = build(row, s1, s2, 10);
+        const Spectrum sp = ComputeSpectrum(s.PEGraph, row, s.fMaxE);
+        ASSERT_GE(sp.states.size(), 3u) << row;
         for (std::size_t a = 0; a < sp.states.size(); ++a) {
             const BoundState& A = sp.states[a];
-            EXPECT_EQ(A.n, first + int(a));
-            EXPECT_EQ(A.nodes, int(a)) << "row " << c.row << " state " << a;
-            EXPECT_NEAR(dot(c.row, A, A), 1.0, 1e-12);
-            for (std::size_t b = 0; b < a; ++b) EXPECT_NEAR(dot(c.row, A, sp.states[b]), 0.0, 1e-9);
-            if (c.row == RowSymmetricWell) {
-                EXPECT_EQ(A.parity, a % 2 == 0 ? 1 : -1) << "ground state even, then alternating";
+            SCOPED_TRACE(testing::Message() << "row " << row << " state " << a);
+            EXPECT_EQ(A.n, (row == RowHydrogen ? 1 : 0) + int(a));
+            EXPECT_EQ(A.nodes, int(a));
+            EXPECT_NEAR(dot(row, A, A), 1.0, 1e-12);
+            for (std::size_t b = 0; b < a; ++b) EXPECT_NEAR(dot(row, A, sp.states[b]), 0.0, 1e-9);
+            // The symmetric well's ground state is even, then they alternate.
+            EXPECT_EQ(A.parity, row != RowSymmetricWell ? 0 : a % 2 == 0 ? 1 : -1);
+            if (row == RowSymmetricWell) {
                 EXPECT_NEAR(A.meanX, 0.0, 1e-12);
-            } else {
-                EXPECT_EQ(A.parity, 0);
             }
             EXPECT_NEAR(A.meanT + A.meanV, A.energy, 1e-12);
             EXPECT_GT(A.meanT, 0.0);
@@ -106,8 +104,7 @@ TEST(Spectrum, StatesAreOrthonormalWithNNodesAndTheirParity) {
 }
 
 TEST(Spectrum, ObservablesMatchTheTextbookWhereTheGridIsFine) {
-    // Oscillator: <x> = 0, <T> = <V> = E/2 (virial theorem), and dx^2 = (n + 1/2) hbar/(m w),
-    // so dx^2 = E / (m w^2) = E / k with k = 20 N eV/nm^2.
+    // Oscillator: <x> = 0, <V> = E/2 (virial), dx^2 = E / k with k = 20 N eV/nm^2.
     Solver s = build(RowOscillator, 2, 0, 0);
     const Spectrum sp = ComputeSpectrum(s.PEGraph, RowOscillator, s.fMaxE, 4);
     ASSERT_EQ(sp.states.size(), 4u);
@@ -116,8 +113,7 @@ TEST(Spectrum, ObservablesMatchTheTextbookWhereTheGridIsFine) {
         EXPECT_NEAR(b.meanV / b.energy, 0.5, 1e-3);
         EXPECT_NEAR(b.spreadX * b.spreadX, b.energy / 40.0, 1e-3 * b.energy / 40.0);
     }
-    // Hydrogen ground state: <r> = 3/2 a0 with a0 = 0.0529 nm; the grid's 0.01 nm steps make it
-    // a few per cent off.
+    // Hydrogen's ground state: <r> = 3/2 a0 (a0 = 0.0529 nm), a few per cent off on this grid.
     Solver h = build(RowHydrogen, 0, 0, 0);
     const Spectrum hs = ComputeSpectrum(h.PEGraph, RowHydrogen, h.fMaxE, 1);
     ASSERT_EQ(hs.states.size(), 1u);
@@ -138,6 +134,6 @@ TEST(Spectrum, NoBoundStateGivesAnEmptySpectrumAndManyAreCapped) {
     ASSERT_EQ(many.states.size(), std::size_t(MaxSpectrumStates));
     EXPECT_EQ(many.states.back().n, MaxSpectrumStates - 1);
     EXPECT_EQ(many.states.back().nodes, MaxSpectrumStates - 1);
-    // A non-finite limit or potential gives nothing rather than garbage.
+    // A non-finite limit gives nothing rather than garbage.
     EXPECT_TRUE(ComputeSpectrum(s.PEGraph, RowDraw, std::nan("")).states.empty());
 }

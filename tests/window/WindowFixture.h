@@ -46,20 +46,22 @@ class WindowTest : public ::testing::Test {
     int beeps = 0;
 };
 
-// The black line segments that a plot draws inside its frame, recorded from a redraw: its
-// curve, without the axes and ticks around it.
-inline std::vector<QLineF> curveOf(Graph& g) {
+// What a redraw of a plot paints, recorded.
+inline std::vector<Recorded> redrawOf(Graph& g) {
     RecordingDevice device(450, 204);
-    {
-        Graphics page(&device);
-        g.PrintGraphOn(page);
-    }
+    Graphics page(&device);
+    g.PrintGraphOn(page);
+    return device.Items();
+}
+
+// The black line segments a plot draws inside its frame: its curve, without axes and ticks.
+inline std::vector<QLineF> curveOf(Graph& g) {
     const QRectF frame =
         QRectF(g.GLeft, g.GTop, g.GWidth, g.GHeight).adjusted(-0.5, -0.5, 0.5, 0.5);
     std::vector<QLineF> curve;
-    for (const Recorded& item : device.OfKind(Recorded::Kind::Line))
-        if (item.pen == Qt::black && frame.contains(item.line.p1()) &&
-            frame.contains(item.line.p2()))
+    for (const Recorded& item : redrawOf(g))
+        if (item.kind == Recorded::Kind::Line && item.pen == Qt::black &&
+            frame.contains(item.line.p1()) && frame.contains(item.line.p2()))
             curve.push_back(item.line);
     return curve;
 }
