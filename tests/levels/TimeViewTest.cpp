@@ -16,16 +16,9 @@
 
 namespace {
 
-constexpr QRgb kMarker = qRgb(0, 150, 0);
-constexpr QRgb kReal = qRgb(0, 0, 220);
-
-QImage picture(const Graph* g) {
-    return g->GXP->Image().copy();
-}
-
 // The columns of the plot frame that hold a pixel of `colour`.
 std::vector<int> columnsWith(const Graph* g, QRgb colour) {
-    const QImage image = picture(g);
+    const QImage image = g->GXP->Image();
     std::vector<int> columns;
     for (int x = g->GLeft + 1; x < g->GLeft + g->GWidth; ++x)
         for (int y = g->GTop + 1; y < g->GTop + g->GHeight; ++y)
@@ -36,9 +29,9 @@ std::vector<int> columnsWith(const Graph* g, QRgb colour) {
     return columns;
 }
 
-// The middle of the <x> marker (its line and the square at its foot), or -1.
+// The middle of the green <x> marker (its line and the square at its foot), or -1.
 int markerColumn(const Graph* g) {
-    const std::vector<int> c = columnsWith(g, kMarker);
+    const std::vector<int> c = columnsWith(g, qRgb(0, 150, 0));
     return c.empty() || c.size() > 5 ? -1 : (c.front() + c.back()) / 2;
 }
 
@@ -55,8 +48,7 @@ TEST(TimeView, MarkerTunnelsToTheOtherWellInHalfABeat) {
     const Spectrum s = doubleWell();
     v.setBasis(s, RowSymmetricWell);
     v.setSelection({0, 1}, {1, 1});
-    // h = 4.135667 eV fs.
-    const double beat = 4.135667 / (s.states[1].energy - s.states[0].energy);
+    const double beat = 4.135667 / (s.states[1].energy - s.states[0].energy); // h in eV fs
     const QString text = v.STBeat->text();
     ASSERT_TRUE(text.startsWith("Beat period = ") && text.endsWith(" fs")) << text.toStdString();
     EXPECT_NEAR(text.mid(14).chopped(3).toDouble() / beat, 1, 1e-4) << text.toStdString();
@@ -64,24 +56,21 @@ TEST(TimeView, MarkerTunnelsToTheOtherWellInHalfABeat) {
 
     const Graph* g = v.GraphPsi;
     const int middle = g->GLeft + g->GWidth / 2;
-    const QImage start = picture(g), traceStart = picture(v.GraphTrace);
+    const QImage start = g->GXP->Image().copy(), trace = v.GraphTrace->GXP->Image().copy();
     EXPECT_LT(markerColumn(g), middle - 20);
     EXPECT_GT(markerColumn(g), g->GLeft);
-
     v.advance(beat / 2);
-    EXPECT_EQ(v.time(), beat / 2);
     EXPECT_EQ(v.STTime->text(), QString("t = %1 fs").arg(beat / 2, 0, 'f', 2));
     EXPECT_GT(markerColumn(g), middle + 20);
-    EXPECT_NE(picture(v.GraphTrace), traceStart);
-
+    EXPECT_NE(v.GraphTrace->GXP->Image(), trace);
     v.reset();
-    EXPECT_EQ(v.time(), 0);
-    EXPECT_EQ(picture(g), start);
+    EXPECT_EQ(g->GXP->Image(), start);
 
     // Re Psi appears behind its check box.
-    EXPECT_TRUE(columnsWith(g, kReal).empty());
+    const QRgb real = qRgb(0, 0, 220);
+    EXPECT_TRUE(columnsWith(g, real).empty());
     v.CBReal->click();
-    EXPECT_GT(columnsWith(g, kReal).size(), 40u);
+    EXPECT_GT(columnsWith(g, real).size(), 40u);
 
     // Three levels have no single beat; levels with no amplitude leave nothing to show.
     v.setSelection({0, 1, 2}, {1, 1, 1});
@@ -92,51 +81,33 @@ TEST(TimeView, MarkerTunnelsToTheOtherWellInHalfABeat) {
     EXPECT_FALSE(v.PBPlay->isEnabled());
 }
 
-TEST(TimeView, PlayRunsAtTheChosenSpeedUntilPausedOrRebased) {
+TEST(TimeView, PlayRunsAtTheChosenSpeedUntilPausedOrHidden) {
     TimeView v;
-    const Spectrum s = doubleWell();
-    v.setBasis(s, RowSymmetricWell);
+    v.setBasis(doubleWell(), RowSymmetricWell);
     v.setSelection({1, 0, 99}, {0.5, 1}); // 99 is no level; 0 gets the default amplitude
     ASSERT_TRUE(v.superposition());
     EXPECT_EQ(v.superposition()->size(), 2);
 
     v.PMSpeed->setCurrentIndex(v.PMSpeed->findText("1000 fs/s"));
-    EXPECT_EQ(v.speed(), 1000);
     QElapsedTimer wall;
     wall.start();
     QTest::mouseClick(v.PBPlay, Qt::LeftButton);
-    EXPECT_TRUE(v.playing());
     EXPECT_EQ(v.PBPlay->text(), "Pause");
     QTest::qWait(200);
     QTest::mouseClick(v.PBPlay, Qt::LeftButton);
     const double elapsed = double(wall.elapsed()) / 1000;
-    EXPECT_FALSE(v.playing());
     EXPECT_EQ(v.PBPlay->text(), "Play");
     // Each frame adds its wall time at the chosen speed: at least one frame of 16 ms went by.
     EXPECT_GT(v.time(), 1000 * 0.010);
     EXPECT_LE(v.time(), 1000 * elapsed);
-
     const double paused = v.time();
     QTest::qWait(50);
     EXPECT_EQ(v.time(), paused);
     QTest::mouseClick(v.PBReset, Qt::LeftButton);
     EXPECT_EQ(v.time(), 0);
 
-    // Nothing plays while the view is hidden.
-    v.show();
+    v.show(); // nothing plays while the view is hidden
     v.play();
     v.hide();
     EXPECT_FALSE(v.playing());
-
-    // A new basis stops the animation at t = 0 and drops the levels it does not have.
-    v.play();
-    v.advance(3);
-    Spectrum fewer = s;
-    fewer.states.resize(1);
-    v.setBasis(fewer, RowSymmetricWell);
-    EXPECT_FALSE(v.playing());
-    EXPECT_EQ(v.time(), 0);
-    ASSERT_TRUE(v.superposition());
-    EXPECT_EQ(v.superposition()->size(), 1);
-    EXPECT_EQ(v.STBeat->text(), "");
 }
