@@ -1,14 +1,23 @@
-// The built program, run as a teacher would run it. Under the test build it runs with the
-// sanitizers, so a leak or a fault ends it with a failing status.
+// The program: the menu bar, the About window and the printed page in process, and the built
+// program run as a teacher would run it, with the sanitizers, so a leak or a fault fails it.
+#include "app/AboutWndo.h"
+#include "app/EditCommands.h"
 #include "app/Menu.h"
+#include "graph/Graph.h"
 #include "solver/Window1.h"
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
 
 namespace {
 
@@ -69,7 +78,7 @@ TEST(Program, LevelsPrintsWhatTheEnergyFieldShows) {
     }
 }
 
-TEST(Program, MistakesAndBadFilesExitWithStatusTwoAndWriteNothing) {
+TEST(Program, MistakesAndBadFilesExitWithStatusTwoAndGoodFilesOpen) {
     QTemporaryDir dir;
     const QString png = dir.filePath("never.png");
     for (const QStringList& args :
@@ -82,25 +91,21 @@ TEST(Program, MistakesAndBadFilesExitWithStatusTwoAndWriteNothing) {
     }
     EXPECT_TRUE(wellscope({"--help"}).out.join('\n').contains("--potential"));
     EXPECT_TRUE(wellscope({"--version"}).out.value(0).startsWith("wellscope "));
-
     QFile bad(dir.filePath("bad.wellscope"));
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write("{\"format\": \"wellscope\", \"version\": 3}");
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly) &&
+                bad.write("{\"format\": \"wellscope\", \"version\": 3}"));
     bad.close();
     const QString csv = dir.filePath("d.csv");
-    const Outcome r = wellscope({"data", csv, "--open", bad.fileName()});
+    Outcome r = wellscope({"data", csv, "--open", bad.fileName()});
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err, QStringList{"wellscope: cannot open " + bad.fileName() +
                                  ": it was written by a newer Wellscope (format version 3; "
                                  "this one reads version 1)"});
     EXPECT_FALSE(QFile::exists(csv));
-}
-
-TEST(Program, SaveThenOpenIsReadOnTopOfTheFile) {
-    QTemporaryDir dir;
+    // A saved file set up again with --open, and the options read on top of it.
     const QString f = dir.filePath("ex.wellscope");
     const QStringList options = {"--potential", "uneven", "--width", "1.5", "--left", "4"};
-    Outcome r = wellscope(QStringList{"save", f} + options);
+    r = wellscope(QStringList{"save", f} + options);
     ASSERT_EQ(r.status, 0) << r.err.join('\n').toStdString();
     r = wellscope({"levels", "--count", "4", "--open", f});
     EXPECT_EQ(r.status, 0) << r.err.join('\n').toStdString();
@@ -108,14 +113,13 @@ TEST(Program, SaveThenOpenIsReadOnTopOfTheFile) {
     EXPECT_EQ(r.out, wellscope(QStringList{"levels", "--count", "4"} + options).out);
     EXPECT_EQ(wellscope({"levels", "--count", "2", "--open", f, "--right", "3"}).out,
               wellscope(QStringList{"levels", "--count", "2", "--right", "3"} + options).out);
-
-    EXPECT_EQ(wellscope({"data", dir.filePath("d.csv"), "--open", f}).status, 0);
-    EXPECT_TRUE(contents(dir.filePath("d.csv")).split('\n').value(1).startsWith("-1.75,4,"));
+    EXPECT_EQ(wellscope({"data", csv, "--open", f}).status, 0);
+    EXPECT_TRUE(contents(csv).split('\n').value(1).startsWith("-1.75,4,")); // the left wall
     EXPECT_EQ(wellscope({"snapshot", dir.filePath("s.svg"), "--open", f}).status, 0);
     EXPECT_TRUE(contents(dir.filePath("s.svg")).contains("<svg"));
 }
 
-TEST(Program, PrintsAndSnapshotsEveryRow) {
+TEST(Program, PrintsAndSnapshotsEveryRowAndSharplyAtRatioTwo) {
     QTemporaryDir dir;
     Window1 window(new Menu); // the same window, here: the snapshot has its size
     window.show();
@@ -126,7 +130,6 @@ TEST(Program, PrintsAndSnapshotsEveryRow) {
         Outcome r = wellscope({"snapshot", png, "--potential", row, "--energy", "2.5"});
         EXPECT_EQ(r.status, 0) << r.err.join('\n').toStdString();
         EXPECT_EQ(QImage(png).size(), window.size());
-
         const QString pdf = dir.filePath(row + ".pdf");
         r = wellscope({"print", pdf, "--potential", row});
         EXPECT_EQ(r.status, 0) << r.err.join('\n').toStdString();
@@ -136,13 +139,9 @@ TEST(Program, PrintsAndSnapshotsEveryRow) {
         // The plots are line art: the page keeps their pictures exact, never JPEG-coded.
         EXPECT_FALSE(bytes.contains("/DCTDecode"));
     }
-}
-
-TEST(Program, SnapshotAtRatioTwoIsTwiceTheSizeAndSharp) {
-    QTemporaryDir dir;
-    ASSERT_EQ(wellscope({"snapshot", dir.filePath("1.png")}).status, 0);
-    ASSERT_EQ(wellscope({"snapshot", dir.filePath("2.png")}, "2").status, 0);
-    const QImage one(dir.filePath("1.png")), two(dir.filePath("2.png"));
+    // At a device pixel ratio of 2 the snapshot is twice the size, and sharp.
+    ASSERT_EQ(wellscope({"snapshot", dir.filePath("2.png"), "--energy", "2.5"}, "2").status, 0);
+    const QImage one(dir.filePath("well.png")), two(dir.filePath("2.png"));
     ASSERT_EQ(two.size(), one.size() * 2);
     // Each black pixel of the potential plot's top edge is a 2 x 2 black block, and the row
     // above stays as it was: one logical pixel wide, not smeared.
@@ -166,4 +165,56 @@ TEST(Program, SnapshotAtRatioTwoIsTwiceTheSizeAndSharp) {
             mixed += two.pixel(2 * x + 1, 2 * y) != c || two.pixel(2 * x, 2 * y + 1) != c;
         }
     EXPECT_GT(mixed, 20);
+}
+
+TEST(Menu, EditItemsActOnTheFocusedField) {
+    Menu menu;
+    WireEditCommands(menu);
+    QWidget window;
+    auto* field = new QLineEdit(QStringLiteral("1.25"), &window);
+    window.show();
+    window.activateWindow();
+    field->setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto enabled = [&menu](const char* item) {
+        emit menu.Item("EditMenu")->menu()->aboutToShow();
+        return menu.Item(item)->isEnabled();
+    };
+    EXPECT_FALSE(enabled("EditCopy") || enabled("EditCut")); // nothing selected
+    field->selectAll();
+    EXPECT_TRUE(enabled("EditCopy") && enabled("EditCut"));
+    menu.Item("EditCut")->trigger();
+    EXPECT_EQ(field->text(), "");
+    EXPECT_TRUE(enabled("EditPaste") && enabled("EditUndo"));
+    menu.Item("EditPaste")->trigger();
+    EXPECT_EQ(field->text(), "1.25");
+}
+
+TEST(About, PageIsTheResourceAndTheWindowIsReused) {
+    QPointer<AboutWndo> about = AboutWndo::Show();
+    EXPECT_TRUE(about->isVisible() &&
+                about->HTMLViewer1->toPlainText().contains("Finding the levels"));
+    EXPECT_EQ(AboutWndo::Show(), about); // the open one is reused
+    about->close();                      // closing destroys it ...
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(about.isNull());
+    AboutWndo* again = AboutWndo::Show(); // ... and the next About makes a new one
+    EXPECT_TRUE(again->isVisible());
+    again->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST(Print, BothPicturesOnOnePage) {
+    Window1 w;
+    w.beep = [] {};
+    auto page = Picture::Make(460, 440, 32);
+    page->GetGraphics()->SetForeColor({0, 255, 0});
+    page->GetGraphics()->FillRect(0, 0, 460, 440);
+    w.PrintOn(*page->GetGraphics());
+    const QImage image = page->Image().copy();
+    EXPECT_EQ(image.copy(0, 0, 450, 204), w.Graph1->GXP->Image().convertToFormat(image.format()));
+    EXPECT_EQ(image.copy(0, 220, 450, 204), w.Graph2->GXP->Image().convertToFormat(image.format()));
+    // Nothing beside the pictures, nor between them.
+    EXPECT_EQ(std::pair(image.pixel(455, 5), image.pixel(5, 212)),
+              std::pair(qRgb(0, 255, 0), qRgb(0, 255, 0)));
 }

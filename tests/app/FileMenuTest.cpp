@@ -1,21 +1,27 @@
-// Files: a save and an open restore the window exactly; a bad file is reported and changes
-// nothing; a failed save keeps the old file; the title and the question before work is lost.
+// The File menu: a save and an open restore the window exactly; a bad file is reported and
+// changes nothing; a failed save keeps the old file; the title and the question before work is
+// lost; Export writes the plots' data as CSV and both plots as SVG.
 #include "app/Document.h"
+#include "app/Export.h"
 #include "app/FileCommands.h"
 #include "app/Menu.h"
 #include "graph/Graph.h"
+#include "levels/LevelsWindow.h"
 #include "solver/Window1.h"
 
 #include <gtest/gtest.h>
 
 #include <QComboBox>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QSettings>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
+#include <cmath>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -30,7 +36,6 @@ struct Session {
     QStringList errors;
     QMessageBox::StandardButton answer = QMessageBox::Cancel;
     int asked = 0;
-
     Session() {
         files.ShowError = [this](const QString& m) { errors << m; };
         files.AskToSave = [this] { return ++asked, answer; };
@@ -80,12 +85,10 @@ TEST(Document, SaveAndOpenRestoreEveryRowAndADrawnPotential) {
         ASSERT_FALSE(beeped);
         ASSERT_EQ(a.w.Reshaped, s.clicks > 0);
         ASSERT_TRUE(a.files.SaveAs(a.path("a.wellscope")));
-
         Session b; // a fresh window, on another row
         b.w.PopupMenu1->setCurrentIndex(s.row == RowRamp ? RowWell : RowRamp);
         ASSERT_TRUE(b.files.Open(a.path("a.wellscope"))) << b.errors.join("").toStdString();
         EXPECT_EQ(CaptureDocument(b.w), CaptureDocument(a.w));
-        EXPECT_EQ(b.w.solver.PEGraph, a.w.solver.PEGraph);
         EXPECT_EQ(b.w.Graph1->GXP->Image(), a.w.Graph1->GXP->Image());
         EXPECT_EQ(b.w.Graph2->GXP->Image(), a.w.Graph2->GXP->Image());
         EXPECT_EQ(finds(b.w), finds(a.w));
@@ -104,7 +107,6 @@ TEST(Document, ABadFileIsNamedAndChangesNothing) {
     drawn.click(0, 5);
     Document moved = CaptureDocument(drawn.w);
     moved.handles.at(1).index += 1; // the tent's apex moves, its potential does not
-
     auto with = [&good](const char* from, const char* to) {
         return QByteArray(good).replace(from, to);
     };
@@ -130,16 +132,14 @@ TEST(Document, ABadFileIsNamedAndChangesNothing) {
     for (const auto& b : bad) {
         const QString path = b.path.isEmpty() ? s.path("bad.wellscope") : b.path;
         QFile f(path);
-        if (!b.text.isNull()) {
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            f.write(b.text);
-            f.close();
-        }
+        if (!b.text.isNull()) ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(b.text) >= 0);
+        f.close();
         s.errors.clear();
         EXPECT_FALSE(s.files.Open(path));
         ASSERT_EQ(s.errors.size(), 1);
-        EXPECT_TRUE(s.errors[0].startsWith(QString::fromUtf8("Cannot open “") + path));
-        EXPECT_TRUE(s.errors[0].contains(b.says)) << s.errors[0].toStdString();
+        EXPECT_TRUE(s.errors[0].startsWith(QString::fromUtf8("Cannot open “") + path) &&
+                    s.errors[0].contains(b.says))
+            << s.errors[0].toStdString();
     }
     EXPECT_EQ(CaptureDocument(s.w), before);
     EXPECT_EQ(s.w.windowTitle(), QString::fromUtf8("good.wellscope[*] — Wellscope"));
@@ -156,8 +156,7 @@ TEST(Document, AFailedSaveKeepsTheOldFile) {
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 100;
+    const rlimit small{100, saved.rlim_max};
     setrlimit(RLIMIT_FSIZE, &small);
     const bool ok = s.files.Save();
     setrlimit(RLIMIT_FSIZE, &saved);
@@ -176,7 +175,6 @@ TEST(Document, TitleMarkAndTheQuestionBeforeAReshapeIsLost) {
     EXPECT_TRUE(s.files.MayDiscard()); // nothing reshaped: no question
     s.w.Slider1->setValue(100);
     EXPECT_FALSE(s.w.isWindowModified()); // back as it was
-
     ASSERT_TRUE(s.files.SaveAs(s.path("ex.wellscope")));
     s.click(0, 5);
     EXPECT_TRUE(s.w.isWindowModified());
@@ -184,21 +182,77 @@ TEST(Document, TitleMarkAndTheQuestionBeforeAReshapeIsLost) {
     EXPECT_FALSE(s.w.close()); // Cancel: the window stays, the reshape too
     EXPECT_TRUE(s.w.isVisible());
     EXPECT_FALSE(s.files.Open(s.path("ex.wellscope")));
-    EXPECT_TRUE(s.w.Reshaped);
-    EXPECT_EQ(s.asked, 2);
-
+    EXPECT_EQ(std::pair(s.w.Reshaped, s.asked), std::pair(true, 2));
     s.answer = QMessageBox::Save;
     EXPECT_TRUE(s.files.MayDiscard());
     EXPECT_FALSE(s.w.isWindowModified());
     s.w.Slider1->setValue(120); // the row's own potential again: the reshape is in the file
     ASSERT_TRUE(s.files.Open(s.path("ex.wellscope")));
-    EXPECT_TRUE(s.w.Reshaped);
-    EXPECT_EQ(s.asked, 3);
-
+    EXPECT_EQ(std::pair(s.w.Reshaped, s.asked), std::pair(true, 3));
     // Both files are remembered, the last first, and the menu opens them.
     ASSERT_TRUE(s.files.SaveAs(s.path("second.wellscope")));
     EXPECT_EQ(s.files.RecentFiles(),
               (QStringList{s.path("second.wellscope"), s.path("ex.wellscope")}));
     s.menu->Item("FileRecentMenu")->menu()->actions().at(1)->trigger();
     EXPECT_EQ(s.files.FilePath(), s.path("ex.wellscope"));
+}
+
+TEST(Export, DataHoldsThePlotsAndTheExtraTable) {
+    Window1 w;
+    auto rows = [&w](const QString& extra = {}) {
+        QList<QStringList> out;
+        for (const QString& line : QString::fromUtf8(DataCsv(w, extra)).split('\n'))
+            out << line.split(',');
+        return out;
+    };
+    // The 1 nm well's ground state: 0 eV inside, 10 eV outside, an even bump that peaks at 1.
+    QList<QStringList> csv = rows();
+    ASSERT_EQ(csv.size(), 1 + 351 + 1); // header, the visible grid, the final newline
+    EXPECT_EQ(csv[0], (QStringList{"x (nm)", "V (eV)", "psi (relative)"}));
+    EXPECT_EQ(csv[1][0] + ' ' + csv[351][0], "-1.75 1.75");
+    double peak = 0;
+    for (int i = 1; i <= 351; ++i) {
+        const double x = csv[i][0].toDouble(), psi = csv[i][2].toDouble();
+        EXPECT_EQ(csv[i][1].toDouble(), std::fabs(x) < 0.5 ? 0 : 10) << x;
+        peak = std::max(peak, psi);
+        // Even, up to the runaway tail at the right end.
+        EXPECT_NEAR(psi, std::fabs(x) <= 0.8 ? csv[352 - i][2].toDouble() : psi, 1e-4) << x;
+    }
+    EXPECT_NEAR(peak, 1, 1e-3);
+    // The odd solution of the symmetric well, mirrored as the plot mirrors it.
+    w.PopupMenu1->setCurrentIndex(RowSymmetricWell);
+    w.PMSymmetric->setCurrentIndex(1);
+    csv = rows("level,E (eV)\n1,0.5\n");
+    for (int i = 1; i < 176; ++i) EXPECT_EQ(csv[i][2].toDouble(), -csv[352 - i][2].toDouble());
+    EXPECT_NE(csv[100][2].toDouble(), 0);
+    EXPECT_EQ(csv[352], QStringList{""}); // a blank line, then the extra table
+    EXPECT_EQ(csv[353], (QStringList{"level", "E (eV)"}));
+    // With the Levels window open, its table follows.
+    EXPECT_EQ(OpenLevelsTableCsv(w), "");
+    LevelsWindow::Show(w);
+    EXPECT_TRUE(OpenLevelsTableCsv(w).startsWith("n,energy_eV,"));
+    // Hydrogen starts at its centre, x = 0, where the potential has no finite value.
+    w.PopupMenu1->setCurrentIndex(RowHydrogen);
+    csv = rows();
+    EXPECT_EQ(csv[1], (QStringList{"0", "", csv[1][2]}));
+    EXPECT_EQ(csv[2][1].toDouble(), -144);
+}
+
+TEST(Export, PictureIsAnSvgOfBothPlots) {
+    Window1 w;
+    QXmlStreamReader xml(PictureSvg(w));
+    QStringList texts;
+    int strokes = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == QLatin1String("text")) texts << xml.readElementText().trimmed();
+        if (xml.name() == QLatin1String("polyline") || xml.name() == QLatin1String("path"))
+            ++strokes;
+    }
+    ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_TRUE(texts.contains("Potential") && texts.contains("x (nm)"));
+    EXPECT_TRUE(texts.join(' ').contains("Solution for Energy")) << texts.join('|').toStdString();
+    EXPECT_GT(strokes, 350); // the lines of both curves, drawn as vectors
+    EXPECT_EQ(w.Graph1->GX, w.Graph1->GXP->GetGraphics()); // the window draws where it did
+    EXPECT_EQ(QImage::fromData(PicturePng(w)).size(), QSize(450, 424));
 }
