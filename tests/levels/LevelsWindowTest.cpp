@@ -69,21 +69,31 @@ int markerColumn(const Graph* g) {
 
 } // namespace
 
-TEST_F(LevelsTest, AClickOnALevelsLinePutsItIntoTheMainWindow) {
+TEST_F(LevelsTest, TheStatePlotShadesTheForbiddenAndAClickOnALineChoosesTheLevel) {
+    Graph& g = *levels->GraphState;
+    // The well's walls are at +-0.5 nm: 0.3 nm lies inside, 1.2 nm beyond the wall.
+    EXPECT_EQ(g.GXP->Image().pixelColor(g.XCoord(0.3) + 1, g.GTop + 3), QColor(Qt::white));
+    EXPECT_EQ(g.GXP->Image().pixelColor(g.XCoord(1.2) + 1, g.GTop + 3), QColor(225, 225, 225));
     // The 1 nm well's levels as Find publishes them, nodes, and the textbook's exact level.
     ASSERT_EQ(levels->Table->rowCount(), 6);
     EXPECT_EQ(QStringList({cell(0, 1), cell(1, 1), cell(2, 2), cell(0, 6), cell(0, 7)}),
               QStringList({".30273417311", "1.20644009518", "2", ".29760767409", "1.723"}));
-    const QImage before = levels->GraphState->GXP->Image().copy();
+    const QImage before = g.GXP->Image().copy();
     QTest::mouseClick(levels->GraphLevels, Qt::LeftButton, {}, QPoint(200, lineY(2) + 2));
     EXPECT_EQ(std::pair(levels->Chosen(), levels->Table->currentRow()), std::pair(2, 2));
-    EXPECT_NE(levels->GraphState->GXP->Image(), before);
+    EXPECT_NE(g.GXP->Image(), before);
     // Typed and drawn: the main window's wave function is the level's, with its two nodes.
     EXPECT_EQ(std::pair(main.EFEnergy->text(), main.solver.NCrossings), std::pair(cell(2, 1), 2));
     // A press far from every line chooses nothing.
     QTest::mouseClick(levels->GraphLevels, Qt::LeftButton, {},
                       QPoint(200, (lineY(4) + lineY(5)) / 2));
     EXPECT_EQ(levels->Chosen(), 2);
+    levels->CBDensity->setChecked(true); // |psi|^2 is never negative: the axis starts at 0
+    EXPECT_EQ(g.YMin, 0.0);
+    const int width = g.GXP->Width(); // both plots grow with the window
+    levels->resize(levels->width() + 200, levels->height() + 100);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(g.GXP->Width() > width && levels->GraphLevels->GXP->Width() > width);
 }
 
 TEST_F(LevelsTest, ATableRowChoosesTheLevelAndItsParity) {
@@ -129,8 +139,8 @@ TEST_F(LevelsTest, TickedLevelsMoveInTimeUntilThePotentialChanges) {
     // An amplitude outside 0 ... 1 goes back to what it was.
     QTableWidgetItem* amplitude = levels->Table->item(1, levels->Table->columnCount() - 1);
     amplitude->setData(Qt::EditRole, 3.0);
-    EXPECT_EQ(amplitude->data(Qt::EditRole).toDouble(), 0.5);
-    EXPECT_EQ(levels->Amplitudes(), (std::vector<double>{1.0, 0.5}));
+    EXPECT_EQ(std::pair(amplitude->data(Qt::EditRole).toDouble(), levels->Amplitudes()),
+              std::pair(0.5, std::vector<double>{1.0, 0.5}));
     levels->Time->play();
     levels->Time->advance(5);
     main.Slider2->setValue(14); // a new potential: the basis is new, the animation stops
@@ -142,20 +152,6 @@ TEST_F(LevelsTest, TickedLevelsMoveInTimeUntilThePotentialChanges) {
     ASSERT_EQ(levels->Model().spectrum.states.size(), 1u);
     EXPECT_EQ(levels->Ticked(), (std::vector<int>{0}));
     EXPECT_TRUE(levels->GraphState->isVisible());
-}
-
-TEST_F(LevelsTest, TheStatePlotShadesTheForbiddenRegionsAndGrowsWithTheWindow) {
-    Graph& g = *levels->GraphState;
-    // The well's walls are at +-0.5 nm: 0.3 nm lies inside, 1.2 nm beyond the wall.
-    EXPECT_EQ(g.GXP->Image().pixelColor(g.XCoord(0.3) + 1, g.GTop + 3), QColor(Qt::white));
-    EXPECT_EQ(g.GXP->Image().pixelColor(g.XCoord(1.2) + 1, g.GTop + 3), QColor(225, 225, 225));
-    levels->CBDensity->setChecked(true); // |psi|^2 is never negative: the axis starts at 0
-    EXPECT_EQ(g.YMin, 0.0);
-    const int width = g.GXP->Width();
-    levels->resize(levels->width() + 200, levels->height() + 100);
-    QCoreApplication::processEvents();
-    EXPECT_GT(g.GXP->Width(), width);
-    EXPECT_GT(levels->GraphLevels->GXP->Width(), width);
 }
 
 TEST_F(LevelsTest, CsvAndTextCarryTheLevelsAndTheExactOnesWhereTheSlidersDescribeThem) {
@@ -183,7 +179,7 @@ TEST_F(LevelsTest, CsvAndTextCarryTheLevelsAndTheExactOnesWhereTheSlidersDescrib
     EXPECT_TRUE(rows.value(1).endsWith(",,")) << rows.value(1).toStdString();
 }
 
-TEST_F(LevelsTest, TheTimeViewsMarkerTunnelsToTheOtherWellInHalfABeat) {
+TEST_F(LevelsTest, TheTimeViewsMarkerTunnelsInHalfABeatAndPlaysAtTheChosenSpeed) {
     TimeView& v = pair();
     const auto& s = levels->Model().spectrum;
     const double beat = 4.135667 / (s.states[1].energy - s.states[0].energy); // h in eV fs
@@ -200,7 +196,22 @@ TEST_F(LevelsTest, TheTimeViewsMarkerTunnelsToTheOtherWellInHalfABeat) {
     EXPECT_EQ(v.STTime->text(), QString("t = %1 fs").arg(beat / 2, 0, 'f', 2));
     EXPECT_GT(markerColumn(g), middle + 20);
     EXPECT_NE(v.GraphTrace->GXP->Image(), trace);
-    v.reset();
+    // Play adds the wall time at the chosen speed, at least one 16 ms frame; Pause holds it.
+    v.PMSpeed->setCurrentIndex(v.PMSpeed->findText("1000 fs/s"));
+    QElapsedTimer wall;
+    wall.start();
+    QTest::mouseClick(v.PBPlay, Qt::LeftButton);
+    EXPECT_EQ(v.PBPlay->text(), "Pause");
+    QTest::qWait(200);
+    QTest::mouseClick(v.PBPlay, Qt::LeftButton);
+    const double played = v.time() - beat / 2, elapsed = double(wall.elapsed()) / 1000;
+    EXPECT_EQ(v.PBPlay->text(), "Play");
+    EXPECT_TRUE(played > 1000 * 0.010 && played <= 1000 * elapsed) << played;
+    const double paused = v.time();
+    QTest::qWait(50);
+    EXPECT_EQ(v.time(), paused);
+    QTest::mouseClick(v.PBReset, Qt::LeftButton);
+    EXPECT_EQ(v.time(), 0);
     EXPECT_EQ(g->GXP->Image(), start);
     // Re Psi appears behind its check box.
     const QRgb real = qRgb(0, 0, 220);
@@ -210,30 +221,11 @@ TEST_F(LevelsTest, TheTimeViewsMarkerTunnelsToTheOtherWellInHalfABeat) {
     // Three levels have no single beat; levels with no amplitude leave nothing to show.
     v.setSelection({0, 1, 2}, {1, 1, 1});
     EXPECT_EQ(v.STBeat->text(), "");
-    v.setSelection({0, 1}, {0, 0});
-    EXPECT_FALSE(v.superposition() || v.PBPlay->isEnabled());
-    EXPECT_EQ(markerColumn(g), -1);
-}
-
-TEST_F(LevelsTest, TheTimeViewPlaysAtTheChosenSpeedUntilPausedOrHidden) {
-    TimeView& v = pair();
-    v.PMSpeed->setCurrentIndex(v.PMSpeed->findText("1000 fs/s"));
-    QElapsedTimer wall;
-    wall.start();
-    QTest::mouseClick(v.PBPlay, Qt::LeftButton);
-    EXPECT_EQ(v.PBPlay->text(), "Pause");
-    QTest::qWait(200);
-    QTest::mouseClick(v.PBPlay, Qt::LeftButton);
-    const double elapsed = double(wall.elapsed()) / 1000;
-    EXPECT_EQ(v.PBPlay->text(), "Play");
-    // Each frame adds its wall time at the chosen speed: at least one frame of 16 ms went by.
-    EXPECT_TRUE(v.time() > 1000 * 0.010 && v.time() <= 1000 * elapsed) << v.time();
-    const double paused = v.time();
-    QTest::qWait(50);
-    EXPECT_EQ(v.time(), paused);
-    QTest::mouseClick(v.PBReset, Qt::LeftButton);
-    EXPECT_EQ(v.time(), 0);
     v.play(); // nothing plays while the view is hidden
     levels->hide();
     EXPECT_FALSE(v.playing());
+    levels->show();
+    v.setSelection({0, 1}, {0, 0});
+    EXPECT_FALSE(v.superposition() || v.PBPlay->isEnabled());
+    EXPECT_EQ(markerColumn(g), -1);
 }
