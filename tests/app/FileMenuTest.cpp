@@ -1,6 +1,5 @@
-// The File menu: a save and an open restore the window exactly; a bad file is reported and
-// changes nothing; a failed save keeps the old file; the title and the question before work is
-// lost; Export writes the plots' data as CSV and both plots as SVG.
+// The File menu: save and open restore the window exactly, a bad file or a failed save changes
+// nothing, the title and the question before a reshape is lost, and the exported CSV and SVG.
 #include "app/Document.h"
 #include "app/Export.h"
 #include "app/FileCommands.h"
@@ -160,21 +159,18 @@ TEST(Document, TitleMarkAndTheQuestionBeforeAReshapeIsLost) {
     Session s;
     EXPECT_EQ(s.w.windowTitle(), "Wellscope[*]");
     s.w.Slider1->setValue(200);
-    EXPECT_TRUE(s.w.isWindowModified());
-    EXPECT_TRUE(s.files.MayDiscard()); // nothing reshaped: no question
+    EXPECT_TRUE(s.w.isWindowModified() && s.files.MayDiscard()); // nothing reshaped: no question
     s.w.Slider1->setValue(100);
     EXPECT_FALSE(s.w.isWindowModified()); // back as it was
     ASSERT_TRUE(s.files.SaveAs(s.path("ex.wellscope")));
     s.click(0, 5);
     EXPECT_TRUE(s.w.isWindowModified());
     s.w.show();
-    EXPECT_FALSE(s.w.close()); // Cancel: the window stays, the reshape too
-    EXPECT_TRUE(s.w.isVisible());
+    EXPECT_TRUE(!s.w.close() && s.w.isVisible()); // Cancel: the window stays, the reshape too
     EXPECT_FALSE(s.files.Open(s.path("ex.wellscope")));
     EXPECT_EQ(std::pair(s.w.Reshaped, s.asked), std::pair(true, 2));
     s.answer = QMessageBox::Save;
-    EXPECT_TRUE(s.files.MayDiscard());
-    EXPECT_FALSE(s.w.isWindowModified());
+    EXPECT_TRUE(s.files.MayDiscard() && !s.w.isWindowModified());
     s.w.Slider1->setValue(120); // the row's own potential again: the reshape is in the file
     ASSERT_TRUE(s.files.Open(s.path("ex.wellscope")));
     EXPECT_EQ(std::pair(s.w.Reshaped, s.asked), std::pair(true, 3));
@@ -198,8 +194,9 @@ TEST(Export, PictureAndDataHoldBothPlots) {
             ++strokes;
     }
     ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-    EXPECT_TRUE(texts.contains("Potential") && texts.contains("x (nm)"));
-    EXPECT_TRUE(texts.join(' ').contains("Solution for Energy")) << texts.join('|').toStdString();
+    EXPECT_TRUE(texts.contains("Potential") && texts.contains("x (nm)") &&
+                texts.join(' ').contains("Solution for Energy"))
+        << texts.join('|').toStdString();
     EXPECT_GT(strokes, 350); // the lines of both curves, drawn as vectors
     EXPECT_EQ(w.Graph1->GX, w.Graph1->GXP->GetGraphics()); // the window draws where it did
     EXPECT_EQ(QImage::fromData(PicturePng(w)).size(), QSize(450, 424));
@@ -229,8 +226,7 @@ TEST(Export, PictureAndDataHoldBothPlots) {
     csv = rows("level,E (eV)\n1,0.5\n");
     for (int i = 1; i < 176; ++i) EXPECT_EQ(csv[i][2].toDouble(), -csv[352 - i][2].toDouble());
     EXPECT_NE(csv[100][2].toDouble(), 0);
-    EXPECT_EQ(csv[352], QStringList{""}); // a blank line, then the extra table
-    EXPECT_EQ(csv[353], (QStringList{"level", "E (eV)"}));
+    EXPECT_EQ(csv.mid(352, 2), (QList<QStringList>{{""}, {"level", "E (eV)"}})); // after a blank
     // With the Levels window open, its table follows.
     EXPECT_EQ(OpenLevelsTableCsv(w), "");
     LevelsWindow::Show(w);
