@@ -1,46 +1,59 @@
-// The command line end to end: the built program, run as a teacher would run it. Under the
-// test build it runs with the sanitizers, so a leak or a fault ends it with a failing status.
+// The program: the menu bar, the About window and the printed page in process, and the built
+// program run as a teacher would run it, with the sanitizers, so a leak or a fault fails it.
+#include "app/AboutWndo.h"
+#include "app/EditCommands.h"
 #include "app/Menu.h"
+#include "graph/Graph.h"
 #include "solver/Window1.h"
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
 
 namespace {
 
 struct Outcome {
     int status = -1;
-    QStringList out; // the lines of each stream
-    QStringList err;
+    QStringList out, err; // the lines of each stream
 };
 
-Outcome wellscope(const QStringList& args) {
+Outcome wellscope(const QStringList& args, const QString& scale = "1") {
     QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_SCALE_FACTOR", scale);
+    p.setProcessEnvironment(env);
     p.start(QStringLiteral(WELLSCOPE_EXE), args);
     EXPECT_TRUE(p.waitForFinished(60000)) << args.join(' ').toStdString();
-    Outcome r;
-    r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    r.err = QString::fromUtf8(p.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
-    return r;
+    auto lines = [](const QByteArray& b) {
+        return QString::fromUtf8(b).split('\n', Qt::SkipEmptyParts);
+    };
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            lines(p.readAllStandardOutput()), lines(p.readAllStandardError())};
+}
+
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace
 
-// Every row runs clean under the sanitizers and prints the levels its energy field shows.
+// Every row runs clean and prints the levels its energy field shows; Qt's options reach Qt.
 TEST(Program, LevelsPrintsWhatTheEnergyFieldShows) {
     const QStringList well{".30273417311", "1.20644009518"};
     const QString noMore = "No further level lies below 10 eV.";
-    struct Case {
-        QStringList args;
-        QStringList levels;
-        QStringList message;
-    };
-    const Case cases[] = {
+    const struct {
+        QStringList args, levels, message;
+    } cases[] = {
         {{"--count", "2"}, well, {}},
         {{"--potential", "uneven", "--count", "2"}, well, {}},    // both walls at 10 eV: the well
         {{"--width", "2", "--count", "1"}, {".08414020388"}, {}}, // a first step over two nodes
@@ -51,8 +64,12 @@ TEST(Program, LevelsPrintsWhatTheEnergyFieldShows) {
         {{"--potential", "ramp", "--count", "1"}, {"1.74732437588"}, {}},
         {{"--potential", "oscillator", "--count", "2"}, {".61719501871", "1.85146001812"}, {}},
         {{"--potential", "hydrogen", "--count", "2"}, {"-13.48670545988", "-3.39395540833"}, {}},
+        {{"-style", "Fusion", "--reverse", "--count", "1", "-platform", "offscreen",
+          "-qwindowgeometry", "10x10", "-style=Fusion"},
+         {well[0]},
+         {}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const Outcome r = wellscope(QStringList{"levels"} + c.args);
         SCOPED_TRACE(c.args.join(' ').toStdString());
         EXPECT_EQ(r.status, 0) << r.err.join('\n').toStdString();
@@ -61,47 +78,135 @@ TEST(Program, LevelsPrintsWhatTheEnergyFieldShows) {
     }
 }
 
-TEST(Program, BadOptionsExitWithStatusTwoAndWriteNothing) {
+TEST(Program, MistakesAndBadFilesExitWithStatusTwoAndGoodFilesOpen) {
     QTemporaryDir dir;
     const QString png = dir.filePath("never.png");
-    for (const QStringList& args : {
-             QStringList{"snapshot", png, "--width", "9"},
-             QStringList{"snapshot", png, "--potential", "draw", "--width", "1"},
-             QStringList{"snapshot", png, "--potential", "symmetric", "--separation", "0.5",
-                         "--well-width", "0.6"},
-             QStringList{"snapshot", png, "--bogus"},
-         }) {
+    for (const QStringList& args :
+         {QStringList{"snapshot", png, "--width", "9"}, QStringList{"snapshot", png, "-bogus"}}) {
         const Outcome r = wellscope(args);
         EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
-        ASSERT_EQ(r.err.size(), 2); // the message, then a hint
-        EXPECT_TRUE(r.err[0].startsWith("wellscope: ")) << r.err[0].toStdString();
+        EXPECT_TRUE(r.err.size() == 2 && r.err[0].startsWith("wellscope: ")) // and a hint
+            << r.err.join('\n').toStdString();
         EXPECT_FALSE(QFile::exists(png));
     }
     EXPECT_TRUE(wellscope({"--help"}).out.join('\n').contains("--potential"));
     EXPECT_TRUE(wellscope({"--version"}).out.value(0).startsWith("wellscope "));
+    QFile bad(dir.filePath("bad.wellscope"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly) &&
+                bad.write("{\"format\": \"wellscope\", \"version\": 3}"));
+    bad.close();
+    const QString csv = dir.filePath("d.csv");
+    Outcome r = wellscope({"data", csv, "--open", bad.fileName()});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, QStringList{"wellscope: cannot open " + bad.fileName() +
+                                 ": it was written by a newer Wellscope (format version 3; "
+                                 "this one reads version 1)"});
+    EXPECT_FALSE(QFile::exists(csv));
+    // A saved file set up again with --open, and the options read on top of it.
+    const QString f = dir.filePath("ex.wellscope");
+    const QStringList options = {"--potential", "uneven", "--width", "1.5", "--left", "4"};
+    r = wellscope(QStringList{"save", f} + options);
+    ASSERT_EQ(r.status, 0) << r.err.join('\n').toStdString();
+    r = wellscope({"levels", "--count", "4", "--open", f});
+    EXPECT_EQ(r.status, 0) << r.err.join('\n').toStdString();
+    EXPECT_EQ(r.out.size(), 4);
+    EXPECT_EQ(r.out, wellscope(QStringList{"levels", "--count", "4"} + options).out);
+    EXPECT_EQ(wellscope({"levels", "--count", "2", "--open", f, "--right", "3"}).out,
+              wellscope(QStringList{"levels", "--count", "2", "--right", "3"} + options).out);
+    EXPECT_EQ(wellscope({"data", csv, "--open", f}).status, 0);
+    EXPECT_TRUE(contents(csv).split('\n').value(1).startsWith("-1.75,4,")); // the left wall
+    EXPECT_EQ(wellscope({"snapshot", dir.filePath("s.svg"), "--open", f}).status, 0);
+    EXPECT_TRUE(contents(dir.filePath("s.svg")).contains("<svg"));
 }
 
-TEST(Program, PrintsAndSnapshotsEveryRow) {
+TEST(Program, PrintsAndSnapshotsEveryRowOnOnePageAndSharplyAtRatioTwo) {
     QTemporaryDir dir;
-    Window1 window(new Menu); // the same window, here: the snapshot has its size
-    window.show();
+    Window1 w(new Menu); // the same window, here: the snapshot has its size
+    w.show();
     for (const QString row :
          {"well", "symmetric", "uneven", "ramp", "oscillator", "hydrogen", "draw"}) {
         SCOPED_TRACE(row.toStdString());
         const QString png = dir.filePath(row + ".png");
         Outcome r = wellscope({"snapshot", png, "--potential", row, "--energy", "2.5"});
         EXPECT_EQ(r.status, 0) << r.err.join('\n').toStdString();
-        EXPECT_EQ(QImage(png).size(), window.size());
-
+        EXPECT_EQ(QImage(png).size(), w.size());
         const QString pdf = dir.filePath(row + ".pdf");
         r = wellscope({"print", pdf, "--potential", row});
         EXPECT_EQ(r.status, 0) << r.err.join('\n').toStdString();
-        QFile file(pdf);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
+        const QByteArray bytes = contents(pdf);
         EXPECT_TRUE(bytes.startsWith("%PDF"));
         EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page "), 1);
         // The plots are line art: the page keeps their pictures exact, never JPEG-coded.
         EXPECT_FALSE(bytes.contains("/DCTDecode"));
     }
+    // The page File > Print prints: both pictures, nothing beside them nor between them.
+    auto page = Picture::Make(460, 440, 32);
+    page->GetGraphics()->SetForeColor({0, 255, 0});
+    page->GetGraphics()->FillRect(0, 0, 460, 440);
+    w.PrintOn(*page->GetGraphics());
+    const QImage image = page->Image().copy();
+    EXPECT_EQ(image.copy(0, 0, 450, 204), w.Graph1->GXP->Image().convertToFormat(image.format()));
+    EXPECT_EQ(image.copy(0, 220, 450, 204), w.Graph2->GXP->Image().convertToFormat(image.format()));
+    EXPECT_EQ(std::pair(image.pixel(455, 5), image.pixel(5, 212)),
+              std::pair(qRgb(0, 255, 0), qRgb(0, 255, 0)));
+    // At a device pixel ratio of 2 the snapshot is twice the size, and sharp.
+    ASSERT_EQ(wellscope({"snapshot", dir.filePath("2.png"), "--energy", "2.5"}, "2").status, 0);
+    const QImage one(dir.filePath("well.png")), two(dir.filePath("2.png"));
+    ASSERT_EQ(two.size(), one.size() * 2);
+    // Each black pixel of the potential plot's top edge is a 2 x 2 black block, and the row
+    // above stays as it was: one logical pixel wide, not smeared.
+    const QPoint plot(5, 20 + one.height() - 469); // the plot's corner below the menu bar
+    const QRgb black = qRgb(0, 0, 0);
+    int edge = plot.y();
+    while (edge < plot.y() + 60 &&
+           (one.pixel(plot.x() + 225, edge) != black || one.pixel(plot.x() + 226, edge) != black))
+        ++edge;
+    ASSERT_LT(edge, plot.y() + 60);
+    for (int x = plot.x() + 200; x < plot.x() + 250; ++x) {
+        if (one.pixel(x, edge) != black) continue;
+        for (int d = 0; d < 4; ++d) ASSERT_EQ(two.pixel(2 * x + d % 2, 2 * edge + d / 2), black);
+        EXPECT_EQ(two.pixel(2 * x, 2 * edge - 1), one.pixel(x, edge - 1)) << x;
+    }
+    // The title is drawn at full resolution: not every 2 x 2 block is of one colour.
+    int mixed = 0;
+    for (int y = plot.y(); y < plot.y() + 20; ++y)
+        for (int x = plot.x() + 150; x < plot.x() + 300; ++x) {
+            const QRgb c = two.pixel(2 * x, 2 * y);
+            mixed += two.pixel(2 * x + 1, 2 * y) != c || two.pixel(2 * x, 2 * y + 1) != c;
+        }
+    EXPECT_GT(mixed, 20);
+}
+
+TEST(Menu, EditItemsActOnTheFocusedFieldAndAboutReusesItsWindow) {
+    Menu menu;
+    WireEditCommands(menu);
+    QWidget window;
+    auto* field = new QLineEdit(QStringLiteral("1.25"), &window);
+    window.show();
+    window.activateWindow();
+    field->setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto enabled = [&menu](const char* item) {
+        emit menu.Item("EditMenu")->menu()->aboutToShow();
+        return menu.Item(item)->isEnabled();
+    };
+    EXPECT_FALSE(enabled("EditCopy") || enabled("EditCut")); // nothing selected
+    field->selectAll();
+    EXPECT_TRUE(enabled("EditCopy") && enabled("EditCut"));
+    menu.Item("EditCut")->trigger();
+    EXPECT_EQ(field->text(), "");
+    EXPECT_TRUE(enabled("EditPaste") && enabled("EditUndo"));
+    menu.Item("EditPaste")->trigger();
+    EXPECT_EQ(field->text(), "1.25");
+    QPointer<AboutWndo> about = AboutWndo::Show();
+    EXPECT_TRUE(about->isVisible() &&
+                about->HTMLViewer1->toPlainText().contains("Finding the levels"));
+    EXPECT_EQ(AboutWndo::Show(), about); // the open one is reused
+    about->close();                      // closing destroys it ...
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(about.isNull());
+    AboutWndo* again = AboutWndo::Show(); // ... and the next About makes a new one
+    EXPECT_TRUE(again->isVisible());
+    again->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
