@@ -1,5 +1,5 @@
-// The formatted-string markup: parsed runs, the encoded header, anchors, and measuring through a
-// Graph's drawing context (widths computed from the font metrics, never hard-coded).
+// The formatted-string markup: parsed runs, the encoded header, and measuring through a Graph's
+// drawing context (widths computed from the font metrics, never hard-coded).
 
 #include "graph/Markup.h"
 #include "tests/graph/GraphSupport.h"
@@ -65,83 +65,54 @@ TEST(Markup, ParsedRuns) {
 }
 
 TEST(Markup, EncodedHeader) {
-    QString e = markup::Encode({1, 12, 70, {70}}, "Helvetica", 10, "abc");
-    EXPECT_EQ(e, "." + Chars({1, 12, 0, 70, 0, 70}) + "@Helvetica@#10#abc");
-    EXPECT_EQ(markup::EncodedHeight(e), 12);
-    EXPECT_EQ(markup::EncodedWidth(e), 70);
-    EXPECT_EQ(markup::EncodedBody(e), "@Helvetica@#10#abc");
-
-    e = markup::Encode({3, 14, 300, {300, 20, 0}}, "Helvetica", 10, "a|b|c");
-    EXPECT_EQ(e.left(11), "." + Chars({3, 14, 1, 44, 1, 44, 0, 20, 0, 0}));
+    // Each field is one character, its value modulo 256; wide lines take two.
+    const QString e = markup::Encode({3, 14, 300, {300, 20, 0}}, "Helvetica", 10, "a|b|c");
+    EXPECT_EQ(e, "." + Chars({3, 14, 1, 44, 1, 44, 0, 20, 0, 0}) + "@Helvetica@#10#a|b|c");
     EXPECT_EQ(markup::EncodedHeight(e), 42);
     EXPECT_EQ(markup::EncodedWidth(e), 300);
-    markup::Header h;
-    ASSERT_TRUE(markup::ReadHeader(e, h));
-    EXPECT_EQ(h.lineWidths, (std::vector<int>{300, 20, 0}));
-    EXPECT_EQ(e.mid(h.bodyStart), "@Helvetica@#10#a|b|c");
+    EXPECT_EQ(markup::EncodedBody(e), "@Helvetica@#10#a|b|c");
     EXPECT_EQ(markup::EncodeHeader({257, 300, 70000, {}}), "." + Chars({1, 44, 17, 112}));
+    EXPECT_EQ(markup::EncodedHeight(markup::WithLineHeight(e, 256 + 20)), 60);
 
-    // The line height is position 3, modulo 256.
-    const QString lh = markup::WithLineHeight(e, 256 + 20);
-    EXPECT_EQ(markup::EncodedHeight(lh), 60);
-    EXPECT_EQ(lh.left(2) + lh.mid(3), e.left(2) + e.mid(3));
-
-    // Strings that are not (wholly) encoded.
+    // Strings that are not (wholly) encoded are no header and their own body.
+    markup::Header h;
+    const QString shortOne = "." + Chars({3, 12, 0, 9, 0, 9}); // shorter than 2n + 6
     EXPECT_EQ(markup::EncodedHeight(""), 0);
     EXPECT_EQ(markup::EncodedWidth("abcdef"), 0);
-    EXPECT_EQ(markup::EncodedBody("abc"), "abc");
-    const QString shortOne = "." + Chars({3, 12, 0, 9, 0, 9}); // shorter than 2n + 6
     EXPECT_EQ(markup::EncodedBody(shortOne), shortOne);
     EXPECT_FALSE(markup::ReadHeader(shortOne, h));
     EXPECT_FALSE(markup::ReadHeader("." + Chars({0, 12, 0, 0}) + "x", h));
-    const QString noBody = "." + Chars({1, 12, 0, 9, 0, 9});
-    EXPECT_EQ(markup::EncodedBody(noBody), noBody);
-    EXPECT_TRUE(markup::ReadHeader(noBody, h)); // drawing accepts it, with nothing to draw
-    EXPECT_EQ(h.bodyStart, noBody.size());
-}
-
-TEST(Markup, AnchorsPlaceBaselinesAndLineStarts) {
-    const int baselines[][3] = {{1, 3, 76}, {3, 1, 100}, {5, 1, 104},
-                                {6, 3, 92}, {8, 3, 110}, {0, 3, 100}};
-    for (auto [anchor, lines, want] : baselines)
-        EXPECT_EQ(markup::AnchorFirstBaseline(anchor, 100, 12, lines), want) << anchor;
-    const int starts[][2] = {{4, 100}, {5, 84}, {9, 69}, {10, 100}};
-    for (auto [anchor, want] : starts)
-        EXPECT_EQ(markup::AnchorLineStart(anchor, 100, 31), want) << anchor;
+    EXPECT_TRUE(markup::ReadHeader("." + Chars({1, 12, 0, 9, 0, 9}), h)); // drawn as nothing
 }
 
 TEST(Markup, MeasuredWithTheFontMetricsOfTheGraph) {
     auto g = OpenGraph(300, 200);
     Metrics h10("Helvetica", 10), h7("Helvetica", 7), h14("Helvetica", 14), sym("Symbol", 10);
     ASSERT_NE(h7.Height(), h10.Height());
-    struct Case {
-        QString markup;
-        int width, height;
-    };
-    const Case cases[] = {{"Potential (eV)", h10.Width("Potential (eV)"), h10.Height()},
-                          {"E^2^", h10.Width("E") + h7.Width("2"), h10.Height()},
-                          {"^x^", h7.Width("x"), h10.Height()},
-                          {"a|bb|ccc", h10.Width("ccc"), 3 * h10.Height()},
-                          {"ab#14#c", h10.Width("ab") + h14.Width("c"), h14.Height()},
-                          {"$a$", sym.Width("a"), h10.Height()},
-                          {"ab#14", h10.Width("ab"), h10.Height()}};
-    for (const Case& c : cases) {
-        const QString e = g->SetSString(c.markup);
-        EXPECT_EQ(g->GetSSWidth(e), c.width) << c.markup.toStdString();
-        EXPECT_EQ(g->GetSSHeight(e), c.height) << c.markup.toStdString();
-        EXPECT_EQ(g->GetSString(e), "@Helvetica@#10#" + c.markup);
+    const std::tuple<QString, int, int> cases[] = {
+        {"Potential (eV)", h10.Width("Potential (eV)"), h10.Height()},
+        {"E^2^", h10.Width("E") + h7.Width("2"), h10.Height()},
+        {"^x^", h7.Width("x"), h10.Height()},
+        {"a|bb|ccc", h10.Width("ccc"), 3 * h10.Height()},
+        {"ab#14#c", h10.Width("ab") + h14.Width("c"), h14.Height()},
+        {"$a$", sym.Width("a"), h10.Height()},
+        {"ab#14", h10.Width("ab"), h10.Height()}};
+    for (const auto& [markup, width, height] : cases) {
+        const QString e = g->SetSString(markup);
+        EXPECT_EQ(QPoint(g->GetSSWidth(e), g->GetSSHeight(e)), QPoint(width, height))
+            << markup.toStdString();
+        EXPECT_EQ(g->GetSString(e), "@Helvetica@#10#" + markup);
     }
     const QString lh = g->SetSSLineH("a|b", 20); // plain markup is encoded first
     EXPECT_EQ(g->GetSSHeight(lh), 40);
     EXPECT_EQ(g->GetSString(lh), "@Helvetica@#10#a|b");
 
-    // Measuring leaves the context's style as it was.
+    // Measuring leaves the context's style as it was; sizes clamp, an empty font is no change.
     g->SetFontInfo("System", 13, true, false);
     g->SetSString("!\\#20#@Courier@x$a");
     EXPECT_EQ(TextStyleOf(*g->GX), (TextStyle{"System", 13, true, false}));
-    g->SetFontInfo("", 1000); // sizes clamp to 1 ... 200, an empty font changes nothing
+    g->SetFontInfo("", 1000);
     EXPECT_EQ(TextStyleOf(*g->GX), (TextStyle{"System", 200, true, false}));
-    EXPECT_EQ(g->SetSString(""), "");
     g->Event_Close();
     EXPECT_EQ(g->SetSString(""), "");
     EXPECT_EQ(ErrorOf([&] { g->SetSString("x"); }), "DrawSString: Graphics target undefined.");
