@@ -36,14 +36,3 @@ TEST(Canvas, DragAndUpFollowOnlyAnAcceptedPress) {
     ASSERT_FALSE(log.empty());
     EXPECT_EQ(log.back(), "move 30,30");
 }
-
-TEST(Canvas, ScreenFollowsTheControlsSize) {
-    Canvas canvas;
-    canvas.resize(120, 50);
-    EXPECT_EQ(canvas.ScreenImage().size(), QSize(120, 50));
-    EXPECT_EQ(canvas.ScreenImage().pixel(3, 3), qRgb(255, 255, 255));
-    canvas.ScreenGraphics().FillRect(0, 0, 2, 2);
-    EXPECT_EQ(canvas.ScreenImage().pixel(1, 1), qRgb(0, 0, 0));
-    canvas.resize(60, 30);
-    EXPECT_EQ(canvas.ScreenImage().size(), QSize(60, 30));
-}
