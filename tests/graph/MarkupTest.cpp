@@ -85,6 +85,19 @@ TEST(Markup, EncodedHeader) {
     EXPECT_TRUE(markup::ReadHeader("." + Chars({1, 12, 0, 9, 0, 9}), h)); // drawn as nothing
 }
 
+TEST(Markup, AnchorsPlaceBaselinesAndLineStarts) {
+    // Anchors 1-3 put the last line's baseline on y, 4-6 centre the block, 7-9 hang it below, 0
+    // puts the first baseline on y; 1, 4, 7 start at x, 2, 5, 8 centre each line, 3, 6, 9 end
+    // there.
+    const int baselines[][3] = {{1, 3, 76},  {3, 1, 100}, {5, 1, 104}, {6, 3, 92},
+                                {8, 3, 110}, {9, 2, 110}, {0, 3, 100}};
+    for (auto [anchor, lines, want] : baselines)
+        EXPECT_EQ(markup::AnchorFirstBaseline(anchor, 100, 12, lines), want) << anchor;
+    const int starts[][2] = {{4, 100}, {5, 84}, {9, 69}, {3, 69}, {10, 100}, {0, 100}};
+    for (auto [anchor, want] : starts)
+        EXPECT_EQ(markup::AnchorLineStart(anchor, 100, 31), want) << anchor;
+}
+
 TEST(Markup, MeasuredWithTheFontMetricsOfTheGraph) {
     auto g = OpenGraph(300, 200);
     Metrics h10("Helvetica", 10), h7("Helvetica", 7), h14("Helvetica", 14), sym("Symbol", 10);
