@@ -46,8 +46,6 @@ class Recording {
         g_.GX = &gx_;
     }
     ~Recording() { g_.GX = saved_; }
-    Recording(const Recording&) = delete;
-    Recording& operator=(const Recording&) = delete;
 
     // One line per item: "line 1,2 3,4", "fill 1,2 3x4", "oval"/"disc" (box), "poly"/"fill-poly"
     // (corners), then the colour unless black; "text T x,y size".
