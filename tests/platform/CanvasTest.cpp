@@ -1,4 +1,4 @@
-// The canvas' mouse protocol and its screen: what a control built on it can rely on.
+// The canvas' mouse protocol: what a control built on it can rely on.
 #include "platform/Canvas.h"
 
 #include <gtest/gtest.h>

@@ -11,30 +11,20 @@ namespace {
 
 constexpr QRgb kWhite = 0xffffffff, kBlack = 0xff000000;
 
-// The bounding box of every non-white pixel, and how many there are.
-struct Ink {
-    QRect box;
-    int count = 0;
-};
-
-Ink InkOf(const QImage& image) {
-    Ink ink;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != kWhite) ink.box |= QRect(x, y, 1, 1), ++ink.count;
-    return ink;
-}
-
 std::unique_ptr<Picture> Blank(int w = 40, int h = 40, double ratio = 1) {
     auto p = Picture::Make(w, h, 32, ratio);
     EXPECT_TRUE(p);
     return p;
 }
 
-// The black drawing units, read from the picture's r x r blocks; a block that is not all of one
-// colour is a fault.
-std::vector<QPoint> BlackUnits(const Picture& p) {
-    std::vector<QPoint> out;
+// The drawing units that are not white and their bounding box, read from the picture's r x r
+// blocks of image pixels; a block that is not all of one colour is a fault.
+struct Ink {
+    std::vector<QPoint> units;
+    QRect box;
+};
+Ink InkOf(const Picture& p) {
+    Ink ink;
     const QImage& img = p.Image();
     const int r = int(img.devicePixelRatio());
     for (int y = 0; y < p.Height(); ++y)
@@ -42,9 +32,9 @@ std::vector<QPoint> BlackUnits(const Picture& p) {
             const QRgb c = img.pixel(r * x, r * y);
             for (int d = 1; d < r * r; ++d)
                 EXPECT_EQ(img.pixel(r * x + d % r, r * y + d / r), c) << x << "," << y;
-            if (c == kBlack) out.push_back({x, y});
+            if (c != kWhite) ink.units.push_back({x, y}), ink.box |= QRect(x, y, 1, 1);
         }
-    return out;
+    return ink;
 }
 
 } // namespace
@@ -69,10 +59,10 @@ TEST(Graphics, ShapesCoverExactlyTheirPixels) {
         const auto& [draw, box, count] = cases[i];
         auto p = Blank();
         draw(*p->GetGraphics());
-        const Ink ink = InkOf(p->Image());
+        const Ink ink = InkOf(*p);
         EXPECT_EQ(ink.box, box) << i;
         if (count >= 0) {
-            EXPECT_EQ(ink.count, count) << i;
+            EXPECT_EQ(int(ink.units.size()), count) << i;
         }
     }
     auto p = Blank();
@@ -108,9 +98,9 @@ TEST(Picture, DepthsAndRatioTwo) {
         g->DrawRect(10, 1, 4, 3);
         g->FillRect(1, 10, 2, 2);
     }
-    const std::vector<QPoint> expected = BlackUnits(*one);
+    const std::vector<QPoint> expected = InkOf(*one).units;
     EXPECT_EQ(expected.size(), 6u + 4u + 10u + 4u);
-    EXPECT_EQ(BlackUnits(*two), expected);
+    EXPECT_EQ(InkOf(*two).units, expected);
 
     // A part of a ratio-2 picture copied at its units, as the screen shows a scrolled plot.
     auto copy = Blank(16, 14, 2);
@@ -118,7 +108,7 @@ TEST(Picture, DepthsAndRatioTwo) {
     std::vector<QPoint> shifted;
     for (const QPoint& p : expected)
         if (p.x() >= 8 && p.y() < 8) shifted.push_back(p - QPoint(8, 0));
-    EXPECT_EQ(BlackUnits(*copy), shifted);
+    EXPECT_EQ(InkOf(*copy).units, shifted);
 }
 
 TEST(Graphics, TextIsMeasuredAsDrawnAndSymbolIsGreek) {
@@ -128,8 +118,8 @@ TEST(Graphics, TextIsMeasuredAsDrawnAndSymbolIsGreek) {
     g.SetTextSize(20);
     const double width = g.StringWidth("Wave HH");
     g.DrawString("Wave HH", 50, 40);
-    const Ink ink = InkOf(p->Image());
-    ASSERT_GT(ink.count, 0);
+    const Ink ink = InkOf(*p);
+    ASSERT_FALSE(ink.units.empty());
     // The glyphs' ink lies within the advance, give or take a side bearing of a pixel or two;
     // "Wave HH" has no descenders, so its ink ends at the baseline.
     EXPECT_GE(ink.box.left(), 50 - 2);
