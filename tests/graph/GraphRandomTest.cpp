@@ -14,12 +14,11 @@
 
 namespace {
 
-class Random {
-  public:
-    explicit Random(unsigned seed) : rng_(seed) {}
-    int Int(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
-    bool Chance(double p) { return std::bernoulli_distribution(p)(rng_); }
-    double Real() { return std::uniform_real_distribution<double>(0, 1)(rng_); }
+struct Random {
+    std::mt19937 rng{20261206};
+    int Int(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
+    bool Chance(double p) { return std::bernoulli_distribution(p)(rng); }
+    double Real() { return std::uniform_real_distribution<double>(0, 1)(rng); }
 
     double Value() {
         static constexpr double special[] = {kNaN, kInf,   -kInf,   1e308,  -1e308, kMax,
@@ -40,9 +39,6 @@ class Random {
             s += pieces[Int(0, pieces.size() - 1)];
         return s;
     }
-
-  private:
-    std::mt19937 rng_;
 };
 
 // Every item but text (which the painter clips) must lie inside `area`.
@@ -62,7 +58,7 @@ void ExpectInside(const Recording& rec, QRect area, int step) {
 } // namespace
 
 TEST(GraphRandom, NothingCrashesAndEverythingStaysInThePicture) {
-    Random r(20261206);
+    Random r;
     int defined = 0;
     for (const QSize size : {QSize(450, 204), QSize(160, 140), QSize(900, 500)}) {
         const int w = size.width(), h = size.height();
