@@ -122,14 +122,11 @@ TEST(GraphRandom, NothingCrashesAndEverythingStaysInThePicture) {
                 actions[r.Int(0, std::size(actions) - 1)]();
             } catch (const GraphError&) {
             }
-            // A defined graph has finite, increasing limits and finite positive scales.
+            // A defined graph has finite positive spans (so finite limits) and scales.
             if (g->GWidth > 0 && g->GHeight > 0) {
                 ++defined;
-                for (double v : {g->XMin, g->XMax, g->YMin, g->YMax, g->XVtoPix, g->YVToPix})
-                    ASSERT_TRUE(std::isfinite(v)) << step;
-                EXPECT_TRUE(g->XMin < g->XMax && g->YMin < g->YMax && g->XVtoPix > 0 &&
-                            g->YVToPix > 0)
-                    << step;
+                for (double v : {g->XMax - g->XMin, g->YMax - g->YMin, g->XVtoPix, g->YVToPix})
+                    ASSERT_TRUE(std::isfinite(v) && v > 0) << step;
             }
             ExpectInside(rec, {0, 0, w, h}, step);
             if (!styleMayChange) {

@@ -77,7 +77,6 @@ TEST(Scale, LimitsRoundOutwardUnlessWithinFivePercent) {
         EXPECT_EQ(QPointF(a.min, a.max), QPointF(wantMin, wantMax)) << min;
         EXPECT_EQ(a.vToPix, pixels / (wantMax - wantMin)) << min;
     }
-
     EXPECT_TRUE(UsableRange(-1, 1, 100));
     // Empty, reversed, not finite, a span that overflows, a scale that overflows.
     const std::pair<double, double> unusable[] = {{1, 1},    {2, 1},          {kNaN, 1},
@@ -148,11 +147,9 @@ TEST(Markup, ParsedRuns) {
         {"ab&", "[ab 10*10]"},
         {"a#14#b@Courier@c", "[a 10*10] [b 14*14] [c 14@Courier*14]"},
         {"#1e9#x", "[x 200*200]"}, // sizes are clamped to 1 ... 200
-        {"#-3#x", "[x 1*1]"},
         {"#nan#x", "[x 1*1]"},
         {"#14.4#x", "[x 14*14]"},
         {"ab#14", "[ab 10*10]"}, // an unterminated field ends the string
-        {"ab@Courier x", "[ab 10*10]"},
         {"a|b|c", "[a 10*10] | [b 10] | [c 10]"}};
     for (const auto& [markup, runs] : cases) EXPECT_EQ(Runs(markup), runs) << markup.toStdString();
     EXPECT_EQ(Runs("E^2^", 20), "[E 20*20] [2 14^6]");
@@ -188,13 +185,11 @@ TEST(Markup, MeasuredWithTheFontMetricsOfTheGraph) {
     Metrics h10("Helvetica", 10), h7("Helvetica", 7), h14("Helvetica", 14), sym("Symbol", 10);
     ASSERT_NE(h7.Height(), h10.Height());
     const std::tuple<QString, int, int> cases[] = {
-        {"Potential (eV)", h10.Width("Potential (eV)"), h10.Height()},
         {"E^2^", h10.Width("E") + h7.Width("2"), h10.Height()},
         {"^x^", h7.Width("x"), h10.Height()},
         {"a|bb|ccc", h10.Width("ccc"), 3 * h10.Height()},
         {"ab#14#c", h10.Width("ab") + h14.Width("c"), h14.Height()},
-        {"$a$", sym.Width("a"), h10.Height()},
-        {"ab#14", h10.Width("ab"), h10.Height()}};
+        {"$a$", sym.Width("a"), h10.Height()}};
     for (const auto& [markup, width, height] : cases) {
         const QString e = g->SetSString(markup);
         EXPECT_EQ(QPoint(g->GetSSWidth(e), g->GetSSHeight(e)), QPoint(width, height))
