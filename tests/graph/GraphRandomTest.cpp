@@ -87,10 +87,7 @@ TEST(GraphRandom, NothingCrashesAndEverythingStaysInThePicture) {
         };
         const std::function<void()> actions[] = {
             [&] { g->SetTitle(r.Chance(0.5) ? r.Markup() : QString()); },
-            [&] {
-                (r.Chance(0.5) ? g->XLabel : g->YLabel) =
-                    g->SetSString(r.Chance(0.5) ? r.Markup() : QString());
-            },
+            [&] { r.Chance(0.5) ? g->SetXLabel(r.Markup()) : g->SetYLabel(r.Markup()); },
             [&] {
                 if (r.Chance(0.6)) // mostly a usable graph, so that the primitives run
                     g->DefineGraph(-r.Int(0, 9), r.Int(1, 9), -r.Int(0, 9), r.Int(1, 9));
@@ -106,7 +103,6 @@ TEST(GraphRandom, NothingCrashesAndEverythingStaysInThePicture) {
                     g->SetFontInfo("Helvetica", r.Int(-5, 300), r.Chance(0.5), r.Chance(0.5));
                 g->SetGrid(r.Chance(0.5));
                 g->SetXZeroLn(r.Chance(0.5));
-                g->SetYZeroLn(r.Chance(0.5));
                 g->SetXTixPix(r.Int(-10, 40));
                 g->SetYMinTix(r.Chance(0.7));
                 g->SetXAdjust(r.Chance(0.7));

@@ -77,17 +77,15 @@ TEST(Graphics, ShapesCoverExactlyTheirPixels) {
 }
 
 TEST(Picture, DepthsAndRatioTwo) {
-    EXPECT_FALSE(Picture::Make(0, 10, 32));
-    EXPECT_FALSE(Picture::Make(10, -1, 32));
-    EXPECT_FALSE(Picture::Make(100000, 100000, 32));
+    EXPECT_FALSE(Picture::Make(0, 10, 32) || Picture::Make(10, -1, 32) ||
+                 Picture::Make(100000, 100000, 32));
     for (int depth : {1, 2, 4, 8, 16, 32}) {
         auto p = Picture::Make(450, 204, depth);
         ASSERT_TRUE(p) << depth;
         EXPECT_EQ(p->Image().size(), QSize(450, 204));
         EXPECT_EQ(p->Depth(), depth);
-        EXPECT_EQ(p->Image().pixel(5, 5), kWhite) << depth;
         p->GetGraphics()->FillRect(0, 0, 3, 3);
-        EXPECT_EQ(p->Image().pixel(1, 1), kBlack) << depth;
+        EXPECT_EQ(InkOf(*p).box, QRect(0, 0, 3, 3)) << depth; // white but for the black fill
     }
 
     // At ratio 2 (a high-density screen) every drawing unit is 2 x 2 image pixels, and strokes
@@ -170,6 +168,5 @@ TEST(Canvas, DragAndUpFollowOnlyAnAcceptedPress) {
     EXPECT_EQ(drag(), QStringList({"down 10,20", "drag 15,40", "up 15,40"}));
     log.clear();
     QTest::mouseMove(&canvas, {30, 30});
-    ASSERT_FALSE(log.empty());
-    EXPECT_EQ(log.back(), "move 30,30");
+    EXPECT_TRUE(log.endsWith("move 30,30"));
 }

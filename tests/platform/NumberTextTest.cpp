@@ -14,12 +14,10 @@
 
 TEST(NumberText, FormatStrAndVal) {
     EXPECT_EQ(Format(0.30273417311, "-#.00000000000"), ".30273417311");
-    EXPECT_EQ(Format(1.20644009518, "-#.00000000000"), "1.20644009518");
     EXPECT_EQ(Format(-0.5, "-#.00000000000"), "-.50000000000");
     EXPECT_EQ(Format(-0.000000000001, "-#.00000000000"), ".00000000000"); // no "-" on zero
     EXPECT_EQ(Format(-2.5, "-#0.00"), "-2.50");
     EXPECT_EQ(Format(0, "-#0"), "0");
-    EXPECT_EQ(Format(-20, "-#0"), "-20");
     EXPECT_EQ(Format(-4, "#0"), "4");        // without "-" in the pattern no sign
     EXPECT_EQ(Format(0.25, "-#0.0"), "0.2"); // exact halves round to even
     EXPECT_EQ(Format(0.125, "-#0.000"), "0.125");
