@@ -195,7 +195,7 @@ TEST(GraphDraw, TicksNumbersAndPowerNotes) {
     g->ReDrawAll();
     EXPECT_EQ(QPoint(ticks.Drawn("line").size(), ticks.Drawn("text").size()), QPoint(11, 11));
     // "x10^3" in bold, its power round(0.72 x 9) high, centred under the last number.
-    auto x = OpenGraph(432, 200, NoYTicks);
+    auto x = OpenGraph(432, 200, NoYTicks); // the same frame
     Recording rec(*x);
     x->DefineGraph(0, 20000, 0, 1);
     ASSERT_TRUE(rec.Text("20") && rec.Text("x10") && rec.Text("3"));

@@ -149,9 +149,8 @@ TEST(Markup, ParsedRuns) {
 }
 
 TEST(Markup, AnchorsPlaceBaselinesAndLineStarts) {
-    // Anchors 1-3 put the last line's baseline on y, 4-6 centre the block, 7-9 hang it below, 0
-    // puts the first baseline on y; 1, 4, 7 start at x, 2, 5, 8 centre each line, 3, 6, 9 end
-    // there.
+    // Anchors 1-3 put the last baseline on y, 4-6 centre the block, 7-9 hang it below, 0 puts
+    // the first on y; 1, 4, 7 start lines at x, 2, 5, 8 centre them, 3, 6, 9 end them there.
     const int baselines[][3] = {{1, 3, 76},  {3, 1, 100}, {5, 1, 104}, {6, 3, 92},
                                 {8, 3, 110}, {9, 2, 110}, {0, 3, 100}};
     for (auto [anchor, lines, want] : baselines)
@@ -167,7 +166,8 @@ TEST(Markup, MeasuredWithTheFontMetricsOfTheGraph) {
     ASSERT_NE(h7.Height(), h10.Height());
     const std::tuple<QString, int, int> cases[] = {
         {"E^2^", h10.Width("E") + h7.Width("2"), h10.Height()},
-        {QString(40, 'W'), h10.Width(QString(40, 'W')), h10.Height()}, // a width of two bytes
+        {QString(40, 'W'), h10.Width(QString(40, 'W')),
+         h10.Height()}, // over 255: two header fields
         {"^x^", h7.Width("x"), h10.Height()},
         {"a|bb|ccc", h10.Width("ccc"), 3 * h10.Height()},
         {"ab#14#c", h10.Width("ab") + h14.Width("c"), h14.Height()},
@@ -182,7 +182,6 @@ TEST(Markup, MeasuredWithTheFontMetricsOfTheGraph) {
     const QString lh = g->SetSSLineH("a|b", 256 + 20);
     EXPECT_EQ(g->GetSSHeight(lh), 40);
     EXPECT_EQ(g->GetSString(lh), "@Helvetica@#10#a|b");
-
     // Sizes clamp to 1 ... 200, an empty font is no change. (The markup fuzz target checks that
     // measuring leaves the style as it was.)
     g->SetFontInfo("System", 13, true, false);
