@@ -1,4 +1,4 @@
-// Seeded random use of the public methods: random markup and absurd values (NaN, infinities,
+// Seeded random use of the public methods with random titles and absurd values (NaN, infinities,
 // the largest doubles, huge and tiny spans). Nothing may crash or hang, only GraphError may be
 // raised, every shape drawn must lie inside the picture and the context's state is kept. (The
 // markup alone is fuzzed by tests/fuzz/fuzz_markup.cpp.)
@@ -10,32 +10,23 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <limits>
 #include <random>
 
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInf = std::numeric_limits<double>::infinity();
-constexpr double kMax = std::numeric_limits<double>::max();
-
-class Random {
-  public:
-    explicit Random(unsigned seed) : rng_(seed) {}
-    int Int(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
-    bool Chance(double p) { return std::bernoulli_distribution(p)(rng_); }
+struct Random {
+    std::mt19937 rng{20261206};
+    int Int(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
+    bool Chance(double p) { return std::bernoulli_distribution(p)(rng); }
+    double Real() { return std::uniform_real_distribution<double>(0, 1)(rng); }
 
     double Value() {
         static constexpr double special[] = {kNaN, kInf,   -kInf,   1e308,  -1e308, kMax,
                                              0,    1e-300, -1e-300, 5e-324, 1e15};
-        switch (Int(0, 3)) {
-        case 0:
-            return special[Int(0, std::size(special) - 1)];
-        case 1: // anywhere in the double range
-            return (Chance(0.5) ? -1 : 1) * std::pow(10.0, Int(-300, 300) + Real());
-        default: // a sensible plot
-            return Int(-20, 20) + Real();
-        }
+        const int kind = Int(0, 3);
+        if (kind == 0) return special[Int(0, std::size(special) - 1)];
+        if (kind == 1) return (Chance(0.5) ? -1 : 1) * std::pow(10.0, Int(-300, 300) + Real());
+        return Int(-20, 20) + Real(); // a sensible plot
     }
 
     QString Markup() {
@@ -44,35 +35,30 @@ class Random {
                               "@Symbol@,αΩ€")
                 .split(',');
         QString s;
-        const int n = Chance(0.01) ? 5000 : Int(0, 30);
-        for (int i = 0; i < n; ++i) s += pieces[Int(0, pieces.size() - 1)];
+        for (int i = 0, n = Chance(0.01) ? 5000 : Int(0, 30); i < n; ++i)
+            s += pieces[Int(0, pieces.size() - 1)];
         return s;
     }
-
-  private:
-    double Real() { return std::uniform_real_distribution<double>(0, 1)(rng_); }
-    std::mt19937 rng_;
 };
 
 // Every item but text (which the painter clips) must lie inside `area`.
 void ExpectInside(const Recording& rec, QRect area, int step) {
     const QRectF inside(area);
+    const auto in = [&](QPointF p) { return inside.contains(p); };
     for (const Recorded& r : rec.Items()) {
-        if (r.kind == Recorded::Kind::Text) continue;
-        const auto in = [&](QPointF p) { return inside.contains(p); };
-        const bool ok = r.kind == Recorded::Kind::Line ? in(r.line.p1()) && in(r.line.p2())
-                        : r.kind == Recorded::Kind::Polygon
-                            ? std::all_of(r.poly.begin(), r.poly.end(), in)
-                            : inside.contains(r.rect);
-        EXPECT_TRUE(ok) << "step " << step << " kind " << int(r.kind) << " near " << r.rect.x()
-                        << "," << r.rect.y() << " / " << r.line.x1() << "," << r.line.y1();
+        using K = Recorded::Kind;
+        const bool ok = r.kind == K::Text ||
+                        (r.kind == K::Line      ? in(r.line.p1()) && in(r.line.p2())
+                         : r.kind == K::Polygon ? std::all_of(r.poly.begin(), r.poly.end(), in)
+                                                : inside.contains(r.rect));
+        EXPECT_TRUE(ok) << "step " << step << ": " << rec.Drawn().join("; ").toStdString();
     }
 }
 
 } // namespace
 
 TEST(GraphRandom, NothingCrashesAndEverythingStaysInThePicture) {
-    Random r(20261206);
+    Random r;
     int defined = 0;
     for (const QSize size : {QSize(450, 204), QSize(160, 140), QSize(900, 500)}) {
         const int w = size.width(), h = size.height();
@@ -91,25 +77,17 @@ TEST(GraphRandom, NothingCrashesAndEverythingStaysInThePicture) {
         auto primitive = [&] {
             const bool before = r.Chance(0.3);
             g->RErr = before;
-            const double x = r.Value();
-            const double y = r.Value();
-            const int prim = r.Int(0, 6);
-            primitives[prim](x, y);
+            const double x = r.Value(), y = r.Value();
+            primitives[r.Int(0, 6)](x, y);
             // Only reached on a defined frame. The flag is sticky; a point that is not a finite
             // number is out of range; markers and heads reach at most 12 pixels beyond the frame.
             EXPECT_TRUE(g->GWidth > 0 && g->GHeight > 0);
-            EXPECT_TRUE(!before || g->RErr) << step;
-            if (!std::isfinite(x) || !std::isfinite(y)) {
-                EXPECT_TRUE(g->RErr) << step << " " << x << " " << y << " prim " << prim;
-            }
+            EXPECT_TRUE(g->RErr || (!before && std::isfinite(x) && std::isfinite(y))) << step;
             ExpectInside(rec, {g->GLeft - 12, g->GTop - 12, g->GWidth + 25, g->GHeight + 25}, step);
         };
         const std::function<void()> actions[] = {
             [&] { g->SetTitle(r.Chance(0.5) ? r.Markup() : QString()); },
-            [&] {
-                (r.Chance(0.5) ? g->XLabel : g->YLabel) =
-                    g->SetSString(r.Chance(0.5) ? r.Markup() : QString());
-            },
+            [&] { r.Chance(0.5) ? g->SetXLabel(r.Markup()) : g->SetYLabel(r.Markup()); },
             [&] {
                 if (r.Chance(0.6)) // mostly a usable graph, so that the primitives run
                     g->DefineGraph(-r.Int(0, 9), r.Int(1, 9), -r.Int(0, 9), r.Int(1, 9));
@@ -118,10 +96,6 @@ TEST(GraphRandom, NothingCrashesAndEverythingStaysInThePicture) {
             },
             [&] { g->DefSqGraph(r.Value(), r.Value()); },
             [&] {
-                g->DrawSString(r.Markup(), r.Int(-100, w + 100), r.Int(-100, h + 100),
-                               r.Int(-1, 10));
-            },
-            [&] {
                 styleMayChange = true;
                 g->SetTickFontInfo(r.Chance(0.8) ? "Helvetica" : "",
                                    r.Int(-5, r.Chance(0.1) ? 300 : 20));
@@ -129,7 +103,6 @@ TEST(GraphRandom, NothingCrashesAndEverythingStaysInThePicture) {
                     g->SetFontInfo("Helvetica", r.Int(-5, 300), r.Chance(0.5), r.Chance(0.5));
                 g->SetGrid(r.Chance(0.5));
                 g->SetXZeroLn(r.Chance(0.5));
-                g->SetYZeroLn(r.Chance(0.5));
                 g->SetXTixPix(r.Int(-10, 40));
                 g->SetYMinTix(r.Chance(0.7));
                 g->SetXAdjust(r.Chance(0.7));
@@ -142,18 +115,14 @@ TEST(GraphRandom, NothingCrashesAndEverythingStaysInThePicture) {
             const GraphicsState state = StateOf(*g->GX);
             styleMayChange = false;
             try {
-                actions[r.Int(0, 9)]();
+                actions[r.Int(0, std::size(actions) - 1)]();
             } catch (const GraphError&) {
             }
+            // A defined graph has finite positive spans (so finite limits) and scales.
             if (g->GWidth > 0 && g->GHeight > 0) {
                 ++defined;
-                // A defined graph has finite, increasing limits and finite positive scales.
-                for (double v : {g->XMin, g->XMax, g->YMin, g->YMax, g->XVtoPix, g->YVToPix})
-                    ASSERT_TRUE(std::isfinite(v)) << step;
-                EXPECT_LT(g->XMin, g->XMax);
-                EXPECT_LT(g->YMin, g->YMax);
-                EXPECT_GT(g->XVtoPix, 0);
-                EXPECT_GT(g->YVToPix, 0);
+                for (double v : {g->XMax - g->XMin, g->YMax - g->YMin, g->XVtoPix, g->YVToPix})
+                    ASSERT_TRUE(std::isfinite(v) && v > 0) << step;
             }
             ExpectInside(rec, {0, 0, w, h}, step);
             if (!styleMayChange) {

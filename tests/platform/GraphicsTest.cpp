@@ -1,84 +1,116 @@
-// The pixel rules that the plots rely on: they are compared pixel by pixel.
+// The pixel rules that the plots rely on (they are compared pixel by pixel), at device pixel
+// ratio 1 and 2, pictures of every depth, text in the resolved fonts, and the canvas' mouse
+// protocol.
+#include "platform/Canvas.h"
 #include "platform/Fonts.h"
 #include "platform/Picture.h"
 
 #include <gtest/gtest.h>
 
-#include <QImage>
+#include <QTest>
 
 #include <functional>
 
 namespace {
 
-constexpr QRgb kWhite = 0xffffffff;
+constexpr QRgb kWhite = 0xffffffff, kBlack = 0xff000000;
 
-// The bounding box of every non-white pixel, and how many there are.
-struct Ink {
-    QRect box;
-    int count = 0;
-};
-
-Ink InkOf(const QImage& image) {
-    Ink ink;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != kWhite) ink.box |= QRect(x, y, 1, 1), ++ink.count;
-    return ink;
-}
-
-std::unique_ptr<Picture> Blank(int w = 40, int h = 40) {
-    auto p = Picture::Make(w, h, 32);
+std::unique_ptr<Picture> Blank(int w = 40, int h = 40, double ratio = 1) {
+    auto p = Picture::Make(w, h, 32, ratio);
     EXPECT_TRUE(p);
     return p;
+}
+
+// The drawing units that are not white and their bounding box, read from the picture's r x r
+// blocks of image pixels; a block that is not all of one colour is a fault.
+struct Ink {
+    std::vector<QPoint> units;
+    QRect box;
+};
+Ink InkOf(const Picture& p) {
+    Ink ink;
+    const QImage& img = p.Image();
+    const int r = int(img.devicePixelRatio());
+    for (int y = 0; y < p.Height(); ++y)
+        for (int x = 0; x < p.Width(); ++x) {
+            const QRgb c = img.pixel(r * x, r * y);
+            for (int d = 1; d < r * r; ++d)
+                EXPECT_EQ(img.pixel(r * x + d % r, r * y + d / r), c) << x << "," << y;
+            if (c != kWhite) ink.units.push_back({x, y}), ink.box |= QRect(x, y, 1, 1);
+        }
+    return ink;
 }
 
 } // namespace
 
 TEST(Graphics, ShapesCoverExactlyTheirPixels) {
-    struct Case {
-        const char* what;
-        std::function<void(Graphics&)> draw;
-        QRect box;
-        int count; // -1: not checked
-    };
-    const Case cases[] = {
-        {"line, both ends", [](Graphics& g) { g.DrawLine(3, 5, 12, 5); }, {3, 5, 10, 1}, 10},
-        {"line upwards", [](Graphics& g) { g.DrawLine(7, 20, 7, 4); }, {7, 4, 1, 17}, 17},
-        {"diagonal", [](Graphics& g) { g.DrawLine(2, 2, 10, 10); }, {2, 2, 9, 9}, 9},
-        {"point", [](Graphics& g) { g.DrawLine(9, 9, 9, 9); }, {9, 9, 1, 1}, 1},
-        {"outline", [](Graphics& g) { g.DrawRect(10, 10, 5, 5); }, {10, 10, 5, 5}, 16},
-        {"fill", [](Graphics& g) { g.FillRect(10, 10, 5, 3); }, {10, 10, 5, 3}, 15},
-        {"signed sizes", [](Graphics& g) { g.FillRect(20, 20, -4, -6); }, {16, 14, 4, 6}, 24},
-        {"empty", [](Graphics& g) { g.FillRect(5, 5, 0, 10), g.DrawRect(5, 5, 10, 0); }, {}, 0},
-        {"disc", [](Graphics& g) { g.FillOval(10, 10, 5, 5); }, {10, 10, 5, 5}, -1},
-        {"oval", [](Graphics& g) { g.DrawOval(10, 10, 7, 7); }, {10, 10, 7, 7}, -1},
-        {"triangle",
-         [](Graphics& g) {
-             g.FillPolygon({{10, 10}, {14, 17}, {18, 10}});
-         },
-         {10, 10, 9, 8},
-         -1}};
-    for (const Case& c : cases) {
+    using G = Graphics;
+    static const std::vector<Point> kTriangle = {{10, 10}, {14, 17}, {18, 10}};
+    // What each covers: the box of its pixels and their count (-1: not checked).
+    const std::tuple<std::function<void(G&)>, QRect, int> cases[] = {
+        {[](G& g) { g.DrawLine(3, 5, 12, 5); }, {3, 5, 10, 1}, 10}, // both ends
+        {[](G& g) { g.DrawLine(7, 20, 7, 4); }, {7, 4, 1, 17}, 17}, // upwards
+        {[](G& g) { g.DrawLine(2, 2, 10, 10); }, {2, 2, 9, 9}, 9},
+        {[](G& g) { g.DrawLine(9, 9, 9, 9); }, {9, 9, 1, 1}, 1},
+        {[](G& g) { g.DrawRect(10, 10, 5, 5); }, {10, 10, 5, 5}, 16},
+        {[](G& g) { g.FillRect(10, 10, 5, 3); }, {10, 10, 5, 3}, 15},
+        {[](G& g) { g.FillRect(20, 20, -4, -6); }, {16, 14, 4, 6}, 24}, // signed sizes
+        {[](G& g) { g.FillRect(5, 5, 0, 10), g.DrawRect(5, 5, 10, 0); }, {}, 0},
+        {[](G& g) { g.FillOval(10, 10, 5, 5); }, {10, 10, 5, 5}, -1},
+        {[](G& g) { g.DrawOval(10, 10, 7, 7); }, {10, 10, 7, 7}, -1},
+        {[](G& g) { g.FillPolygon(kTriangle); }, {10, 10, 9, 8}, -1}};
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const auto& [draw, box, count] = cases[i];
         auto p = Blank();
-        c.draw(*p->GetGraphics());
-        const Ink ink = InkOf(p->Image());
-        EXPECT_EQ(ink.box, c.box) << c.what;
-        if (c.count >= 0) {
-            EXPECT_EQ(ink.count, c.count) << c.what;
+        draw(*p->GetGraphics());
+        const Ink ink = InkOf(*p);
+        EXPECT_EQ(ink.box, box) << i;
+        if (count >= 0) {
+            EXPECT_EQ(int(ink.units.size()), count) << i;
         }
     }
     auto p = Blank();
-    Graphics& g = *p->GetGraphics();
-    g.DrawRect(10, 10, 5, 5);
-    g.FillOval(20, 20, 5, 5);
-    g.DrawOval(30, 30, 7, 7);
-    EXPECT_EQ(p->Image().pixel(12, 12), kWhite);        // an outline only
-    EXPECT_EQ(p->Image().pixel(22, 22), qRgb(0, 0, 0)); // a filled centre
-    EXPECT_EQ(p->Image().pixel(33, 33), kWhite);
-    g.SetForeColor({255, 0, 0});
-    EXPECT_EQ(g.ForeColor(), (Color{255, 0, 0}));
-    g.DrawLine(0, 0, 5, 0);
-    EXPECT_EQ(p->Image().pixel(0, 0), qRgb(255, 0, 0));
+    p->GetGraphics()->FillOval(20, 20, 5, 5);
+    p->GetGraphics()->DrawOval(30, 30, 7, 7);
+    EXPECT_EQ(p->Image().pixel(22, 22), kBlack); // a filled centre
+    EXPECT_EQ(p->Image().pixel(33, 33), kWhite); // an outline only
+}
+
+TEST(Picture, DepthsAndRatioTwo) {
+    EXPECT_FALSE(Picture::Make(0, 10, 32) || Picture::Make(10, -1, 32) ||
+                 Picture::Make(100000, 100000, 32));
+    for (int depth : {1, 2, 4, 8, 16, 32}) {
+        auto p = Picture::Make(450, 204, depth);
+        ASSERT_TRUE(p) << depth;
+        EXPECT_EQ(p->Image().size(), QSize(450, 204));
+        EXPECT_EQ(p->Depth(), depth);
+        p->GetGraphics()->FillRect(0, 0, 3, 3);
+        EXPECT_EQ(InkOf(*p).box, QRect(0, 0, 3, 3)) << depth; // white but for the black fill
+    }
+
+    // At ratio 2 (a high-density screen) every drawing unit is 2 x 2 image pixels, and strokes
+    // cover exactly the units they cover at ratio 1.
+    auto one = Blank(16, 14), two = Blank(16, 14, 2);
+    EXPECT_EQ(two->Image().size(), QSize(32, 28));
+    EXPECT_EQ(two->Width(), 16);
+    EXPECT_EQ(two->GetGraphics()->Width(), 16);
+    for (Graphics* g : {one->GetGraphics(), two->GetGraphics()}) {
+        g->DrawLine(2, 3, 7, 3);
+        g->DrawLine(5, 5, 5, 8);
+        g->DrawRect(10, 1, 4, 3);
+        g->FillRect(1, 10, 2, 2);
+    }
+    const std::vector<QPoint> expected = InkOf(*one).units;
+    EXPECT_EQ(expected.size(), 6u + 4u + 10u + 4u);
+    EXPECT_EQ(InkOf(*two).units, expected);
+
+    // A part of a ratio-2 picture copied at its units, as the screen shows a scrolled plot.
+    auto copy = Blank(16, 14, 2);
+    copy->GetGraphics()->DrawPicture(*two, 0, 0, 8, 8, 8, 0, 8, 8);
+    std::vector<QPoint> shifted;
+    for (const QPoint& p : expected)
+        if (p.x() >= 8 && p.y() < 8) shifted.push_back(p - QPoint(8, 0));
+    EXPECT_EQ(InkOf(*copy).units, shifted);
 }
 
 TEST(Graphics, TextIsMeasuredAsDrawnAndSymbolIsGreek) {
@@ -88,8 +120,8 @@ TEST(Graphics, TextIsMeasuredAsDrawnAndSymbolIsGreek) {
     g.SetTextSize(20);
     const double width = g.StringWidth("Wave HH");
     g.DrawString("Wave HH", 50, 40);
-    const Ink ink = InkOf(p->Image());
-    ASSERT_GT(ink.count, 0);
+    const Ink ink = InkOf(*p);
+    ASSERT_FALSE(ink.units.empty());
     // The glyphs' ink lies within the advance, give or take a side bearing of a pixel or two;
     // "Wave HH" has no descenders, so its ink ends at the baseline.
     EXPECT_GE(ink.box.left(), 50 - 2);
@@ -97,12 +129,9 @@ TEST(Graphics, TextIsMeasuredAsDrawnAndSymbolIsGreek) {
     EXPECT_GE(ink.box.right(), 50 + width - 4);
     EXPECT_LE(ink.box.bottom(), 40 + 1);
     EXPECT_GT(g.TextHeight(), 20);
-    EXPECT_GT(g.StringWidth("WWW"), g.StringWidth("iii"));
-    EXPECT_EQ(g.StringWidth(""), 0.0);
 
     EXPECT_EQ(SymbolToUnicode("abW1 y"), QString::fromUtf8("αβΩ1 ψ"));
-    auto a = Blank(100, 40);
-    auto b = Blank(100, 40);
+    auto a = Blank(100, 40), b = Blank(100, 40);
     a->GetGraphics()->SetTextFont("Symbol");
     a->GetGraphics()->DrawString("p", 10, 30);
     b->GetGraphics()->SetTextFont("System");
@@ -111,22 +140,33 @@ TEST(Graphics, TextIsMeasuredAsDrawnAndSymbolIsGreek) {
     EXPECT_EQ(a->GetGraphics()->StringWidth("p"), b->GetGraphics()->StringWidth("π"));
 }
 
-TEST(Picture, SizesDepthsAndCopies) {
-    EXPECT_FALSE(Picture::Make(0, 10, 32));
-    EXPECT_FALSE(Picture::Make(10, -1, 32));
-    EXPECT_FALSE(Picture::Make(100000, 100000, 32));
-    for (int depth : {1, 2, 4, 8, 16, 32}) {
-        auto p = Picture::Make(450, 204, depth);
-        ASSERT_TRUE(p) << depth;
-        EXPECT_EQ(p->Image().size(), QSize(450, 204));
-        EXPECT_EQ(p->Depth(), depth);
-        EXPECT_EQ(p->Image().pixel(5, 5), kWhite) << depth;
-        p->GetGraphics()->FillRect(0, 0, 3, 3);
-        EXPECT_EQ(p->Image().pixel(1, 1), qRgb(0, 0, 0)) << depth;
-    }
-    auto src = Blank(20, 20);
-    src->GetGraphics()->FillRect(5, 5, 2, 2);
-    auto dst = Blank(20, 20);
-    dst->GetGraphics()->DrawPicture(*src, 0, 0, 10, 10, 4, 4, 10, 10); // source offset by 4
-    EXPECT_EQ(InkOf(dst->Image()).box, QRect(1, 1, 2, 2));
+TEST(Canvas, DragAndUpFollowOnlyAnAcceptedPress) {
+    Canvas canvas;
+    canvas.resize(100, 80);
+    canvas.show();
+    QStringList log;
+    bool accept = false;
+    auto note = [&](const char* what) {
+        return [&log, what](int x, int y) { log << QString("%1 %2,%3").arg(what).arg(x).arg(y); };
+    };
+    canvas.MouseDown = [&](int x, int y) { return note("down")(x, y), accept; };
+    canvas.MouseDrag = note("drag");
+    canvas.MouseUp = note("up");
+    canvas.MouseMove = note("move");
+    auto drag = [&] {
+        log.clear();
+        QTest::mousePress(&canvas, Qt::LeftButton, {}, {10, 20});
+        const QPoint to(15, 40);
+        QMouseEvent move(QEvent::MouseMove, to, canvas.mapToGlobal(to), Qt::NoButton,
+                         Qt::LeftButton, {});
+        QApplication::sendEvent(&canvas, &move);
+        QTest::mouseRelease(&canvas, Qt::LeftButton, {}, to);
+        return log;
+    };
+    EXPECT_EQ(drag(), QStringList({"down 10,20"}));
+    accept = true;
+    EXPECT_EQ(drag(), QStringList({"down 10,20", "drag 15,40", "up 15,40"}));
+    log.clear();
+    QTest::mouseMove(&canvas, {30, 30});
+    EXPECT_TRUE(log.endsWith("move 30,30"));
 }
