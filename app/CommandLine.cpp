@@ -21,7 +21,7 @@ QString text(std::string_view s) {
 }
 
 // The commands, the file each writes and the options each takes besides the potential's.
-struct CommandSpec {
+struct CommandInfo {
     const char* name;
     Command::Kind kind;
     QStringList extensions; // of the file it writes; empty: it writes none
@@ -30,7 +30,7 @@ struct CommandSpec {
     const char* help;       // what it does, for --help
 };
 
-const CommandSpec kCommands[] = {
+const CommandInfo kCommands[] = {
     {"levels",
      Command::Levels,
      {},
@@ -99,7 +99,7 @@ const char* const kOptionHelp[][2] = {
 // Every option without a value.
 QStringList flagOptions() {
     QStringList names;
-    for (const CommandSpec& c : kCommands)
+    for (const CommandInfo& c : kCommands)
         for (const QString& f : c.flags)
             if (!names.contains(f)) names << f;
     return names;
@@ -108,10 +108,10 @@ QStringList flagOptions() {
 // Every option that takes a value: the commands' own, the potential and its parameters.
 QStringList valuedOptions() {
     QStringList names = {"potential", "parity"};
-    for (const CommandSpec& c : kCommands)
+    for (const CommandInfo& c : kCommands)
         for (const QString& o : c.options)
             if (!names.contains(o)) names << o;
-    for (const RowSpec& r : PotentialRows)
+    for (const RowInfo& r : PotentialRows)
         for (int n = 0; n < r.sliderCount; ++n)
             if (!names.contains(text(r.sliders[std::size_t(n)].option)))
                 names << text(r.sliders[std::size_t(n)].option);
@@ -119,7 +119,7 @@ QStringList valuedOptions() {
 }
 
 // The parameter options the row uses.
-QStringList optionsOf(const RowSpec& r) {
+QStringList optionsOf(const RowInfo& r) {
     QStringList names;
     for (int n = 0; n < r.sliderCount; ++n) names << text(r.sliders[std::size_t(n)].option);
     if (r.hasParity) names << QStringLiteral("parity");
@@ -127,7 +127,7 @@ QStringList optionsOf(const RowSpec& r) {
 }
 
 bool isParameterOption(const QString& name) {
-    for (const RowSpec& r : PotentialRows)
+    for (const RowInfo& r : PotentialRows)
         if (optionsOf(r).contains(name)) return true;
     return false;
 }
@@ -139,7 +139,7 @@ QString joinedOr(const QStringList& names) {
 
 QString commandNames() {
     QStringList names;
-    for (const CommandSpec& c : kCommands) names << QString::fromLatin1(c.name);
+    for (const CommandInfo& c : kCommands) names << QString::fromLatin1(c.name);
     return joinedOr(names);
 }
 
@@ -161,7 +161,7 @@ std::optional<double> number(const QString& text) {
 }
 
 // "0 to 3.5 nm in steps of 0.01", for the slider's range up to `max`.
-QString accepted(const SliderSpec& s, int max) {
+QString accepted(const SliderInfo& s, int max) {
     const QString unit = s.unit.empty() ? QString() : ' ' + text(s.unit);
     return QStringLiteral("%1 to %2%3 in steps of %4")
         .arg(double(s.min) / s.perUnit)
@@ -172,7 +172,7 @@ QString accepted(const SliderSpec& s, int max) {
 
 // The option's value as a slider value from s.min to `max`, or an error naming the option and
 // what it accepts.
-std::optional<int> sliderValue(const SliderSpec& s, int max, const QString& value, QString& error) {
+std::optional<int> sliderValue(const SliderInfo& s, int max, const QString& value, QString& error) {
     const QString option = text(s.option);
     const QString accepts = "accepts " + accepted(s, max);
     const std::optional<double> v = number(value);
@@ -194,18 +194,18 @@ std::optional<int> sliderValue(const SliderSpec& s, int max, const QString& valu
 }
 
 // The command, and its file when it writes one.
-bool readCommand(const QStringList& positional, Command& c, const CommandSpec*& spec,
+bool readCommand(const QStringList& positional, Command& c, const CommandInfo*& info,
                  QString& error) {
     const QString name = positional.first();
-    spec = nullptr;
-    for (const CommandSpec& s : kCommands)
-        if (name == QLatin1String(s.name)) spec = &s;
-    if (!spec) {
+    info = nullptr;
+    for (const CommandInfo& s : kCommands)
+        if (name == QLatin1String(s.name)) info = &s;
+    if (!info) {
         error = QStringLiteral("unknown command '%1' (accepts %2)").arg(name, commandNames());
         return false;
     }
-    c.kind = spec->kind;
-    if (spec->extensions.isEmpty()) {
+    c.kind = info->kind;
+    if (info->extensions.isEmpty()) {
         if (positional.size() > 1) {
             error = QStringLiteral("%1 takes no file: '%2'").arg(name, positional.at(1));
             return false;
@@ -213,14 +213,14 @@ bool readCommand(const QStringList& positional, Command& c, const CommandSpec*& 
         return true;
     }
     if (positional.size() != 2) {
-        error = QStringLiteral("%1 takes one file: FILE%2").arg(name, spec->extensions.join('|'));
+        error = QStringLiteral("%1 takes one file: FILE%2").arg(name, info->extensions.join('|'));
         return false;
     }
     c.file = positional.at(1);
-    for (const QString& ext : spec->extensions)
+    for (const QString& ext : info->extensions)
         if (c.file.endsWith(ext, Qt::CaseInsensitive)) return true;
     error = QStringLiteral("%1: the file must end in %2: '%3'")
-                .arg(name, joinedOr(spec->extensions), c.file);
+                .arg(name, joinedOr(info->extensions), c.file);
     return false;
 }
 
@@ -230,9 +230,9 @@ bool readPotential(const QCommandLineParser& parser, const Document* opened, Com
     const QString name = parser.isSet("potential") ? parser.value("potential")
                          : opened                  ? text(RowOf(opened->row).option)
                                                    : QStringLiteral("well");
-    const RowSpec* row = nullptr;
+    const RowInfo* row = nullptr;
     QStringList names;
-    for (const RowSpec& r : PotentialRows) {
+    for (const RowInfo& r : PotentialRows) {
         names << text(r.option);
         if (name == text(r.option)) row = &r;
     }
@@ -257,7 +257,7 @@ bool readPotential(const QCommandLineParser& parser, const Document* opened, Com
     const bool sameRow = opened && opened->row == c.row;
     std::optional<int>* sliders[] = {&c.slider1, &c.slider2, &c.slider3};
     for (int n = 0; n < row->sliderCount; ++n) {
-        const SliderSpec& s = row->sliders[std::size_t(n)];
+        const SliderInfo& s = row->sliders[std::size_t(n)];
         if (!parser.isSet(text(s.option))) continue;
         const int slider1 = sameRow ? opened->sliders[0] : row->sliders[0].start;
         const int max = s.maxFollowsSlider1 ? c.slider1.value_or(slider1) : s.max;
@@ -277,13 +277,13 @@ bool readPotential(const QCommandLineParser& parser, const Document* opened, Com
 }
 
 // Every option given is one the command or the potential takes.
-bool checkOptionsBelong(const QCommandLineParser& parser, const CommandSpec& spec, QString& error) {
+bool checkOptionsBelong(const QCommandLineParser& parser, const CommandInfo& info, QString& error) {
     for (const QString& option : parser.optionNames()) {
         if (option == QLatin1String("potential") || isParameterOption(option) ||
-            spec.options.contains(option) || spec.flags.contains(option))
+            info.options.contains(option) || info.flags.contains(option))
             continue;
         QStringList users;
-        for (const CommandSpec& s : kCommands)
+        for (const CommandInfo& s : kCommands)
             if (s.options.contains(option) || s.flags.contains(option))
                 users << QString::fromLatin1(s.name);
         error = QStringLiteral("--%1: used only by %2").arg(option, joinedOr(users));
@@ -456,13 +456,13 @@ QString metavariable(std::string_view unit) {
 QString parameterHelp() {
     QString out;
     QStringList done;
-    for (const RowSpec& r : PotentialRows) {
+    for (const RowInfo& r : PotentialRows) {
         for (int n = 0; n < r.sliderCount; ++n) {
-            const SliderSpec& s = r.sliders[std::size_t(n)];
+            const SliderInfo& s = r.sliders[std::size_t(n)];
             if (done.contains(text(s.option))) continue;
             done << text(s.option);
             QStringList users;
-            for (const RowSpec& u : PotentialRows)
+            for (const RowInfo& u : PotentialRows)
                 if (optionsOf(u).contains(text(s.option))) users << text(u.option);
             const QString range = s.maxFollowsSlider1 ? QStringLiteral("%1 to the %2")
                                                             .arg(double(s.min) / s.perUnit)
@@ -482,7 +482,7 @@ QString CommandLineHelp() {
                                  "Finds the bound states of an electron in a one-dimensional "
                                  "potential.\nWith no command, Wellscope opens its window.\n\n"
                                  "Commands:\n");
-    for (const CommandSpec& c : kCommands) {
+    for (const CommandInfo& c : kCommands) {
         QString usage = QString::fromLatin1(c.name);
         if (!c.extensions.isEmpty())
             usage += QStringLiteral(" FILE") + c.extensions.join(QLatin1Char('|'));
@@ -492,7 +492,7 @@ QString CommandLineHelp() {
         helpEntry(QStringLiteral("FILE.wellscope"), QStringLiteral("open the file in the window"));
     out += QStringLiteral("\nOptions:\n");
     QStringList names;
-    for (const RowSpec& r : PotentialRows) names << text(r.option);
+    for (const RowInfo& r : PotentialRows) names << text(r.option);
     out += helpEntry(QStringLiteral("--potential NAME"), joinedOr(names) + " (default well)");
     out += parameterHelp();
     for (const auto& entry : kOptionHelp) {
@@ -559,11 +559,11 @@ ParsedCommand ParseCommandLine(const QStringList& arguments, const Document* ope
         return out;
     }
     if (c.open.isEmpty() && opened) opened = nullptr;
-    const CommandSpec* spec = nullptr;
-    if (!readCommand(positional, c, spec, error)) return out;
+    const CommandInfo* info = nullptr;
+    if (!readCommand(positional, c, info, error)) return out;
     // What the options mean depends on the file's potential: they are read once it is open.
     if (!c.open.isEmpty() && !opened) return out;
-    if (!readPotential(parser, opened, c, error) || !checkOptionsBelong(parser, *spec, error) ||
+    if (!readPotential(parser, opened, c, error) || !checkOptionsBelong(parser, *info, error) ||
         !readEnergies(parser, c, error) || !readSpectrumOptions(parser, c, error) ||
         !readEvolve(parser, c, error))
         return out;

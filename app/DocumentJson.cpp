@@ -87,7 +87,7 @@ struct Reader {
     bool potential(Document& d) {
         const QJsonValue name = o.value(QStringLiteral("potential"));
         QStringList names;
-        for (const RowSpec& r : PotentialRows) {
+        for (const RowInfo& r : PotentialRows) {
             names << text(r.option);
             if (name == QJsonValue(text(r.option))) {
                 d.row = r.row;
@@ -100,7 +100,7 @@ struct Reader {
     }
 
     bool sliders(Document& d) {
-        const RowSpec& r = RowOf(d.row);
+        const RowInfo& r = RowOf(d.row);
         const QJsonValue value = o.value(QStringLiteral("sliders"));
         if (value.isUndefined())
             return missing("sliders", QStringLiteral("the list of the slider values"));
@@ -110,7 +110,7 @@ struct Reader {
                             .arg(r.sliderCount)
                             .arg(text(r.option)));
         for (int n = 0; n < r.sliderCount; ++n) {
-            const SliderSpec& s = r.sliders[std::size_t(n)];
+            const SliderInfo& s = r.sliders[std::size_t(n)];
             const int max = s.maxFollowsSlider1 ? d.sliders[0] : s.max;
             const std::optional<int> v = whole(list[n], s.min, max);
             if (!v)

@@ -10,14 +10,14 @@
 namespace {
 
 void exactLevels(benchmark::State& state) {
-    const RowSpec& spec = RowOf(int(state.range(0)));
-    const double limit = spec.row == RowHydrogen ? 0 : 15;
+    const RowInfo& info = RowOf(int(state.range(0)));
+    const double limit = info.row == RowHydrogen ? 0 : 15;
     for (auto _ : state) {
-        ExactLevels levels = ExactLevelsOf(spec.row, spec.sliders[0].start, spec.sliders[1].start,
-                                           spec.sliders[2].start, limit);
+        ExactLevels levels = ExactLevelsOf(info.row, info.sliders[0].start, info.sliders[1].start,
+                                           info.sliders[2].start, limit);
         benchmark::DoNotOptimize(levels);
     }
-    state.SetLabel(std::string(spec.menuText));
+    state.SetLabel(std::string(info.menuText));
 }
 
 } // namespace

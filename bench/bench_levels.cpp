@@ -17,7 +17,7 @@
 namespace {
 
 Solver built(int row) {
-    const RowSpec& r = RowOf(row);
+    const RowInfo& r = RowOf(row);
     Solver s;
     s.BuildRow(row, r.sliders[0].start, r.sliders[1].start, r.sliders[2].start);
     return s;

@@ -92,7 +92,7 @@ void Window1::_CreateControls0() {
     connect(PMSymmetric, &QComboBox::currentIndexChanged, this, [this] { PMSymmetric_Change(); });
 
     PopupMenu1 = place(new QComboBox(w), 507, 20, 144, 20);
-    for (const RowSpec& r : PotentialRows)
+    for (const RowInfo& r : PotentialRows)
         PopupMenu1->addItem(QString::fromLatin1(r.menuText.data(), qsizetype(r.menuText.size())));
     PopupMenu1->setCurrentIndex(0);
     connect(PopupMenu1, &QComboBox::currentIndexChanged, this, [this] { PopupMenu1_Change(); });

@@ -16,8 +16,8 @@ QString text(std::string_view s) {
 }
 
 // A slider value as the slider's labels show it: in nm or eV, without trailing zeros.
-QString inUnits(const SliderSpec& spec, int value) {
-    return Str(double(value) / spec.perUnit);
+QString inUnits(const SliderInfo& info, int value) {
+    return Str(double(value) / info.perUnit);
 }
 
 } // namespace
@@ -34,30 +34,30 @@ Window1::SliderGroup Window1::group(int n) const {
 }
 
 QString Window1::sliderTitle(int n) const {
-    const SliderSpec& spec = RowOf(row()).sliders[std::size_t(n - 1)];
-    if (!spec.titleShowsValue) return text(spec.title);
-    return text(spec.title) + inUnits(spec, group(n).slider->value()) + ' ' + text(spec.unit);
+    const SliderInfo& info = RowOf(row()).sliders[std::size_t(n - 1)];
+    if (!info.titleShowsValue) return text(info.title);
+    return text(info.title) + inUnits(info, group(n).slider->value()) + ' ' + text(info.unit);
 }
 
 void Window1::setUpRowControls() {
-    const RowSpec& r = RowOf(row());
+    const RowInfo& r = RowOf(row());
     // Ranges and values first, then the texts from the values read back.
     for (int n = 1; n <= r.sliderCount; ++n) {
-        const SliderSpec& spec = r.sliders[std::size_t(n - 1)];
+        const SliderInfo& info = r.sliders[std::size_t(n - 1)];
         QSlider* slider = group(n).slider;
-        slider->setMinimum(spec.min);
-        slider->setMaximum(spec.maxFollowsSlider1 ? Slider1->value() : spec.max);
+        slider->setMinimum(info.min);
+        slider->setMaximum(info.maxFollowsSlider1 ? Slider1->value() : info.max);
         slider->setPageStep(1);
-        slider->setValue(spec.start);
+        slider->setValue(info.start);
     }
     for (int n = 1; n <= r.sliderCount; ++n) {
-        const SliderSpec& spec = r.sliders[std::size_t(n - 1)];
+        const SliderInfo& info = r.sliders[std::size_t(n - 1)];
         const SliderGroup g = group(n);
         g.title->setText(sliderTitle(n));
-        g.left->setText(spec.leftText.empty() ? inUnits(spec, g.slider->minimum())
-                                              : text(spec.leftText));
-        g.right->setText(spec.rightText.empty() ? inUnits(spec, g.slider->maximum())
-                                                : text(spec.rightText));
+        g.left->setText(info.leftText.empty() ? inUnits(info, g.slider->minimum())
+                                              : text(info.leftText));
+        g.right->setText(info.rightText.empty() ? inUnits(info, g.slider->maximum())
+                                                : text(info.rightText));
     }
     for (int n = 1; n <= 3; ++n) {
         const SliderGroup g = group(n);

@@ -9,7 +9,7 @@
 #include <array>
 #include <string_view>
 
-struct SliderSpec {
+struct SliderInfo {
     std::string_view option; // command-line option, without "--"
     std::string_view what;   // what it sets, for the command line's help
     int min, max, start;     // slider range and start value
@@ -25,30 +25,30 @@ struct SliderSpec {
     bool maxFollowsSlider1 = false;
 };
 
-struct RowSpec {
+struct RowInfo {
     PotentialRow row;
     std::string_view menuText; // as the potential menu shows it
     std::string_view option;   // the name --potential takes
     int sliderCount;
-    std::array<SliderSpec, 3> sliders;
+    std::array<SliderInfo, 3> sliders;
     bool hasParity = false; // the even/odd popup
 };
 
 namespace rows {
 
 // clang-format off
-inline constexpr SliderSpec Width{"width", "width", 0, 350, 100, 100, "nm", "Width = ", true, {}, {}};
-inline constexpr SliderSpec Separation{"separation", "centre-to-centre distance", 0, 350, 100, 100, "nm", "Ctr to Ctr = ", true, {}, {}};
-inline constexpr SliderSpec WellWidth{"well-width", "width of each well", 0, 350, 50, 100, "nm", "Well Width = ", true, {}, {}, true};
-inline constexpr SliderSpec LeftHeight{"left", "left wall height", 0, 15, 10, 1, "eV", "Left Height = ", true, {}, {}};
-inline constexpr SliderSpec RightHeight{"right", "right wall height", 0, 15, 10, 1, "eV", "Right Height = ", true, {}, {}};
-inline constexpr SliderSpec Slope{"slope", "slope", 4, 100, 4, 1, "eV/nm", "Slope", false, {}, "inf"};
-inline constexpr SliderSpec Height{"height", "height", 0, 15, 10, 1, "eV", "Height = ", true, {}, {}};
-inline constexpr SliderSpec Narrowness{"narrowness", "narrowness", 1, 20, 1, 1, "", "Narrowness", false, "Wd", "Nw"};
+inline constexpr SliderInfo Width{"width", "width", 0, 350, 100, 100, "nm", "Width = ", true, {}, {}};
+inline constexpr SliderInfo Separation{"separation", "centre-to-centre distance", 0, 350, 100, 100, "nm", "Ctr to Ctr = ", true, {}, {}};
+inline constexpr SliderInfo WellWidth{"well-width", "width of each well", 0, 350, 50, 100, "nm", "Well Width = ", true, {}, {}, true};
+inline constexpr SliderInfo LeftHeight{"left", "left wall height", 0, 15, 10, 1, "eV", "Left Height = ", true, {}, {}};
+inline constexpr SliderInfo RightHeight{"right", "right wall height", 0, 15, 10, 1, "eV", "Right Height = ", true, {}, {}};
+inline constexpr SliderInfo Slope{"slope", "slope", 4, 100, 4, 1, "eV/nm", "Slope", false, {}, "inf"};
+inline constexpr SliderInfo Height{"height", "height", 0, 15, 10, 1, "eV", "Height = ", true, {}, {}};
+inline constexpr SliderInfo Narrowness{"narrowness", "narrowness", 1, 20, 1, 1, "", "Narrowness", false, "Wd", "Nw"};
 
 } // namespace rows
 
-inline constexpr std::array<RowSpec, 7> PotentialRows{{
+inline constexpr std::array<RowInfo, 7> PotentialRows{{
     {RowWell,          "Well",           "well",       1, {rows::Width, {}, {}}},
     {RowSymmetricWell, "Symmetric Well", "symmetric",  2, {rows::Separation, rows::WellWidth, {}}, true},
     {RowUneven,        "Uneven",         "uneven",     3, {rows::Width, rows::LeftHeight, rows::RightHeight}},
@@ -59,6 +59,6 @@ inline constexpr std::array<RowSpec, 7> PotentialRows{{
 }};
 // clang-format on
 
-inline constexpr const RowSpec& RowOf(int row) {
+inline constexpr const RowInfo& RowOf(int row) {
     return PotentialRows[std::size_t(row)];
 }

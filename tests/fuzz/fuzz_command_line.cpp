@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     check(c.row >= RowWell && c.row <= RowDraw);
     check(c.count >= 1 && c.count <= 100);
     // Each slider the row uses lies in its range; the others are not set.
-    const RowSpec& row = RowOf(c.row);
+    const RowInfo& row = RowOf(c.row);
     const std::optional<int>* sliders[] = {&c.slider1, &c.slider2, &c.slider3};
     for (int n = 0; n < 3; ++n) {
         const std::optional<int>& v = *sliders[n];
@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             check(!v);
             continue;
         }
-        const SliderSpec& s = row.sliders[std::size_t(n)];
+        const SliderInfo& s = row.sliders[std::size_t(n)];
         const int max = s.maxFollowsSlider1 ? c.slider1.value_or(row.sliders[0].start) : s.max;
         check(!v || (*v >= s.min && *v <= max));
     }

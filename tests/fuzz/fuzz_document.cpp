@@ -23,10 +23,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     check(d->row >= RowWell && d->row <= RowDraw);
-    const RowSpec& r = RowOf(d->row);
+    const RowInfo& r = RowOf(d->row);
     check(int(d->sliders.size()) == r.sliderCount);
     for (int n = 0; n < r.sliderCount; ++n) {
-        const SliderSpec& s = r.sliders[std::size_t(n)];
+        const SliderInfo& s = r.sliders[std::size_t(n)];
         const int max = s.maxFollowsSlider1 ? d->sliders[0] : s.max;
         check(d->sliders[std::size_t(n)] >= s.min && d->sliders[std::size_t(n)] <= max);
     }

@@ -45,14 +45,14 @@ double dot(int row, const BoundState& a, const BoundState& b) {
 
 TEST(Spectrum, EnergiesAreTheLevelsFindFindsOnEverySliderSetting) {
     std::mt19937 random(11);
-    for (const RowSpec& r : PotentialRows) {
+    for (const RowInfo& r : PotentialRows) {
         if (r.row == RowDraw) continue;
         for (int trial = 0; trial < 6; ++trial) {
             int v[3] = {r.sliders[0].start, r.sliders[1].start, r.sliders[2].start};
             for (int n = 0; n < r.sliderCount && trial > 0; ++n) {
-                const SliderSpec& spec = r.sliders[std::size_t(n)];
-                const int max = spec.maxFollowsSlider1 ? v[0] : spec.max;
-                v[n] = std::uniform_int_distribution<int>(spec.min, max)(random);
+                const SliderInfo& info = r.sliders[std::size_t(n)];
+                const int max = info.maxFollowsSlider1 ? v[0] : info.max;
+                v[n] = std::uniform_int_distribution<int>(info.min, max)(random);
             }
             Solver s = build(r.row, v[0], v[1], v[2]);
             const Spectrum spectrum = ComputeSpectrum(s.PEGraph, r.row, s.fMaxE);
