@@ -5,8 +5,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-
 #include <array>
 #include <cmath>
 
@@ -53,12 +51,3 @@ void BM_Curve351(benchmark::State& state) {
 BENCHMARK(BM_Curve351)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -9,7 +9,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QSlider>
 
 #include <chrono>
@@ -72,12 +71,3 @@ void LevelsAfterSliderMove(benchmark::State& state) {
 
 BENCHMARK(SpectrumOfRow)->DenseRange(RowWell, RowHydrogen)->Unit(benchmark::kMicrosecond);
 BENCHMARK(LevelsAfterSliderMove)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -5,7 +5,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QCheckBox>
 
 #include <numeric>
@@ -30,12 +29,3 @@ void Frame(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(Frame)->Arg(2)->Arg(20)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

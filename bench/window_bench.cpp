@@ -5,7 +5,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSlider>
@@ -73,12 +72,3 @@ BENCHMARK(RowChange)->Unit(benchmark::kMillisecond);
 BENCHMARK(SliderMove)->Unit(benchmark::kMillisecond);
 BENCHMARK(Find)->Unit(benchmark::kMillisecond);
 BENCHMARK(DropHandle)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,8 +1,8 @@
 #include "levels/TimeView.h"
 
 #include "graph/Graph.h"
-#include "platform/Fonts.h"
 #include "platform/NumberText.h"
+#include "platform/Place.h"
 #include "solver/core/Solver.h"
 
 #include <QCheckBox>
@@ -45,16 +45,6 @@ double xLast(int row) {
     return xFirst(row) + 3.6;
 }
 
-QFont systemFont() {
-    return ResolveFont(QStringLiteral("System"), 12, false, false);
-}
-
-template <typename W> W* place(W* w, int left, int top, int width, int height) {
-    w->setGeometry(left, top, width, height);
-    w->setFont(systemFont());
-    return w;
-}
-
 QString femtoseconds(double value) {
     return Format(value, QStringLiteral("-0.00")) + QStringLiteral(" fs");
 }
@@ -79,9 +69,9 @@ void TimeView::createControls() {
     GraphPsi->Open = [this] { GraphPsi_Open(); };
     GraphPsi->DrawContent = [this] { GraphPsi_DrawContent(); };
 
-    CBDensity = place(new QCheckBox(QStringLiteral("|Ψ|² (black)"), this), 10, 212, 130, 20);
-    CBReal = place(new QCheckBox(QStringLiteral("Re Ψ (blue)"), this), 150, 212, 130, 20);
-    CBImag = place(new QCheckBox(QStringLiteral("Im Ψ (red)"), this), 290, 212, 130, 20);
+    CBDensity = Place(new QCheckBox(QStringLiteral("|Ψ|² (black)"), this), 10, 212, 130, 20);
+    CBReal = Place(new QCheckBox(QStringLiteral("Re Ψ (blue)"), this), 150, 212, 130, 20);
+    CBImag = Place(new QCheckBox(QStringLiteral("Im Ψ (red)"), this), 290, 212, 130, 20);
     CBDensity->setChecked(true);
     for (QCheckBox* box : {CBDensity, CBReal, CBImag})
         connect(box, &QCheckBox::toggled, this, [this] { CBCurve_Action(); });
@@ -93,17 +83,17 @@ void TimeView::createControls() {
     GraphTrace->Open = [this] { GraphTrace_Open(); };
     GraphTrace->DrawContent = [this] { GraphTrace_DrawContent(); };
 
-    PBPlay = place(new QPushButton(QStringLiteral("Play"), this), 5, 412, 80, 24);
+    PBPlay = Place(new QPushButton(QStringLiteral("Play"), this), 5, 412, 80, 24);
     connect(PBPlay, &QPushButton::clicked, this, [this] { PBPlay_Action(); });
-    PBReset = place(new QPushButton(QStringLiteral("Reset"), this), 90, 412, 80, 24);
+    PBReset = Place(new QPushButton(QStringLiteral("Reset"), this), 90, 412, 80, 24);
     connect(PBReset, &QPushButton::clicked, this, [this] { PBReset_Action(); });
-    PMSpeed = place(new QComboBox(this), 175, 412, 110, 24);
+    PMSpeed = Place(new QComboBox(this), 175, 412, 110, 24);
     for (double s : kSpeeds) PMSpeed->addItem(Str(s) + QStringLiteral(" fs/s"));
     PMSpeed->setCurrentIndex(kDefaultSpeed);
     PMSpeed->setToolTip(QStringLiteral("Simulated femtoseconds per second"));
 
-    STTime = place(new QLabel(this), 295, 412, 160, 24);
-    STBeat = place(new QLabel(this), 5, 440, 450, 20);
+    STTime = Place(new QLabel(this), 295, 412, 160, 24);
+    STBeat = Place(new QLabel(this), 5, 440, 450, 20);
 
     Timer = new QTimer(this);
     Timer->setInterval(kFrameMs);

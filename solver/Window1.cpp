@@ -5,8 +5,8 @@
 #include "solver/core/PotentialRows.h"
 
 #include "graph/Graph.h"
-#include "platform/Fonts.h"
 #include "platform/NumberText.h"
+#include "platform/Place.h"
 #include "platform/System.h"
 
 #include <QApplication>
@@ -24,18 +24,8 @@ namespace {
 constexpr int kContentWidth = 671;
 constexpr int kContentHeight = 469;
 
-QFont systemFont() {
-    return ResolveFont(QStringLiteral("System"), 12, false, false);
-}
-
-template <typename W> W* place(W* w, int left, int top, int width, int height) {
-    w->setGeometry(left, top, width, height);
-    w->setFont(systemFont());
-    return w;
-}
-
 QLabel* staticText(QWidget* parent, const QString& text, int left, int top, int width, int height) {
-    auto* label = place(new QLabel(text, parent), left, top, width, height);
+    auto* label = Place(new QLabel(text, parent), left, top, width, height);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette pal = label->palette();
     pal.setColor(QPalette::WindowText, Qt::black);
@@ -44,7 +34,7 @@ QLabel* staticText(QWidget* parent, const QString& text, int left, int top, int 
 }
 
 QSlider* slider(QWidget* parent, int left, int top) {
-    auto* s = place(new QSlider(Qt::Horizontal, parent), left, top, 100, 16);
+    auto* s = Place(new QSlider(Qt::Horizontal, parent), left, top, 100, 16);
     s->setRange(0, 1);
     s->setValue(0);
     s->setSingleStep(1);
@@ -86,12 +76,12 @@ void Window1::CreateControls() {
 void Window1::_CreateControls0() {
     QWidget* w = centralWidget();
 
-    PMSymmetric = place(new QComboBox(w), 507, 176, 144, 20);
+    PMSymmetric = Place(new QComboBox(w), 507, 176, 144, 20);
     PMSymmetric->addItems({QStringLiteral("Symmetric"), QStringLiteral("Anti-Symmetric")});
     PMSymmetric->setCurrentIndex(0);
     connect(PMSymmetric, &QComboBox::currentIndexChanged, this, [this] { PMSymmetric_Change(); });
 
-    PopupMenu1 = place(new QComboBox(w), 507, 20, 144, 20);
+    PopupMenu1 = Place(new QComboBox(w), 507, 20, 144, 20);
     for (const RowInfo& r : PotentialRows)
         PopupMenu1->addItem(QString::fromLatin1(r.menuText.data(), qsizetype(r.menuText.size())));
     PopupMenu1->setCurrentIndex(0);
@@ -124,18 +114,18 @@ void Window1::_CreateControls0() {
 
     STEquals = staticText(w, QStringLiteral("Energy ="), 529, 227, 129, 29);
 
-    EFEnergy = place(new QLineEdit(w), 524, 257, 119, 22);
+    EFEnergy = Place(new QLineEdit(w), 524, 257, 119, 22);
     EFEnergy->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     EFEnergy->setMaxLength(32767);
     connect(EFEnergy, &QLineEdit::textChanged, this, [this] { EFEnergy_TextChange(); });
 
-    PBDraw = place(new QPushButton(QStringLiteral("Draw "), w), 524, 294, 119, 20);
+    PBDraw = Place(new QPushButton(QStringLiteral("Draw "), w), 524, 294, 119, 20);
     PBDraw->setDefault(true);
     connect(PBDraw, &QPushButton::clicked, this, [this] { PBDraw_Action(); });
     // Return in the energy field presses the default button.
     connect(EFEnergy, &QLineEdit::returnPressed, PBDraw, &QPushButton::click);
 
-    PBFind = place(new QPushButton(QStringLiteral("Find"), w), 524, 328, 119, 20);
+    PBFind = Place(new QPushButton(QStringLiteral("Find"), w), 524, 328, 119, 20);
     connect(PBFind, &QPushButton::clicked, this, [this] { PBFind_Action(); });
 
     Graph1 = new Graph(w);
