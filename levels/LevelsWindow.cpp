@@ -2,6 +2,7 @@
 
 #include "graph/Graph.h"
 #include "levels/LevelsReport.h"
+#include "levels/Plot.h"
 #include "levels/TimeView.h"
 #include "platform/NumberText.h"
 #include "solver/Window1.h"
@@ -25,13 +26,8 @@ namespace {
 // upper side of its 1e-11 eV bracket, rounded to eleven decimals.
 constexpr double kSameLevel = 1e-9;
 
-Graph* makeGraph(QWidget* parent) {
-    auto* g = new Graph(parent);
-    g->setMinimumSize(360, 170);
-    g->setFocusPolicy(Qt::NoFocus);
-    g->DepthQuery = [] { return 32; };
-    return g;
-}
+// Below this a plot has no room for its frame.
+constexpr QSize kSmallestPlot{360, 170};
 
 } // namespace
 
@@ -40,25 +36,22 @@ LevelsWindow::LevelsWindow(Window1& main, QWidget* parent)
     setWindowTitle(QStringLiteral("Levels"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    GraphLevels = makeGraph(this);
-    GraphLevels->Open = [this] {
-        GraphLevels->SetGrid(true);
-        GraphLevels->SetTitle(QStringLiteral("Levels"));
-        GraphLevels->SetYLabel(QStringLiteral("Energy (eV)"));
-        GraphLevels->SetXLabel(QStringLiteral("x (nm)"));
-        GraphLevels->DefineGraph(-1.8, 1.8, 0, 20);
+    // What a plot shows until its first redraw sets its labels and ranges.
+    auto opening = [](Graph* const& g, const QString& title, const QString& yLabel) {
+        return [&g, title, yLabel] {
+            g->SetGrid(true);
+            g->SetTitle(title);
+            g->SetYLabel(yLabel);
+            g->DefineGraph(-1.8, 1.8, 0, 20);
+        };
     };
-    GraphLevels->DrawContent = [this] { GraphLevels_DrawContent(); };
+    GraphLevels = NewPlot(this, opening(GraphLevels, "Levels", "Energy (eV)"),
+                          [this] { GraphLevels_DrawContent(); });
+    GraphLevels->setMinimumSize(kSmallestPlot);
     GraphLevels->MouseDown = [this](int x, int y) { return GraphLevels_MouseDown(x, y); };
-
-    GraphState = makeGraph(this);
-    GraphState->Open = [this] {
-        GraphState->SetGrid(true);
-        GraphState->SetTitle(QStringLiteral("No level chosen"));
-        GraphState->SetXLabel(QStringLiteral("x (nm)"));
-        GraphState->DefineGraph(-1.8, 1.8, -1, 1);
-    };
-    GraphState->DrawContent = [this] { GraphState_DrawContent(); };
+    GraphState = NewPlot(this, opening(GraphState, "No level chosen", QString()),
+                         [this] { GraphState_DrawContent(); });
+    GraphState->setMinimumSize(kSmallestPlot);
 
     CBDensity = new QCheckBox(QString::fromUtf8("Show |ψ|² instead of ψ"), this);
     connect(CBDensity, &QCheckBox::toggled, this, [this] { CBDensity_Action(); });

@@ -1,5 +1,7 @@
 #include "levels/TimeView.h"
 
+#include "levels/Plot.h"
+
 #include "graph/Graph.h"
 #include "platform/NumberText.h"
 #include "platform/Place.h"
@@ -62,12 +64,9 @@ TimeView::TimeView(QWidget* parent) : QWidget(parent) {
 TimeView::~TimeView() = default;
 
 void TimeView::createControls() {
-    GraphPsi = new Graph(this);
+    GraphPsi = NewPlot(
+        this, [this] { GraphPsi_Open(); }, [this] { GraphPsi_DrawContent(); });
     GraphPsi->setGeometry(5, 5, 450, 204);
-    GraphPsi->setFocusPolicy(Qt::NoFocus);
-    GraphPsi->DepthQuery = [] { return 32; };
-    GraphPsi->Open = [this] { GraphPsi_Open(); };
-    GraphPsi->DrawContent = [this] { GraphPsi_DrawContent(); };
 
     CBDensity = Place(new QCheckBox(QStringLiteral("|Ψ|² (black)"), this), 10, 212, 130, 20);
     CBReal = Place(new QCheckBox(QStringLiteral("Re Ψ (blue)"), this), 150, 212, 130, 20);
@@ -76,12 +75,9 @@ void TimeView::createControls() {
     for (QCheckBox* box : {CBDensity, CBReal, CBImag})
         connect(box, &QCheckBox::toggled, this, [this] { CBCurve_Action(); });
 
-    GraphTrace = new Graph(this);
+    GraphTrace = NewPlot(
+        this, [this] { GraphTrace_Open(); }, [this] { GraphTrace_DrawContent(); });
     GraphTrace->setGeometry(5, 236, 450, 170);
-    GraphTrace->setFocusPolicy(Qt::NoFocus);
-    GraphTrace->DepthQuery = [] { return 32; };
-    GraphTrace->Open = [this] { GraphTrace_Open(); };
-    GraphTrace->DrawContent = [this] { GraphTrace_DrawContent(); };
 
     PBPlay = Place(new QPushButton(QStringLiteral("Play"), this), 5, 412, 80, 24);
     connect(PBPlay, &QPushButton::clicked, this, [this] { PBPlay_Action(); });
