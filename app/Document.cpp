@@ -22,7 +22,7 @@ Document CaptureDocument(const Window1& w) {
     for (std::size_t n = 0; n < std::size_t(RowOf(d.row).sliderCount); ++n)
         d.sliders.push_back(slider(w, n)->value());
     d.even = w.PMSymmetric->currentIndex() == 0;
-    if (w.Reshaped) {
+    if (w.Reshaped()) {
         for (int k = 0; k <= HandleLast; ++k)
             if (w.solver.Points[std::size_t(k)] != NoHandle)
                 d.handles.push_back({k, w.solver.Points[std::size_t(k)]});

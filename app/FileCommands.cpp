@@ -7,14 +7,11 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QMenu>
 #include <QSettings>
-#include <QSlider>
 
 namespace {
 
@@ -68,13 +65,8 @@ FileCommands::FileCommands(Window1& window, Menu& menu, QSettings& settings)
         if (!path.isEmpty()) ExportPicture(withSuffix(path, QStringLiteral("svg")));
     });
 
-    // Every change the user can make, after the window's own handler has run.
-    connect(window_.PopupMenu1, &QComboBox::currentIndexChanged, this, [this] { changed(); });
-    for (QSlider* s : {window_.Slider1, window_.Slider2, window_.Slider3})
-        connect(s, &QSlider::valueChanged, this, [this] { changed(); });
-    connect(window_.PMSymmetric, &QComboBox::currentIndexChanged, this, [this] { changed(); });
-    connect(window_.EFEnergy, &QLineEdit::textChanged, this, [this] { changed(); });
-    connect(&window_, &Window1::PotentialReshaped, this, [this] { changed(); });
+    // Every change the user can make, after the window has redrawn.
+    connect(&window_, &Window1::changed, this, [this] { changed(); });
     window_.installEventFilter(this);
 
     setFile(QString(), CaptureDocument(window_));

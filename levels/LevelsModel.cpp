@@ -14,11 +14,9 @@ LevelsModel ComputeLevels(const Window1& w) {
     m.limit = w.solver.fMaxE;
     m.potential = w.solver.PEGraph;
     m.spectrum = ComputeSpectrum(m.potential, m.row, m.limit);
-    const int s1 = w.Slider1->value(), s2 = w.Slider2->value(), s3 = w.Slider3->value();
-    Solver preset;
-    preset.BuildRow(m.row, s1, s2, s3);
-    if (m.row != RowDraw && preset.PEGraph == m.potential)
-        m.exact = ExactLevelsOf(m.row, s1, s2, s3, m.limit, MaxSpectrumStates);
+    if (m.row != RowDraw && !w.Reshaped())
+        m.exact = ExactLevelsOf(m.row, w.Slider1->value(), w.Slider2->value(), w.Slider3->value(),
+                                m.limit, MaxSpectrumStates);
     return m;
 }
 

@@ -131,15 +131,8 @@ void Window1::_CreateControls0() {
     Graph1 = new Graph(w);
     Graph1->setGeometry(5, 20, 450, 204);
     Graph1->setFocusPolicy(Qt::NoFocus);
-    Graph1->MouseUp = [this](int x, int y) {
-        Graph1_MouseUp(x, y);
-        potentialReshaped();
-    };
-    Graph1->MouseDown = [this](int x, int y) {
-        const bool drags = Graph1_MouseDown(x, y);
-        if (!drags) potentialReshaped(); // a click that picked no handle rebuilt the potential
-        return drags;
-    };
+    Graph1->MouseUp = [this](int x, int y) { Graph1_MouseUp(x, y); };
+    Graph1->MouseDown = [this](int x, int y) { return Graph1_MouseDown(x, y); };
     Graph1->MouseDrag = [this](int x, int y) { Graph1_MouseDrag(x, y); };
     Graph1->DepthQuery = [this] { return Graph1_DepthQuery(); };
     Graph1->MouseExit = [this] { Graph1_MouseExit(); };
@@ -159,16 +152,16 @@ void Window1::_CreateControls0() {
     StaticText2 = staticText(w, QStringLiteral("eV"), 646, 258, 19, 21);
 }
 
-void Window1::potentialReshaped() {
-    if (!editingRow()) return;
-    Reshaped = true;
-    emit PotentialReshaped();
+bool Window1::Reshaped() const {
+    if (!editingRow()) return false;
+    Solver preset;
+    preset.BuildRow(row(), Slider1->value(), Slider2->value(), Slider3->value());
+    return preset.Points != solver.Points || preset.PEGraph != solver.PEGraph;
 }
 
 void Window1::RestoreHandles(const std::array<double, HandleLast + 1>& points) {
     solver.Points = points;
     solver.RebuildFromHandles();
-    Reshaped = true;
     Graph1->ReDrawAll();
     Graph1->UpdateScreen();
 }

@@ -59,7 +59,6 @@ class Window1 : public QMainWindow {
     bool beingChanged = false;   // a potential row is being set up: sliders stay quiet
     bool Drawing = false;        // the hand-drawn potential is selected
     bool dragging = false;       // a handle of the potential is being dragged
-    bool Reshaped = false;       // edited with the mouse since its row or sliders built it
     int permX = 0;               // the handle being dragged
 
     // The failure signal of a search. Replaceable, so the command line can tell a failed
@@ -127,12 +126,14 @@ class Window1 : public QMainWindow {
     // the last mouse edit left it.
     void RestoreHandles(const std::array<double, HandleLast + 1>& points);
 
+    // Whether the potential was edited with the mouse: it is no longer what the row's builder
+    // makes of the sliders.
+    bool Reshaped() const;
+
     // An energy as the energy field shows a found level: eleven decimals.
     static QString EnergyText(double energy);
 
   signals:
-    // The user changed the potential with the mouse (a click or a dropped handle).
-    void PotentialReshaped();
     // The potential, the parity or the energy changed; emitted after the plots were redrawn,
     // so listeners read a settled state.
     void changed();
@@ -163,7 +164,6 @@ class Window1 : public QMainWindow {
     void sliderMoved(int n);
     void redrawAfterParameterChange();
     bool editingRow() const;
-    void potentialReshaped();
     // The fractional handle index under pixel column x of the potential plot.
     double handlePosition(int x);
     // Whether pixel (x, y) of the potential plot lies in its frame, edges included.

@@ -110,7 +110,6 @@ void Window1::DrawGraph() {
 
 void Window1::PopupMenu1_Change() {
     beingChanged = true;
-    Reshaped = false;
     if (row() != RowDraw) {
         Drawing = false;
         StaticText1->hide();
@@ -172,7 +171,6 @@ void Window1::sliderMoved(int n) {
         }
         group(n).title->setText(sliderTitle(n));
         buildPotential();
-        Reshaped = false; // the row's own potential replaced any reshaped one
     }
     redrawAfterParameterChange();
 }

@@ -77,7 +77,7 @@ TEST(Document, SaveAndOpenRestoreEveryRowAndADrawnPotential) {
         a.w.EFEnergy->setText(s.row == RowHydrogen ? "-13.6" : "0.01");
         a.w.PBFind_Action();
         ASSERT_FALSE(beeped);
-        ASSERT_EQ(a.w.Reshaped, s.clicks > 0);
+        ASSERT_EQ(a.w.Reshaped(), s.clicks > 0);
         ASSERT_TRUE(a.files.SaveAs(a.path("a.wellscope")));
         Session b; // a fresh window, on another row
         b.w.PopupMenu1->setCurrentIndex(s.row == RowRamp ? RowWell : RowRamp);
@@ -168,12 +168,12 @@ TEST(Document, TitleMarkAndTheQuestionBeforeAReshapeIsLost) {
     s.w.show();
     EXPECT_TRUE(!s.w.close() && s.w.isVisible()); // Cancel: the window stays, the reshape too
     EXPECT_FALSE(s.files.Open(s.path("ex.wellscope")));
-    EXPECT_EQ(std::pair(s.w.Reshaped, s.asked), std::pair(true, 2));
+    EXPECT_EQ(std::pair(s.w.Reshaped(), s.asked), std::pair(true, 2));
     s.answer = QMessageBox::Save;
     EXPECT_TRUE(s.files.MayDiscard() && !s.w.isWindowModified());
     s.w.Slider1->setValue(120); // the row's own potential again: the reshape is in the file
     ASSERT_TRUE(s.files.Open(s.path("ex.wellscope")));
-    EXPECT_EQ(std::pair(s.w.Reshaped, s.asked), std::pair(true, 3));
+    EXPECT_EQ(std::pair(s.w.Reshaped(), s.asked), std::pair(true, 3));
     // Both files are remembered, the last first, and the menu opens them.
     ASSERT_TRUE(s.files.SaveAs(s.path("second.wellscope")));
     EXPECT_EQ(s.files.RecentFiles(),
