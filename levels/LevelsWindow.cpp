@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -123,7 +124,7 @@ bool LevelsWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void LevelsWindow::Main_Changed() {
     // A hidden window does no work; showing it brings it up to date.
-    if (isVisible()) Refresh();
+    if (isVisible() && !choosing_) Refresh();
 }
 
 void LevelsWindow::Refresh() {
@@ -192,11 +193,15 @@ void LevelsWindow::ChooseLevel(int index) {
     if (index < 0 || index >= int(model_.spectrum.states.size())) return;
     chosen_ = index;
     const BoundState& s = model_.spectrum.states[std::size_t(index)];
-    if (main_.row() == RowSymmetricWell) main_.PMSymmetric->setCurrentIndex(s.parity > 0 ? 0 : 1);
-    main_.EFEnergy->setText(Window1::EnergyText(PublishedEnergy(s.energy)));
-    main_.PBDraw->click();
-    // The main window's change already redrew this one, unless it is hidden.
-    if (!isVisible()) redrawPlots();
+    {
+        // Each step changes the main window; this one follows once, when all are done.
+        const QScopedValueRollback quiet(choosing_, true);
+        if (main_.row() == RowSymmetricWell)
+            main_.PMSymmetric->setCurrentIndex(s.parity > 0 ? 0 : 1);
+        main_.EFEnergy->setText(Window1::EnergyText(PublishedEnergy(s.energy)));
+        main_.PBDraw->click();
+    }
+    Refresh();
 }
 
 void LevelsWindow::Table_CellClicked(int row) {

@@ -80,6 +80,7 @@ class LevelsWindow : public QWidget {
     LevelsModel model_;
     bool computed_ = false;
     int chosen_ = -1;
+    bool choosing_ = false; // ChooseLevel is changing the main window
     // Per level, kept across recomputations while the level still exists.
     std::vector<bool> ticked_;
     std::vector<double> amplitudes_;
