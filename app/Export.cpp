@@ -5,6 +5,7 @@
 #include "levels/LevelsWindow.h"
 #include "platform/NumberText.h"
 #include "solver/Window1.h"
+#include "solver/core/Spectrum.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -37,7 +38,7 @@ QByteArray DataCsv(const Window1& w, const QString& extra) {
     for (int i = WindowFirst; i <= WindowLast; ++i) {
         // As the plots place them: hydrogen's centre at x = 0; the symmetric well's solution
         // integrated from the centre outwards and mirrored, negated when odd.
-        const double x = row == RowHydrogen ? (i - WindowFirst) / 100.0 : (i - 500) / 100.0;
+        const double x = SpectrumPosition(row, i);
         double psi = s.feta[std::size_t(i)];
         if (row == RowSymmetricWell)
             psi = i >= 500 ? s.feta[std::size_t(i - 500)]

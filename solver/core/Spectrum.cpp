@@ -155,7 +155,9 @@ double SpectrumWeight(int row, int i) {
 }
 
 double SpectrumPosition(int row, int i) {
-    return (i - (row == RowHydrogen ? WindowFirst : 500)) * phys::Dx;
+    // Divided by the steps per nm rather than multiplied by the step, so that positions print
+    // as the decimals they are (0.07, not 0.07000000000000001).
+    return (i - (row == RowHydrogen ? WindowFirst : 500)) / (1 / phys::Dx);
 }
 
 Spectrum ComputeSpectrum(const std::array<double, 1004>& potential, int row, double limit,
