@@ -129,7 +129,7 @@ TEST(CommandLine, OptionsBecomeSliderValuesAndMistakesNameTheOptionInOneLine) {
         }
 }
 
-TEST(CommandLine, LevelsPrintsFindsLevelsAndWhyItStopped) {
+TEST(CommandLine, LevelsPrintsWhatFindFindsAndEvolveOneRowPerStep) {
     for (const auto& [line, out, err] :
          {std::tuple("levels --width 0.3", "2.14418387621\n7.72580673084\n",
                      "No further level lies below 10 eV.\n"),
@@ -138,9 +138,6 @@ TEST(CommandLine, LevelsPrintsFindsLevelsAndWhyItStopped) {
         const Outcome r = run(line);
         EXPECT_EQ(std::tuple(r.status, r.out, r.err), std::tuple(0, QString(out), QString(err)));
     }
-}
-
-TEST(CommandLine, EvolveWritesOneRowPerStepAsThePairCrossesOver) {
     Solver well;
     well.DrawDoubleWell(150, 60);
     const Spectrum s = ComputeSpectrum(well.PEGraph, RowSymmetricWell, well.fMaxE);

@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -86,23 +85,6 @@ TEST_F(LevelsTest, ALineOrARowChoosesTheLevelAndTheWindowFollowsOnlyWhileShown) 
               std::pair(QString("No bound state below 10 eV"), -1));
 }
 
-TEST_F(LevelsTest, TickedLevelsMoveInTimeUntilThePotentialChanges) {
-    main.PopupMenu1->setCurrentIndex(RowUneven);
-    levels->Tick(0, true);
-    EXPECT_FALSE(levels->Time->isVisible()); // one level does not move
-    levels->Tick(1, true, 0.5);
-    EXPECT_TRUE(levels->Time->isVisible() && !levels->GraphState->isVisible());
-    ASSERT_TRUE(levels->Time->superposition() && levels->Time->superposition()->size() == 2);
-    levels->Time->play();
-    levels->Time->advance(5);
-    main.Slider2->setValue(14); // a new potential: the basis is new, the animation stops
-    EXPECT_EQ(std::tuple(levels->Time->playing(), levels->Time->time(), levels->Ticked()),
-              std::tuple(false, 0.0, std::vector<int>{0, 1}));
-    main.Slider1->setValue(20); // too narrow for a second level: it is unticked
-    EXPECT_EQ(levels->Ticked(), (std::vector<int>{0}));
-    EXPECT_TRUE(levels->GraphState->isVisible());
-}
-
 TEST_F(LevelsTest, CsvAndTextCarryTheLevelsAndTheExactOnesWhereTheSlidersDescribeThem) {
     QStringList rows = csv(false);
     ASSERT_EQ(rows.size(), 7);
@@ -124,11 +106,14 @@ TEST_F(LevelsTest, CsvAndTextCarryTheLevelsAndTheExactOnesWhereTheSlidersDescrib
     EXPECT_TRUE(csv(true).value(1).endsWith(",,"));
 }
 
-TEST_F(LevelsTest, TheTimeViewsMarkerTunnelsInHalfABeatAndPlaysAtTheChosenSpeed) {
+TEST_F(LevelsTest, TickedLevelsMoveInTimeTheMarkerTunnelsAndANewPotentialStopsThem) {
     main.PopupMenu1->setCurrentIndex(RowSymmetricWell); // the double well's even-odd pair
     main.Slider1->setValue(150);
     main.Slider2->setValue(60);
-    for (int k : {0, 1}) levels->Tick(k, true);
+    levels->Tick(0, true);
+    EXPECT_FALSE(levels->Time->isVisible()); // one level does not move
+    levels->Tick(1, true);
+    EXPECT_TRUE(levels->Time->isVisible() && !levels->GraphState->isVisible());
     TimeView& v = *levels->Time;
     const auto& s = levels->Model().spectrum;
     const double beat = 4.135667 / (s.states[1].energy - s.states[0].energy); // h in eV fs
@@ -143,15 +128,17 @@ TEST_F(LevelsTest, TheTimeViewsMarkerTunnelsInHalfABeatAndPlaysAtTheChosenSpeed)
     EXPECT_EQ(v.STTime->text(), QString("t = %1 fs").arg(beat / 2, 0, 'f', 2));
     EXPECT_GT(markerColumn(g), middle + 20);
     v.PMSpeed->setCurrentIndex(v.PMSpeed->findText("1000 fs/s"));
-    QElapsedTimer wall;
-    wall.start();
     QTest::mouseClick(v.PBPlay, Qt::LeftButton);
-    QTest::qWait(200);
+    QTest::qWait(100);
     QTest::mouseClick(v.PBPlay, Qt::LeftButton);
-    const double played = v.time() - beat / 2, elapsed = double(wall.elapsed()) / 1000;
-    EXPECT_TRUE(played > 1000 * 0.010 && played <= 1000 * elapsed) << played; // >= one frame
+    EXPECT_GT(v.time() - beat / 2, 1000 * 0.016); // Play moves on at least a frame at the speed
     QTest::mouseClick(v.PBReset, Qt::LeftButton);
     EXPECT_EQ(std::pair(v.time(), g->GXP->Image()), std::pair(0.0, start));
+    v.play();
+    v.advance(5);
+    main.Slider2->setValue(55); // a new potential: the basis is new, the animation stops
+    EXPECT_EQ(std::tuple(v.playing(), v.time(), levels->Ticked()),
+              std::tuple(false, 0.0, std::vector<int>{0, 1}));
     v.setSelection({0, 1, 2}, {1, 1, 1});
     EXPECT_EQ(v.STBeat->text(), ""); // three levels have no single beat
     v.play();                        // nothing plays while the view is hidden
@@ -161,4 +148,8 @@ TEST_F(LevelsTest, TheTimeViewsMarkerTunnelsInHalfABeatAndPlaysAtTheChosenSpeed)
     v.setSelection({0, 1}, {0, 0}); // no amplitude: nothing to show
     EXPECT_FALSE(v.superposition() || v.PBPlay->isEnabled());
     EXPECT_EQ(markerColumn(g), -1);
+    main.PopupMenu1->setCurrentIndex(RowWell);
+    main.Slider1->setValue(20); // too narrow for a second level: it is unticked
+    EXPECT_EQ(levels->Ticked(), (std::vector<int>{0}));
+    EXPECT_TRUE(levels->GraphState->isVisible());
 }
