@@ -1,5 +1,4 @@
-// The program: its command line read and run in process, its menus, and the built program run
-// as a teacher would, with the sanitizers, so that a leak or a fault fails it.
+// The command line and menus in process, and the built program run under the sanitizers.
 #include "app/AboutWndo.h"
 #include "app/CommandLine.h"
 #include "app/Commands.h"
@@ -57,7 +56,6 @@ Outcome run(const QString& line) {
     return r;
 }
 
-// The built program itself, at a device pixel ratio of `scale`.
 Outcome wellscope(const QStringList& args, const QString& scale = "1") {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -89,8 +87,7 @@ struct Session {
         files.AskToSave = [this] { return ++asked, answer; };
     }
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
-    // A click on the potential plot at (x nm, V eV): a new handle.
-    void click(double x, double v) {
+    void click(double x, double v) { // on the potential plot at (x nm, V eV): a new handle
         QTest::mouseClick(w.Graph1, Qt::LeftButton, {},
                           QPoint(w.Graph1->XCoord(x), w.Graph1->YCoord(v)));
     }
@@ -125,6 +122,7 @@ TEST(CommandLine, OptionsBecomeSliderValuesAndMistakesNameTheOptionInOneLine) {
     EXPECT_NE(parse("--open f.wellscope --width 1").error, "");
     EXPECT_EQ(parse("evolve --states 0 --until 99999 --step 1").error, ""); // 100 000 rows
     // What the message must name, and the lines that get it (1e6 / 9.99 is 100 101 rows).
+    const QString e = "evolve --until 1 --step 0.1 ";
     const std::pair<QString, QStringList> cases[] = {
         {"--width",
          {"levels --width 3.6", "levels --width 1.255", "levels --width nan",
@@ -132,9 +130,7 @@ TEST(CommandLine, OptionsBecomeSliderValuesAndMistakesNameTheOptionInOneLine) {
         {"--well-width", {"levels --potential symmetric --separation 1 --well-width 1.5"}},
         {"--parity", {"levels --potential symmetric --parity sideways"}},
         {"--potential", {"levels --potential cube"}},
-        {"--count",
-         {"levels --count 101", "levels --all --count 2",
-          "evolve --states 0,1 --until 1 --step 0.1 --count 2"}},
+        {"--count", {"levels --count 101", "levels --all --count 2", e + "--states 0,1 --count 2"}},
         {"--energy", {"levels --energy 2"}},
         {"--from", {"levels --all --from 1"}},
         {"--format", {"levels --format csv", "levels --all --format xml"}},
@@ -144,14 +140,11 @@ TEST(CommandLine, OptionsBecomeSliderValuesAndMistakesNameTheOptionInOneLine) {
         {"explode", {"explode"}},
         {"snapshot", {"snapshot"}},
         {"--states",
-         {"evolve --until 1 --step 0.1", "evolve --states 0,x --until 1 --step 0.1",
-          "evolve --states 0,1.5 --until 1 --step 0.1", "evolve --states 1,1 --until 1 --step 0.1",
-          "evolve --states 0,99 --until 1 --step 0.1",
-          "evolve --potential hydrogen --states 0 --until 1 --step 0.1"}},
+         {e, e + "--states 0,x", e + "--states 0,1.5", e + "--states 1,1", e + "--states 0,99",
+          e + "--potential hydrogen --states 0"}},
         {"--amplitudes",
-         {"evolve --states 0,1 --amplitudes 0,0 --until 1 --step 0.1",
-          "evolve --states 0,1 --amplitudes 1 --until 1 --step 0.1",
-          "evolve --states 0,1 --amplitudes 1,1.5 --until 1 --step 0.1"}},
+         {e + "--states 0,1 --amplitudes 0,0", e + "--states 0,1 --amplitudes 1",
+          e + "--states 0,1 --amplitudes 1,1.5"}},
         {"--until",
          {"evolve --states 0,1 --step 0.1", "evolve --states 0,1 --until -1 --step 0.1"}},
         {"--step",
@@ -184,7 +177,6 @@ TEST(CommandLine, LevelsPrintsWhatFindFindsAndEvolveOneRowPerStep) {
                                   "--states 0,1 --step %1 --until %2")
                               .arg(beat / 4, 0, 'g', 17)
                               .arg(beat, 0, 'g', 17));
-    ASSERT_EQ(r.status, 0);
     const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 6); // the header, then t = 0 ... one beat inclusive
     EXPECT_EQ(lines[0], "t_fs,mean_x_nm,spread_x_nm,norm");
@@ -193,16 +185,13 @@ TEST(CommandLine, LevelsPrintsWhatFindFindsAndEvolveOneRowPerStep) {
         EXPECT_EQ(lines[k].section(',', 3), "1"); // and no fifth field
     }
     auto mean = [&lines](int k) { return lines[k].section(',', 1, 1).toDouble(); };
-    EXPECT_LT(mean(1), -0.6); // from the left well to the right one and back
-    EXPECT_GT(mean(3), 0.6);
+    EXPECT_TRUE(mean(1) < -0.6 && mean(3) > 0.6); // from the left well to the right one and back
     EXPECT_NEAR(mean(5), mean(1), 1e-8);
     // Hydrogen counts its levels from n = 1; 0.3 / 0.1 falls a hair short of 3 in binary.
     const Outcome h = run("evolve --potential hydrogen --states 2 --until 0.3 --step 0.1");
-    EXPECT_EQ(std::pair(h.out.count('\n'), h.out.section('\n', 4, 4).section(',', 0, 0)),
-              std::pair(qsizetype(5), QString("0.3")));
+    EXPECT_TRUE(h.out.count('\n') == 5 && h.out.section('\n', 4, 4).startsWith("0.3,"));
 }
 
-// Qt options, the one-line mistakes with status 2, and --open on top of a saved file.
 TEST(Program, QtOptionsMistakesAndOpenRunAsFromTheShell) {
     const Outcome l =
         wellscope({"levels", "-style", "Fusion", "--reverse", "--count", "2", "-platform",
@@ -211,17 +200,15 @@ TEST(Program, QtOptionsMistakesAndOpenRunAsFromTheShell) {
               std::tuple(0, QString(".30273417311\n1.20644009518\n"), QString()));
     QTemporaryDir dir;
     const QString csv = dir.filePath("d.csv");
-    Outcome r = wellscope({"data", csv, "--width", "9"});
-    EXPECT_TRUE(r.status == 2 && r.err.count('\n') == 2 &&
-                r.err.startsWith("wellscope: ")); // +hint
+    Outcome r = wellscope({"data", csv, "--width", "9"}); // a line, then a hint
+    EXPECT_TRUE(r.status == 2 && r.err.count('\n') == 2 && r.err.startsWith("wellscope: "));
     const QString f = dir.filePath("ex.wellscope");
     r = wellscope({"data", csv, "--open", f});
     EXPECT_TRUE(r.status == 2 && r.err.startsWith("wellscope: cannot open " + f));
     EXPECT_FALSE(QFile::exists(csv));
     EXPECT_TRUE(wellscope({"--help"}).out.contains("--potential"));
     EXPECT_TRUE(wellscope({"--version"}).out.startsWith("wellscope "));
-    ASSERT_EQ(
-        wellscope({"save", f, "--potential", "uneven", "--width", "1.5", "--left", "4"}).status, 0);
+    ASSERT_EQ(wellscope({"save", f, "--potential", "uneven", "--left", "4"}).status, 0);
     EXPECT_EQ(wellscope({"data", csv, "--open", f, "--right", "3"}).status, 0);
     const QList<QByteArray> rows = contents(csv).split('\n');
     EXPECT_TRUE(rows.value(1).startsWith("-1.75,4,") && rows.value(351).startsWith("1.75,3,"));
@@ -241,9 +228,8 @@ TEST(Program, PrintsAndSnapshotsEveryRowOnOnePageAndSharplyAtRatioTwo) {
         const QString pdf = dir.filePath(row + ".pdf");
         EXPECT_EQ(wellscope({"print", pdf, "--potential", row}).status, 0);
         const QByteArray bytes = contents(pdf);
-        EXPECT_TRUE(bytes.startsWith("%PDF"));
         EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page "), 1);
-        EXPECT_FALSE(bytes.contains("/DCTDecode")); // line art is never JPEG-coded
+        EXPECT_TRUE(bytes.startsWith("%PDF") && !bytes.contains("/DCTDecode")); // never JPEG
     }
     // The page File > Print prints: both pictures, nothing beside them nor between them.
     auto page = Picture::Make(460, 440, 32);
@@ -255,11 +241,11 @@ TEST(Program, PrintsAndSnapshotsEveryRowOnOnePageAndSharplyAtRatioTwo) {
     EXPECT_EQ(image.copy(0, 220, 450, 204), w.Graph2->GXP->Image().convertToFormat(image.format()));
     EXPECT_EQ(std::pair(image.pixel(455, 5), image.pixel(5, 212)),
               std::pair(qRgb(0, 255, 0), qRgb(0, 255, 0)));
-    // At a device pixel ratio of 2 the snapshot is twice the size, and sharp.
+    // At a device pixel ratio of 2 the snapshot is twice the size: each black pixel of the plot's
+    // top edge is a 2 x 2 black block, the row above is unsmeared, and the text is sharp.
     ASSERT_EQ(wellscope({"snapshot", dir.filePath("2.png"), "--energy", "2.5"}, "2").status, 0);
     const QImage one(dir.filePath("well.png")), two(dir.filePath("2.png"));
     ASSERT_EQ(two.size(), one.size() * 2);
-    // Each black pixel of the plot's top edge is a 2 x 2 black block; the row above is unsmeared.
     const QPoint plot(5, 20 + one.height() - 469); // the plot's corner below the menu bar
     const QRgb black = qRgb(0, 0, 0);
     int edge = plot.y();
@@ -272,14 +258,13 @@ TEST(Program, PrintsAndSnapshotsEveryRowOnOnePageAndSharplyAtRatioTwo) {
         for (int d = 0; d < 4; ++d) ASSERT_EQ(two.pixel(2 * x + d % 2, 2 * edge + d / 2), black);
         EXPECT_EQ(two.pixel(2 * x, 2 * edge - 1), one.pixel(x, edge - 1)) << x;
     }
-    // The title is drawn at full resolution: not every 2 x 2 block is of one colour.
     int mixed = 0;
     for (int y = plot.y(); y < plot.y() + 20; ++y)
         for (int x = plot.x() + 150; x < plot.x() + 300; ++x) {
             const QRgb c = two.pixel(2 * x, 2 * y);
             mixed += two.pixel(2 * x + 1, 2 * y) != c || two.pixel(2 * x, 2 * y + 1) != c;
         }
-    EXPECT_GT(mixed, 20);
+    EXPECT_GT(mixed, 20); // the title is drawn at full resolution
 }
 
 TEST(Document, SaveAndOpenRestoreEveryRowAndADrawnPotential) {
@@ -352,8 +337,7 @@ TEST(Document, ABadFileOrAFailedSaveIsNamedAndChangesNothing) {
         if (!b.text.isNull()) ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(b.text) >= 0);
         f.close();
         s.errors.clear();
-        EXPECT_FALSE(s.files.Open(path));
-        EXPECT_TRUE(s.errors.size() == 1 && s.errors[0].contains(b.says) &&
+        EXPECT_TRUE(!s.files.Open(path) && s.errors.size() == 1 && s.errors[0].contains(b.says) &&
                     s.errors[0].startsWith(QString::fromUtf8("Cannot open “") + path))
             << s.errors.join('|').toStdString();
     }
@@ -385,9 +369,8 @@ TEST(Document, TitleMarkAndTheQuestionBeforeAReshapeIsLost) {
     EXPECT_FALSE(s.w.isWindowModified()); // back as it was
     ASSERT_TRUE(s.files.SaveAs(s.path("ex.wellscope")));
     s.click(0, 5);
-    EXPECT_TRUE(s.w.isWindowModified());
     s.w.show();
-    EXPECT_TRUE(!s.w.close() && s.w.isVisible()); // Cancel: the window stays, the reshape too
+    EXPECT_TRUE(s.w.isWindowModified() && !s.w.close() && s.w.isVisible()); // Cancel: it stays
     EXPECT_FALSE(s.files.Open(s.path("ex.wellscope")));
     EXPECT_EQ(std::pair(s.w.Reshaped, s.asked), std::pair(true, 2));
     s.answer = QMessageBox::Save;
@@ -396,9 +379,7 @@ TEST(Document, TitleMarkAndTheQuestionBeforeAReshapeIsLost) {
     ASSERT_TRUE(s.files.Open(s.path("ex.wellscope")));
     EXPECT_EQ(std::pair(s.w.Reshaped, s.asked), std::pair(true, 3));
     ASSERT_TRUE(s.files.SaveAs(s.path("second.wellscope")));
-    EXPECT_EQ(s.files.RecentFiles(), // the last first
-              (QStringList{s.path("second.wellscope"), s.path("ex.wellscope")}));
-    s.menu->Item("FileRecentMenu")->menu()->actions().at(1)->trigger();
+    s.menu->Item("FileRecentMenu")->menu()->actions().at(1)->trigger(); // the last saved first
     EXPECT_EQ(s.files.FilePath(), s.path("ex.wellscope"));
 }
 
@@ -407,7 +388,6 @@ TEST(Menu, EditItemsActOnTheFocusedFieldAndAboutReusesItsWindow) {
     WireEditCommands(menu);
     QLineEdit field(QStringLiteral("1.25"));
     field.show();
-    field.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&field));
     auto enabled = [&menu](const char* item) {
         emit menu.Item("EditMenu")->menu()->aboutToShow();
@@ -442,8 +422,7 @@ TEST(Export, PictureAndDataHoldBothPlots) {
         if (xml.name() == QLatin1String("polyline") || xml.name() == QLatin1String("path"))
             ++strokes;
     }
-    ASSERT_FALSE(xml.hasError());
-    EXPECT_TRUE(texts.contains("Potential") && texts.contains("x (nm)") &&
+    EXPECT_TRUE(!xml.hasError() && texts.contains("Potential") && texts.contains("x (nm)") &&
                 texts.join(' ').contains("Solution for Energy"));
     EXPECT_GT(strokes, 350); // the lines of both curves, drawn as vectors
     EXPECT_EQ(w.Graph1->GX, w.Graph1->GXP->GetGraphics()); // the window draws where it did
@@ -458,7 +437,6 @@ TEST(Export, PictureAndDataHoldBothPlots) {
     QList<QStringList> csv = rows();
     ASSERT_EQ(csv.size(), 1 + 351 + 1); // header, the visible grid, the final newline
     EXPECT_EQ(csv[0], (QStringList{"x (nm)", "V (eV)", "psi (relative)"}));
-    EXPECT_EQ(csv[1][0] + ' ' + csv[351][0], "-1.75 1.75");
     double peak = 0;
     for (int i = 1; i <= 351; ++i) {
         const double x = csv[i][0].toDouble(), psi = csv[i][2].toDouble();
