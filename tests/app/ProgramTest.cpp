@@ -379,7 +379,7 @@ TEST(Document, TitleMarkAndTheQuestionBeforeAReshapeIsLost) {
     ASSERT_TRUE(s.files.Open(s.path("ex.wellscope")));
     EXPECT_EQ(std::pair(s.w.Reshaped, s.asked), std::pair(true, 3));
     ASSERT_TRUE(s.files.SaveAs(s.path("second.wellscope")));
-    s.menu->Item("FileRecentMenu")->menu()->actions().at(1)->trigger(); // the last saved first
+    s.menu->Item("FileRecentMenu")->menu()->actions().at(1)->trigger(); // newest first
     EXPECT_EQ(s.files.FilePath(), s.path("ex.wellscope"));
 }
 
