@@ -80,29 +80,13 @@ QPaintEngine* RecordingDevice::paintEngine() const {
     return engine_.get();
 }
 
-std::vector<Recorded> RecordingDevice::OfKind(Recorded::Kind kind) const {
-    std::vector<Recorded> out;
-    for (const Recorded& r : items_)
-        if (r.kind == kind) out.push_back(r);
-    return out;
-}
-
 int RecordingDevice::metric(PaintDeviceMetric m) const {
     // Answer as an image of the same size would, so that text is laid out the same way.
     static const QImage like(1, 1, QImage::Format_RGB32);
     struct Open : QImage {
         using QImage::metric;
     };
-    switch (m) {
-    case PdmWidth:
-        return width_;
-    case PdmHeight:
-        return height_;
-    case PdmWidthMM:
-        return qRound(width_ * 25.4 / like.logicalDpiX());
-    case PdmHeightMM:
-        return qRound(height_ * 25.4 / like.logicalDpiY());
-    default:
-        return (like.*&Open::metric)(m);
-    }
+    if (m == PdmWidth) return width_;
+    if (m == PdmHeight) return height_;
+    return (like.*&Open::metric)(m);
 }

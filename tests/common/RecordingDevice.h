@@ -1,7 +1,6 @@
 #pragma once
 
-// A paint device that draws nothing and records each shape and text painted on it, in device
-// coordinates with its colours: the structure of a drawing, independent of rasterising.
+// A paint device that records each shape and text painted on it, in device coordinates.
 
 #include <QColor>
 #include <QFont>
@@ -15,13 +14,13 @@
 #include <vector>
 
 struct Recorded {
-    enum class Kind { Line, Rect, Ellipse, Polygon, Point, Path, Image, Text };
+    enum class Kind { Line, Rect, Ellipse, Polygon, Path, Image, Text };
     Kind kind = Kind::Line;
     QColor pen;     // invalid when drawn without a pen
     QColor fill;    // invalid when drawn without a brush
     QLineF line;    // Line
     QRectF rect;    // Rect, Ellipse, Image (target); the bounds of a Polygon, Path or Text
-    QPolygonF poly; // Polygon, Point
+    QPolygonF poly; // Polygon
     QPointF at;     // Text: start of its baseline
     QString text;   // Text
     QFont font;     // Text
@@ -39,7 +38,6 @@ class RecordingDevice : public QPaintDevice {
     QPaintEngine* paintEngine() const override;
 
     const std::vector<Recorded>& Items() const { return items_; }
-    std::vector<Recorded> OfKind(Recorded::Kind kind) const;
     void Clear() { items_.clear(); }
 
   protected:

@@ -1,20 +1,14 @@
-// The .wellscope reader: any bytes give either one line of error or a document whose values
-// the window's controls can take, and which writes and reads back as the same document.
+// Any bytes read as one line of error or a usable document that writes and reads back the same.
 #include "app/Document.h"
 #include "solver/core/PotentialRows.h"
 
 #include <cstdint>
 #include <cstdlib>
 
-namespace {
-
-void check(bool ok) {
-    if (!ok) std::abort();
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    auto check = [](bool ok) {
+        if (!ok) std::abort();
+    };
     QString error;
     const std::optional<Document> d =
         ReadDocument(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)), error);

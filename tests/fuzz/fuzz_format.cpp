@@ -1,5 +1,4 @@
-// Patterned number formatting: any value with any pattern gives text without crashing; with a
-// plain pattern the text reads back to the value, rounded to the pattern's places.
+// Any value and pattern give text; with a plain pattern it reads back to the rounded value.
 #include "platform/NumberText.h"
 
 #include <cmath>

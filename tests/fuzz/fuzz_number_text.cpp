@@ -1,5 +1,4 @@
-// Reading text as a number: any text reads as a finite number, and a number's plain text reads
-// back to the same number.
+// Any text reads as a finite number, and a number's plain text reads back to the same number.
 #include "platform/NumberText.h"
 
 #include <cmath>

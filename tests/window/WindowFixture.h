@@ -1,7 +1,5 @@
 #pragma once
-
 // A real main window, built offscreen, and the ways a test looks at it as a user would.
-
 #include "graph/Graph.h"
 #include "platform/NumberText.h"
 #include "solver/Window1.h"
