@@ -1,7 +1,6 @@
 #pragma once
 
-// Shared helpers of the Graph tests: an opened Graph, what it draws recorded as text, font
-// metrics, and the message of a raised GraphError.
+// An opened Graph, what it draws recorded as text, font metrics and a GraphError's message.
 
 #include "graph/Graph.h"
 #include "platform/GraphicsState.h"
@@ -36,8 +35,7 @@ inline void NoTicks(Graph& g) {
     g.SetYMinTix(false);
 }
 
-// While it lives, GX draws into a recording device of the picture's size, starting with the
-// picture context's colour and font.
+// While it lives, GX records into a device of the picture's size, in the picture's style.
 class Recording {
   public:
     explicit Recording(Graph& g)
@@ -47,15 +45,14 @@ class Recording {
     }
     ~Recording() { g_.GX = saved_; }
 
-    // One line per item: "line 1,2 3,4", "fill 1,2 3x4", "oval"/"disc" (box), "poly"/"fill-poly"
-    // (corners), then the colour unless black; "text T x,y size".
+    // "line 1,2 3,4", "fill 1,2 3x4", "oval"/"disc" box, "[fill-]poly" corners, colour unless
+    // black; "text T x,y size".
     QStringList Drawn(const QString& prefix = {}) const {
         QStringList out;
         for (const Recorded& r : Items())
             if (const QString d = Describe(r); d.startsWith(prefix)) out << d;
         return out;
     }
-    // What `call` draws, joined by "; ".
     QString By(const std::function<void()>& call) {
         Clear();
         call();
@@ -81,7 +78,7 @@ class Recording {
         if (r.kind == K::Rect) s = "fill " + s;
         if (r.kind == K::Ellipse) s = (r.Filled() ? "disc " : "oval ") + s;
         if (r.kind == K::Polygon) s = r.Filled() ? "fill-poly" : "poly";
-        for (QPointF p : r.poly) s += " " + pt(p); // a polygon's corners
+        for (QPointF p : r.poly) s += " " + pt(p);
         const QColor c = r.Filled() ? r.fill : r.pen;
         return c == Qt::black ? s : s + " " + c.name();
     }
@@ -92,7 +89,6 @@ class Recording {
     Graphics gx_;
 };
 
-// Text metrics as any drawing context reports them.
 struct Metrics {
     QImage image{8, 8, QImage::Format_RGB32};
     Graphics g{&image};
@@ -105,7 +101,7 @@ struct Metrics {
     int Height() const { return g.TextHeight(); }
 };
 
-// The message of the GraphError that `call` raises, or "" when it raises none.
+// The message of the GraphError that `call` raises, or "".
 inline QString ErrorOf(const std::function<void()>& call) {
     try {
         call();
