@@ -28,11 +28,14 @@ inline std::unique_ptr<Graph> OpenGraph(int w, int h, std::function<void(Graph&)
     return g;
 }
 
-inline void NoTicks(Graph& g) {
-    g.SetXMajTix(false);
-    g.SetXMinTix(false);
+inline void NoYTicks(Graph& g) {
     g.SetYMajTix(false);
     g.SetYMinTix(false);
+}
+inline void NoTicks(Graph& g) {
+    NoYTicks(g);
+    g.SetXMajTix(false);
+    g.SetXMinTix(false);
 }
 
 // While it lives, GX records into a device of the picture's size, in the picture's style.

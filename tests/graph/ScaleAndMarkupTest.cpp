@@ -76,12 +76,8 @@ TEST(Scale, TickLists) {
     EXPECT_EQ(MajorLabels(Ticks(-1, 1, -3, 0, false)),
               QStringList({"-1.0", "-0.5", "0.0", "0.5", "1.0"}));
     EXPECT_EQ(MajorLabels(Ticks(0, 0.1, -6, 0, false)), QStringList({"0.00", "0.05", "0.10"}));
-    // Minor step 5, labelled 20: four minor steps per label.
-    std::vector<Tick> ticks = Ticks(0, 100, 2, 0, true);
-    ASSERT_EQ(ticks.size(), 21u);
-    EXPECT_EQ(MajorLabels(ticks), QStringList({"0", "20", "40", "60", "80", "100"}));
     // 1.04 lies within 5 % of a labelled step beyond 1, but 1.0 is no tick: labels from 2 on.
-    ticks = Ticks(1.04, 9, -2, 0, true);
+    std::vector<Tick> ticks = Ticks(1.04, 9, -2, 0, true);
     EXPECT_EQ(ticks.front().value, 1.2000000000000002);
     EXPECT_EQ(MajorLabels(ticks), QStringList({"2", "3", "4", "5", "6", "7", "8", "9"}));
     // Ticks a hair outside the limits are included.
@@ -142,7 +138,6 @@ TEST(Markup, MeasuredWithTheFontMetricsOfTheGraph) {
     const std::tuple<QString, int, int> cases[] = {
         {"E^2^", h10.Width("E") + h7.Width("2"), h10.Height()},
         {QString(40, 'W'), h10.Width(QString(40, 'W')), h10.Height()}, // two header fields
-        {"^x^", h7.Width("x"), h10.Height()},
         {"a|bb|ccc", h10.Width("ccc"), 3 * h10.Height()},
         {"ab#14#c", h10.Width("ab") + h14.Width("c"), h14.Height()},
         {"$a$", sym.Width("a"), h10.Height()}};
