@@ -48,8 +48,7 @@ class Recording {
     }
     ~Recording() { g_.GX = saved_; }
 
-    // "line 1,2 3,4", "fill 1,2 3x4", "oval"/"disc" box, "[fill-]poly" corners, colour unless
-    // black; "text T x,y size".
+    // "line 1,2 3,4", "fill 1,2 3x4", "oval"/"disc" box, "text T x,y size"; colour unless black.
     QStringList Drawn(const QString& prefix = {}) const {
         QStringList out;
         for (const Recorded& r : Items())
@@ -80,8 +79,6 @@ class Recording {
         if (r.kind == K::Line) s = "line " + pt(r.line.p1()) + " " + pt(r.line.p2());
         if (r.kind == K::Rect) s = "fill " + s;
         if (r.kind == K::Ellipse) s = (r.Filled() ? "disc " : "oval ") + s;
-        if (r.kind == K::Polygon) s = r.Filled() ? "fill-poly" : "poly";
-        for (QPointF p : r.poly) s += " " + pt(p);
         const QColor c = r.Filled() ? r.fill : r.pen;
         return c == Qt::black ? s : s + " " + c.name();
     }
