@@ -55,11 +55,6 @@ class Recording {
             if (const QString d = Describe(r); d.startsWith(prefix)) out << d;
         return out;
     }
-    QString By(const std::function<void()>& call) {
-        Clear();
-        call();
-        return Drawn().join("; ");
-    }
     const Recorded* Text(const QString& text) const {
         for (const Recorded& r : Items())
             if (r.kind == Recorded::Kind::Text && r.text == text) return &r;
@@ -93,9 +88,7 @@ struct Metrics {
     QImage image{8, 8, QImage::Format_RGB32};
     Graphics g{&image};
     Metrics(const QString& font, int size, bool bold = false) {
-        g.SetTextFont(font);
-        g.SetTextSize(size);
-        g.SetBold(bold);
+        g.SetTextFont(font), g.SetTextSize(size), g.SetBold(bold);
     }
     int Width(const QString& text) { return qRound(g.StringWidth(text)); }
     int Height() const { return g.TextHeight(); }

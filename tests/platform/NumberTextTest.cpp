@@ -24,13 +24,11 @@ TEST(NumberText, FormatStrAndVal) {
     EXPECT_EQ(Format(-13.6, "-#.###########"), "-13.6");
     EXPECT_EQ(Format(2, "-#.###########"), "2");               // no dangling point
     EXPECT_EQ(Format(0.0000000000049, "-#.###########"), "0"); // no digit left: its zero
-
     // The shortest text that reads back to the same double.
     const std::pair<double, const char*> shortest[] = {
         {3.5, "3.5"}, {1, "1"},   {0.01, "0.01"}, {350 / 100.0, "3.5"},
         {-0.0, "0"},  {-7, "-7"}, {NAN, "nan"},   {0.1 + 0.2, "0.30000000000000004"}};
     for (auto [value, want] : shortest) EXPECT_EQ(Str(value), want) << value;
-
     // Text that is not a finite number reads 0; a comma ends the number.
     const std::pair<const char*, double> read[] = {
         {".5", 0.5},     {"+4", 4},          {"1,5", 1},          {"-13.6", -13.6},
