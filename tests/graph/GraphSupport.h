@@ -1,7 +1,6 @@
 #pragma once
 
-// Shared helpers of the Graph tests: an opened Graph, what it draws recorded as text, font
-// metrics, and the message of a raised GraphError.
+// An opened Graph, what it draws recorded as text, font metrics and a GraphError's message.
 
 #include "graph/Graph.h"
 #include "platform/GraphicsState.h"
@@ -29,15 +28,17 @@ inline std::unique_ptr<Graph> OpenGraph(int w, int h, std::function<void(Graph&)
     return g;
 }
 
-inline void NoTicks(Graph& g) {
-    g.SetXMajTix(false);
-    g.SetXMinTix(false);
+inline void NoYTicks(Graph& g) {
     g.SetYMajTix(false);
     g.SetYMinTix(false);
 }
+inline void NoTicks(Graph& g) {
+    NoYTicks(g);
+    g.SetXMajTix(false);
+    g.SetXMinTix(false);
+}
 
-// While it lives, GX draws into a recording device of the picture's size, starting with the
-// picture context's colour and font.
+// While it lives, GX records into a device of the picture's size, in the picture's style.
 class Recording {
   public:
     explicit Recording(Graph& g)
@@ -47,19 +48,12 @@ class Recording {
     }
     ~Recording() { g_.GX = saved_; }
 
-    // One line per item: "line 1,2 3,4", "fill 1,2 3x4", "oval"/"disc" (box), "poly"/"fill-poly"
-    // (corners), then the colour unless black; "text T x,y size".
+    // "line 1,2 3,4", "fill 1,2 3x4", "oval"/"disc" box, "text T x,y size"; colour unless black.
     QStringList Drawn(const QString& prefix = {}) const {
         QStringList out;
         for (const Recorded& r : Items())
             if (const QString d = Describe(r); d.startsWith(prefix)) out << d;
         return out;
-    }
-    // What `call` draws, joined by "; ".
-    QString By(const std::function<void()>& call) {
-        Clear();
-        call();
-        return Drawn().join("; ");
     }
     const Recorded* Text(const QString& text) const {
         for (const Recorded& r : Items())
@@ -80,8 +74,6 @@ class Recording {
         if (r.kind == K::Line) s = "line " + pt(r.line.p1()) + " " + pt(r.line.p2());
         if (r.kind == K::Rect) s = "fill " + s;
         if (r.kind == K::Ellipse) s = (r.Filled() ? "disc " : "oval ") + s;
-        if (r.kind == K::Polygon) s = r.Filled() ? "fill-poly" : "poly";
-        for (QPointF p : r.poly) s += " " + pt(p); // a polygon's corners
         const QColor c = r.Filled() ? r.fill : r.pen;
         return c == Qt::black ? s : s + " " + c.name();
     }
@@ -92,20 +84,17 @@ class Recording {
     Graphics gx_;
 };
 
-// Text metrics as any drawing context reports them.
 struct Metrics {
     QImage image{8, 8, QImage::Format_RGB32};
     Graphics g{&image};
     Metrics(const QString& font, int size, bool bold = false) {
-        g.SetTextFont(font);
-        g.SetTextSize(size);
-        g.SetBold(bold);
+        g.SetTextFont(font), g.SetTextSize(size), g.SetBold(bold);
     }
     int Width(const QString& text) { return qRound(g.StringWidth(text)); }
     int Height() const { return g.TextHeight(); }
 };
 
-// The message of the GraphError that `call` raises, or "" when it raises none.
+// The message of the GraphError that `call` raises, or "".
 inline QString ErrorOf(const std::function<void()>& call) {
     try {
         call();

@@ -1,8 +1,4 @@
-// The arithmetic that the Graph draws with, without drawing: tick series, powers, outward
-// rounding, tick lists and the value to pixel mapping (the Graph tests check a plain 0 ... 10
-// axis); the markup's parsed runs and anchors, and measuring through a Graph's drawing context
-// (widths computed from the font metrics, never hard-coded; the encoded strings' robustness is
-// fuzzed by tests/fuzz/fuzz_markup.cpp).
+// The Graph's arithmetic without drawing: scales, ticks, mapping, and the markup's runs and sizes.
 
 #include "graph/Markup.h"
 #include "graph/Scale.h"
@@ -26,8 +22,7 @@ QStringList MajorLabels(const std::vector<Tick>& ticks) {
     return out;
 }
 
-// The runs as text: "[text size^shift@font!\*probe]" for a run (bold "!", italic "\", shift,
-// font other than Helvetica and probe size only where present), "~dx" for a move, "|" a break.
+// "[text size^shift@font!\*probe]" per run (parts only where set), "~dx" a move, "|" a break.
 QString Runs(const QString& s, int size = 10) {
     QStringList out;
     for (const Item& it : markup::Parse(s, {"Helvetica", size, false, false})) {
@@ -59,7 +54,6 @@ TEST(Scale, SeriesPowersAndRounding) {
 }
 
 TEST(Scale, LimitsRoundOutwardUnlessWithinFivePercent) {
-    // Limits, flags, and the limits wanted.
     const std::tuple<double, double, int, double, double> cases[] = {
         {0.3, 9.62, kDefaultFlags, 0, 10},
         {0.97, 9.03, kDefaultFlags, 1, 9},
@@ -72,10 +66,9 @@ TEST(Scale, LimitsRoundOutwardUnlessWithinFivePercent) {
         EXPECT_EQ(QPointF(a.min, a.max), QPointF(wantMin, wantMax)) << min;
         EXPECT_EQ(a.vToPix, pixels / (wantMax - wantMin)) << min;
     }
-    // Empty, reversed, not finite, a span that overflows, a scale that overflows.
     const std::pair<double, double> unusable[] = {{1, 1},    {2, 1},          {kNaN, 1},
                                                   {0, kInf}, {-1e308, 1e308}, {0, 1e-320}};
-    for (auto [min, max] : unusable) EXPECT_FALSE(UsableRange(min, max, 100)) << min << " " << max;
+    for (auto [min, max] : unusable) EXPECT_FALSE(UsableRange(min, max, 100)) << min;
 }
 
 TEST(Scale, TickLists) {
@@ -83,32 +76,24 @@ TEST(Scale, TickLists) {
     EXPECT_EQ(MajorLabels(Ticks(-1, 1, -3, 0, false)),
               QStringList({"-1.0", "-0.5", "0.0", "0.5", "1.0"}));
     EXPECT_EQ(MajorLabels(Ticks(0, 0.1, -6, 0, false)), QStringList({"0.00", "0.05", "0.10"}));
-    // Minor step 5, labelled 20: four minor steps per label.
-    std::vector<Tick> ticks = Ticks(0, 100, 2, 0, true);
-    ASSERT_EQ(ticks.size(), 21u);
-    EXPECT_EQ(MajorLabels(ticks), QStringList({"0", "20", "40", "60", "80", "100"}));
     // 1.04 lies within 5 % of a labelled step beyond 1, but 1.0 is no tick: labels from 2 on.
-    ticks = Ticks(1.04, 9, -2, 0, true);
+    std::vector<Tick> ticks = Ticks(1.04, 9, -2, 0, true);
     EXPECT_EQ(ticks.front().value, 1.2000000000000002);
     EXPECT_EQ(MajorLabels(ticks), QStringList({"2", "3", "4", "5", "6", "7", "8", "9"}));
     // Ticks a hair outside the limits are included.
     ticks = Ticks(0.001, 9.999, -2, 0, true);
-    EXPECT_EQ(ticks.front().value, 0);
-    EXPECT_EQ(ticks.back().value, 10);
-    // Absurd axes get no ticks rather than endless ones.
-    EXPECT_TRUE(Ticks(0, 1e300, -30, 0, true).empty());
-    EXPECT_TRUE(Ticks(1e300, 1e300 + 1e285, -2, 0, true).empty());
-    EXPECT_TRUE(Ticks(0, 10, -40, 0, true).empty()); // 10^15 ticks of 10^-14
+    EXPECT_EQ(QPointF(ticks.front().value, ticks.back().value), QPointF(0, 10));
+    // Absurd axes (the last 10^15 ticks of 10^-14) get no ticks rather than endless ones.
+    EXPECT_TRUE(Ticks(0, 1e300, -30, 0, true).empty() &&
+                Ticks(1e300, 1e300 + 1e285, -2, 0, true).empty() &&
+                Ticks(0, 10, -40, 0, true).empty());
     // The outer labels that size the margin never show "-0".
     EXPECT_EQ(TickWidthLabels(0, 10, -2, 0).first, "0");
     EXPECT_EQ(TickWidthLabels(-1, 1, -3, 0).first, "-1.0");
 }
 
 TEST(Scale, MappingClampsAndReportsOutsideValues) {
-    // {value, limits, offset, outside}. Within 0.00001 of the limit's magnitude a value is mapped,
-    // beyond it clamped and reported; infinities are out also where that allowance overflows (near
-    // the largest double); on a narrow axis far from zero the allowance spans the whole axis and
-    // must still stay on it.
+    // {value, limits, offset, outside}: beyond 0.00001 of a limit's magnitude clamped and reported.
     const std::tuple<double, double, double, int, bool> cases[] = {
         {0, 0, 10, 0, false},       {10, 0, 10, 400, false},
         {2.5, 0, 10, 100, false},   {10.00005, 0, 10, 400, false},
@@ -118,46 +103,26 @@ TEST(Scale, MappingClampsAndReportsOutsideValues) {
         {-kInf, -kMax, 0, 0, true}, {1000.015, 1000, 1000.01, 400, false}};
     for (auto [v, min, max, offset, outside] : cases) {
         const Mapped m = ToPixel(v, min, max, 400 / (max - min), 400);
-        EXPECT_EQ(m.offset, offset) << v << " on " << min << " ... " << max;
-        EXPECT_EQ(m.outside, outside) << v << " on " << min << " ... " << max;
+        EXPECT_EQ(std::pair(m.offset, m.outside), std::pair(offset, outside)) << v << " on " << max;
     }
 }
 
 TEST(Markup, ParsedRuns) {
-    // Shifts shrink to round(0.72 x base) and move by round(0.3 x base); in italics the pen
-    // moves round(0.2 x base) first. Only the base size counts for the line height (probe).
+    // Shifts shrink to round(0.72 x base), move round(0.3 x base); the base size sets the height.
     const std::pair<QString, QString> cases[] = {
         {"E^2^x", "[E 10*10] [2 7^3] [x 10]"},
         {"Psi_E (rel)", "[Psi 10*10] [E 7_3] [ (rel) 10]"}, // a space ends the shift
         {"a_b^c", "[a 10*10] [b 7_3] [c 10]"},              // one shift state for both
         {"^x^", "[x 7^3*10]"},
         {"$a$b", "[a 10@Symbol*10] [b 10]"},
-        {"$ab c", "[ab 10@Symbol*10] [ c 10]"}, // a space ends the Symbol font
-        {"\\E^2^!b!", "[E 10\\*10] ~2 [2 7^3\\] [b 10!\\]"},
-        {"\\E_2_", "[E 10\\*10] ~-2 [2 7_3\\]"},
-        {"a~b", "[a 10*10] ~1 [b 10]"},
         {"100&% &^x", "[100 10*10] [%  10] [^x 10]"},
         {"ab&", "[ab 10*10]"},
         {"a#14#b@Courier@c", "[a 10*10] [b 14*14] [c 14@Courier*14]"},
         {"#1e9#x", "[x 200*200]"}, // sizes are clamped to 1 ... 200
-        {"#nan#x", "[x 1*1]"},
-        {"#14.4#x", "[x 14*14]"},
-        {"ab#14", "[ab 10*10]"}, // an unterminated field ends the string
+        {"ab#14", "[ab 10*10]"},   // an unterminated field ends the string
         {"a|b|c", "[a 10*10] | [b 10] | [c 10]"}};
-    for (const auto& [markup, runs] : cases) EXPECT_EQ(Runs(markup), runs) << markup.toStdString();
+    for (const auto& [markup, runs] : cases) EXPECT_EQ(Runs(markup), runs);
     EXPECT_EQ(Runs("E^2^", 20), "[E 20*20] [2 14^6]");
-}
-
-TEST(Markup, AnchorsPlaceBaselinesAndLineStarts) {
-    // Anchors 1-3 put the last baseline on y, 4-6 centre the block, 7-9 hang it below, 0 puts
-    // the first on y; 1, 4, 7 start lines at x, 2, 5, 8 centre them, 3, 6, 9 end them there.
-    const int baselines[][3] = {{1, 3, 76},  {3, 1, 100}, {5, 1, 104}, {6, 3, 92},
-                                {8, 3, 110}, {9, 2, 110}, {0, 3, 100}};
-    for (auto [anchor, lines, want] : baselines)
-        EXPECT_EQ(markup::AnchorFirstBaseline(anchor, 100, 12, lines), want) << anchor;
-    const int starts[][2] = {{4, 100}, {5, 84}, {9, 69}, {3, 69}, {10, 100}, {0, 100}};
-    for (auto [anchor, want] : starts)
-        EXPECT_EQ(markup::AnchorLineStart(anchor, 100, 31), want) << anchor;
 }
 
 TEST(Markup, MeasuredWithTheFontMetricsOfTheGraph) {
@@ -166,27 +131,15 @@ TEST(Markup, MeasuredWithTheFontMetricsOfTheGraph) {
     ASSERT_NE(h7.Height(), h10.Height());
     const std::tuple<QString, int, int> cases[] = {
         {"E^2^", h10.Width("E") + h7.Width("2"), h10.Height()},
-        {QString(40, 'W'), h10.Width(QString(40, 'W')),
-         h10.Height()}, // over 255: two header fields
-        {"^x^", h7.Width("x"), h10.Height()},
+        {QString(40, 'W'), h10.Width(QString(40, 'W')), h10.Height()}, // two header fields
         {"a|bb|ccc", h10.Width("ccc"), 3 * h10.Height()},
         {"ab#14#c", h10.Width("ab") + h14.Width("c"), h14.Height()},
         {"$a$", sym.Width("a"), h10.Height()}};
     for (const auto& [markup, width, height] : cases) {
         const QString e = g->SetSString(markup);
-        EXPECT_EQ(QPoint(g->GetSSWidth(e), g->GetSSHeight(e)), QPoint(width, height))
-            << markup.toStdString();
+        EXPECT_EQ(QPoint(g->GetSSWidth(e), g->GetSSHeight(e)), QPoint(width, height));
         EXPECT_EQ(g->GetSString(e), "@Helvetica@#10#" + markup);
     }
-    // Plain markup is encoded first; the line height is kept modulo 256.
-    const QString lh = g->SetSSLineH("a|b", 256 + 20);
-    EXPECT_EQ(g->GetSSHeight(lh), 40);
-    EXPECT_EQ(g->GetSString(lh), "@Helvetica@#10#a|b");
-    // Sizes clamp to 1 ... 200, an empty font is no change. (The markup fuzz target checks that
-    // measuring leaves the style as it was.)
-    g->SetFontInfo("System", 13, true, false);
-    g->SetFontInfo("", 1000);
-    EXPECT_EQ(TextStyleOf(*g->GX), (TextStyle{"System", 200, true, false}));
     g->Event_Close();
     EXPECT_EQ(g->SetSString(""), "");
     EXPECT_EQ(ErrorOf([&] { g->SetSString("x"); }), "DrawSString: Graphics target undefined.");

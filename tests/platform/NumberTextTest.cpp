@@ -1,5 +1,4 @@
-// Number text: patterned formatting and its rounding, the plain conversion, reading numbers,
-// and all of it independent of the locale.
+// Patterned and plain number text and reading numbers, independent of the locale.
 #include "platform/NumberText.h"
 #include "tests/common/PrintQt.h"
 
@@ -25,13 +24,11 @@ TEST(NumberText, FormatStrAndVal) {
     EXPECT_EQ(Format(-13.6, "-#.###########"), "-13.6");
     EXPECT_EQ(Format(2, "-#.###########"), "2");               // no dangling point
     EXPECT_EQ(Format(0.0000000000049, "-#.###########"), "0"); // no digit left: its zero
-
     // The shortest text that reads back to the same double.
     const std::pair<double, const char*> shortest[] = {
         {3.5, "3.5"}, {1, "1"},   {0.01, "0.01"}, {350 / 100.0, "3.5"},
         {-0.0, "0"},  {-7, "-7"}, {NAN, "nan"},   {0.1 + 0.2, "0.30000000000000004"}};
     for (auto [value, want] : shortest) EXPECT_EQ(Str(value), want) << value;
-
     // Text that is not a finite number reads 0; a comma ends the number.
     const std::pair<const char*, double> read[] = {
         {".5", 0.5},     {"+4", 4},          {"1,5", 1},          {"-13.6", -13.6},
@@ -43,12 +40,10 @@ TEST(NumberText, FormatStrAndVal) {
 
 namespace {
 
-// While it lives, the C and C++ libraries and Qt use a locale with a decimal comma, if the
-// machine has one.
+// While it lives, the C and C++ libraries and Qt use a decimal comma, if the machine has one.
 struct CommaLocale {
     CommaLocale() {
-        for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8",
-                                 "es_ES.UTF-8", "it_IT.UTF-8"}) {
+        for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8"}) {
             if (!std::setlocale(LC_ALL, name) || *std::localeconv()->decimal_point != ',') continue;
             std::locale::global(std::locale(name));
             QLocale::setDefault(QLocale(QString::fromLatin1(name).section('.', 0, 0)));
@@ -69,8 +64,7 @@ struct CommaLocale {
 TEST(NumberText, IndependentOfTheLocale) {
     const CommaLocale comma;
     if (!comma.found)
-        GTEST_SKIP() << "no locale with a decimal comma is installed (scripts/install-deps "
-                        "generates de_DE.UTF-8): independence of the locale is not checked";
+        GTEST_SKIP() << "no decimal-comma locale (scripts/install-deps generates de_DE.UTF-8)";
     // The libraries' own conversions write a comma now.
     char buf[16];
     std::snprintf(buf, sizeof buf, "%.1f", 2.5);
