@@ -26,4 +26,18 @@ inline constexpr double Kinetic = HbarC * HbarC / (2.0 * RestEnergy);
 // The Rydberg energy of the Coulomb potential above: m (e^2/4 pi eps0)^2 / (2 hbar^2).
 inline constexpr double Rydberg = Coulomb * Coulomb / (4.0 * Kinetic);
 
+// A particle's mass in electron masses: the electron is 1, and every specified number is the
+// electron's. The integration constant, hbar^2/2m and the Rydberg energy scale with it; for the
+// electron each is the plain constant exactly.
+inline constexpr double ElectronMass = 1.0;
+inline constexpr double StepFactorFor(double mass) {
+    return mass == ElectronMass ? StepFactor : StepFactor * mass;
+}
+inline constexpr double KineticFor(double mass) {
+    return mass == ElectronMass ? Kinetic : Kinetic / mass;
+}
+inline constexpr double RydbergFor(double mass) {
+    return mass == ElectronMass ? Rydberg : Rydberg * mass;
+}
+
 } // namespace phys
