@@ -4,14 +4,17 @@
 #include "app/EditCommands.h"
 #include "app/FileCommands.h"
 #include "app/Menu.h"
-#include "levels/LevelsWindow.h"
-#include "solver/Window1.h"
+#include "app/ParticleCommands.h"
+#include "model/Model.h"
+#include "windows/levels/LevelsWindow.h"
+#include "windows/main/Window1.h"
 
 #include <QAction>
 
 App::App(int& argc, char** argv)
     : QApplication(argc, argv),
-      settings_(QSettings::UserScope, QStringLiteral("Wellscope"), QStringLiteral("Wellscope")) {
+      settings_(QSettings::UserScope, QStringLiteral("Wellscope"), QStringLiteral("Wellscope")),
+      model_(new ::Model(this)) {
     setApplicationName(QStringLiteral("Wellscope"));
     setApplicationVersion(QStringLiteral(WELLSCOPE_VERSION));
     setQuitOnLastWindowClosed(false); // closing the solver window quits; the About window not
@@ -26,7 +29,8 @@ App::~App() {
 Menu* App::menuBar() {
     if (!menu_) {
         menu_ = new Menu();
-        WireEditCommands(*menu_);
+        WireEditCommands(*menu_, *model_);
+        WireParticleCommands(*menu_, *model_);
         connect(menu_->Item(QStringLiteral("HelpAbout")), &QAction::triggered, this,
                 [] { AboutWndo::Show(); });
         connect(menu_->Item(QStringLiteral("FilePrint")), &QAction::triggered, this,
@@ -36,15 +40,15 @@ Menu* App::menuBar() {
             menu_->Item(QStringLiteral("FileQuit")), &QAction::triggered, this,
             [this] { SolverWindow()->close(); }, Qt::QueuedConnection);
         connect(menu_->Item(QStringLiteral("ViewLevels")), &QAction::triggered, this,
-                [this] { LevelsWindow::Show(*SolverWindow()); });
+                [this] { LevelsWindow::Show(*model_, SolverWindow()); });
     }
     return menu_;
 }
 
 Window1* App::SolverWindow() {
     if (!window_) {
-        window_ = new ::Window1(menuBar());
-        files_ = new FileCommands(*window_, *menu_, settings_);
+        window_ = new ::Window1(*model_, menuBar());
+        files_ = new FileCommands(*model_, *window_, *menu_, settings_);
     }
     return window_;
 }
@@ -52,4 +56,8 @@ Window1* App::SolverWindow() {
 FileCommands* App::Files() {
     SolverWindow();
     return files_;
+}
+
+::Model& App::Model() {
+    return *model_;
 }

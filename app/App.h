@@ -7,10 +7,11 @@
 
 class FileCommands;
 class Menu;
+class Model;
 class Window1;
 
-// The application object: its menu bar, the registered document type, the solver window and
-// the About window while it is open.
+// The application object: its menu bar, the registered document type, the model, the solver
+// window that shows it and the About window while it is open.
 class App : public QApplication {
     Q_OBJECT
   public:
@@ -23,10 +24,12 @@ class App : public QApplication {
     ::Window1* SolverWindow();
     // Open, Save, Export on the solver window.
     FileCommands* Files();
+    ::Model& Model();
 
   private:
     FileTypes fileTypes_;
-    QSettings settings_;            // the recent files
+    QSettings settings_; // the recent files
+    ::Model* model_;
     FileCommands* files_ = nullptr; // owned by the window
     Menu* menu_ = nullptr;
     ::Window1* window_ = nullptr;

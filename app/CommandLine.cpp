@@ -2,7 +2,10 @@
 
 #include "app/Document.h"
 #include "app/QtOptions.h"
+#include "model/Particles.h"
+#include "platform/NumberText.h"
 #include "solver/core/PotentialRows.h"
+#include "solver/core/Setup.h"
 
 #include <QCommandLineParser>
 
@@ -86,6 +89,8 @@ const char* const kOptionHelp[][2] = {
                   "the difference in per cent"},
     {"--open FILE", "every command: set up from a .wellscope file first; the other options "
                     "then apply on top of it"},
+    {"--mass ME", "every command: the particle's mass in electron masses, 0.01 to 10 (default "
+                  "1, the electron)"},
     {"--energy EV", "snapshot, print, save, data: type this energy and press Draw"},
     {"--levels", "snapshot: a picture of the Levels window"},
     {"--states N,N,...", "evolve: the levels, counted from 0 (hydrogen: n from 1)"},
@@ -107,7 +112,7 @@ QStringList flagOptions() {
 
 // Every option that takes a value: the commands' own, the potential and its parameters.
 QStringList valuedOptions() {
-    QStringList names = {"potential", "parity"};
+    QStringList names = {"potential", "parity", "mass"};
     for (const CommandInfo& c : kCommands)
         for (const QString& o : c.options)
             if (!names.contains(o)) names << o;
@@ -279,8 +284,9 @@ bool readPotential(const QCommandLineParser& parser, const Document* opened, Com
 // Every option given is one the command or the potential takes.
 bool checkOptionsBelong(const QCommandLineParser& parser, const CommandInfo& info, QString& error) {
     for (const QString& option : parser.optionNames()) {
-        if (option == QLatin1String("potential") || isParameterOption(option) ||
-            info.options.contains(option) || info.flags.contains(option))
+        if (option == QLatin1String("potential") || option == QLatin1String("mass") ||
+            isParameterOption(option) || info.options.contains(option) ||
+            info.flags.contains(option))
             continue;
         QStringList users;
         for (const CommandInfo& s : kCommands)
@@ -292,9 +298,24 @@ bool checkOptionsBelong(const QCommandLineParser& parser, const CommandInfo& inf
     return true;
 }
 
+// The particle's mass, for every command.
+bool readMass(const QCommandLineParser& parser, Command& c, QString& error) {
+    if (!parser.isSet("mass")) return true;
+    const std::optional<double> m = number(parser.value("mass"));
+    if (!m || *m < LightestMass || *m > HeaviestMass) {
+        error = QStringLiteral("--mass: '%1' (accepts a mass from %2 to %3 electron masses)")
+                    .arg(parser.value("mass"))
+                    .arg(LightestMass)
+                    .arg(HeaviestMass);
+        return false;
+    }
+    c.mass = *m;
+    return true;
+}
+
 // The energies and the count.
 bool readEnergies(const QCommandLineParser& parser, Command& c, QString& error) {
-    c.from = c.row == RowHydrogen ? QStringLiteral("-13.6") : QStringLiteral("0.01");
+    c.from = Str(StartEnergy(c.row));
     if (parser.isSet("from")) {
         c.from = parser.value("from").trimmed();
         if (!number(c.from)) {
@@ -521,8 +542,21 @@ ParsedCommand ParseCommandLine(const QStringList& arguments, const Document* ope
     for (const QString& name : valued) parser.addOption(QCommandLineOption(name, name, "value"));
     for (const QString& name : flagOptions()) parser.addOption(QCommandLineOption(name, name));
 
-    if (!parser.parse(QStringList{QStringLiteral("wellscope")} + WithoutQtOptions(arguments))) {
+    const QStringList ours = WithoutQtOptions(arguments);
+    if (!parser.parse(QStringList{QStringLiteral("wellscope")} + ours)) {
         error = parser.errorText();
+        // The parser names an unknown option without its dashes: quote it as it was typed.
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            for (const QString& a : ours) {
+                const QString bare = a.mid(a.startsWith(QLatin1String("--")) ? 2 : 1);
+                if (a.startsWith('-') &&
+                    (bare == unknown.first() || bare.startsWith(unknown.first() + '='))) {
+                    error = QStringLiteral("unknown option '%1'").arg(a);
+                    break;
+                }
+            }
+        }
         return out;
     }
     if (parser.isSet(help) || parser.isSet(version)) {
@@ -564,8 +598,8 @@ ParsedCommand ParseCommandLine(const QStringList& arguments, const Document* ope
     // What the options mean depends on the file's potential: they are read once it is open.
     if (!c.open.isEmpty() && !opened) return out;
     if (!readPotential(parser, opened, c, error) || !checkOptionsBelong(parser, *info, error) ||
-        !readEnergies(parser, c, error) || !readSpectrumOptions(parser, c, error) ||
-        !readEvolve(parser, c, error))
+        !readMass(parser, c, error) || !readEnergies(parser, c, error) ||
+        !readSpectrumOptions(parser, c, error) || !readEvolve(parser, c, error))
         return out;
     return out;
 }

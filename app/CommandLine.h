@@ -30,6 +30,7 @@ struct Command {
     std::vector<double> amplitudes;               // evolve: one per state, 0 ... 1
     double step = 0;                              // evolve: fs between rows
     int steps = 0;                                // evolve: rows after t = 0
+    std::optional<double> mass;                   // the particle's, in electron masses
 };
 
 struct ParsedCommand {

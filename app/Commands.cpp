@@ -6,53 +6,52 @@
 #include "app/FileIO.h"
 
 #include "graph/Graph.h"
-#include "levels/LevelsReport.h"
-#include "levels/LevelsWindow.h"
+#include "model/Model.h"
+#include "model/Particles.h"
 #include "platform/NumberText.h"
 #include "platform/Printing.h"
-#include "solver/Window1.h"
+#include "windows/levels/LevelsReport.h"
+#include "windows/levels/LevelsWindow.h"
+#include "windows/main/Window1.h"
 
-#include <QComboBox>
-#include <QLineEdit>
 #include <QPixmap>
-#include <QSlider>
 
 #include <cstdio>
 
 namespace {
 
-int spectrum(const Command& c, Window1& w, QTextStream& out) {
-    const LevelsModel m = ComputeLevels(w);
+// Text for a person names any particle other than the electron first.
+void nameParticle(const Model& m, QTextStream& out) {
+    if (!IsElectron(m.Value().mass)) out << "Particle: " << ParticleText(m.Value().mass) << '\n';
+}
+
+int spectrum(const Command& c, Model& model, QTextStream& out) {
+    const LevelsModel m = ComputeLevels(model.Value());
+    if (!c.csv) nameParticle(model, out);
     out << (c.csv ? LevelsCsv(m, c.compare) : LevelsText(m, c.compare));
     return 0;
 }
 
-int levels(const Command& c, Window1& w, QTextStream& out, QTextStream& err) {
-    if (c.all) return spectrum(c, w, out);
-    bool beeped = false;
-    const auto beep = w.beep;
-    w.beep = [&beeped] { beeped = true; };
-    w.EFEnergy->setText(c.from);
+// Find pressed --count times from the energy typed.
+int levels(const Command& c, Model& model, QTextStream& out, QTextStream& err) {
+    if (c.all) return spectrum(c, model, out);
+    nameParticle(model, out);
+    double shown = Val(c.from);
     for (int i = 0; i < c.count; ++i) {
-        beeped = false;
-        w.PBFind_Action();
-        if (beeped) {
-            err << "No further level lies below " << Str(w.solver.fMaxE) << " eV.\n";
+        if (!model.Find(shown)) {
+            err << "No further level lies below " << Str(model.Potential().fMaxE) << " eV.\n";
             break;
         }
-        out << w.EFEnergy->text() << '\n';
+        out << QString::fromStdString(model.Value().energyText) << '\n';
         out.flush();
         std::fflush(stdout); // each level as soon as it is found, before any message
+        shown = model.Value().energy;
     }
-    w.beep = beep;
     return 0;
 }
 
-void typeEnergy(const Command& c, Window1& w) {
-    if (c.energy) {
-        w.EFEnergy->setText(*c.energy);
-        w.PBDraw_Action();
-    }
+void typeEnergy(const Command& c, Model& model) {
+    if (c.energy) model.DrawEnergy(*c.energy);
 }
 
 int write(const QString& file, const QByteArray& bytes, QTextStream& err) {
@@ -65,7 +64,7 @@ int write(const QString& file, const QByteArray& bytes, QTextStream& err) {
 }
 
 int snapshot(const Command& c, Window1& w, QTextStream& err) {
-    typeEnergy(c, w);
+    typeEnergy(c, w.model());
     if (c.file.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
         if (c.levelsWindow) {
             err << "wellscope: snapshot --levels: the Levels window is saved as a .png\n";
@@ -75,7 +74,7 @@ int snapshot(const Command& c, Window1& w, QTextStream& err) {
     }
     std::unique_ptr<LevelsWindow> levelsWindow;
     if (c.levelsWindow) {
-        levelsWindow = std::make_unique<LevelsWindow>(w, &w);
+        levelsWindow = std::make_unique<LevelsWindow>(w.model(), &w);
         levelsWindow->setAttribute(Qt::WA_DeleteOnClose, false);
         levelsWindow->show();
     }
@@ -88,7 +87,7 @@ int snapshot(const Command& c, Window1& w, QTextStream& err) {
 }
 
 int print(const Command& c, Window1& w, QTextStream& err) {
-    typeEnergy(c, w);
+    typeEnergy(c, w.model());
     std::unique_ptr<Graphics> page = OpenPdfPage(c.file);
     if (!page) {
         err << "wellscope: cannot write " << c.file << '\n';
@@ -100,32 +99,36 @@ int print(const Command& c, Window1& w, QTextStream& err) {
 
 } // namespace
 
-void SetUpWindow(const Command& c, Window1& w) {
-    w.PopupMenu1->setCurrentIndex(c.row);
+void SetUp(const Command& c, Model& model) {
+    // The particle first: the row's first search finds its level.
+    if (c.mass) model.SetMass(*c.mass);
+    // A row already chosen (the opened file's) keeps its sliders.
+    if (model.Value().row != c.row) model.ChooseRow(c.row);
     // In the order a user would move them: the symmetric well's distance limits its widths.
-    if (c.slider1) w.Slider1->setValue(*c.slider1);
-    if (c.slider2) w.Slider2->setValue(*c.slider2);
-    if (c.slider3) w.Slider3->setValue(*c.slider3);
-    if (c.row == RowSymmetricWell) w.PMSymmetric->setCurrentIndex(c.even ? 0 : 1);
+    const std::optional<int> sliders[] = {c.slider1, c.slider2, c.slider3};
+    for (int n = 1; n <= 3; ++n)
+        if (sliders[n - 1]) model.MoveSlider(n, *sliders[n - 1]);
+    if (c.row == RowSymmetricWell) model.SetParity(c.even);
 }
 
 int RunCommand(const Command& c, Window1& w, QTextStream& out, QTextStream& err) {
-    SetUpWindow(c, w);
+    Model& model = w.model();
+    SetUp(c, model);
     switch (c.kind) {
     case Command::Levels:
-        return levels(c, w, out, err);
+        return levels(c, model, out, err);
     case Command::Snapshot:
         return snapshot(c, w, err);
     case Command::Print:
         return print(c, w, err);
     case Command::Save:
-        typeEnergy(c, w);
-        return write(c.file, WriteDocument(CaptureDocument(w)), err);
+        typeEnergy(c, model);
+        return write(c.file, WriteDocument(CaptureDocument(model.Value())), err);
     case Command::Data:
-        typeEnergy(c, w);
-        return write(c.file, DataCsv(w), err);
+        typeEnergy(c, model);
+        return write(c.file, DataCsv(model.Value()), err);
     case Command::Evolve:
-        return RunEvolve(c, w, out, err);
+        return RunEvolve(c, model.Value(), out, err);
     default:
         return 0;
     }

@@ -1,55 +1,43 @@
 #include "app/Document.h"
 
-#include "solver/Window1.h"
+#include "platform/NumberText.h"
 #include "solver/core/PotentialRows.h"
+#include "solver/core/Setup.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QSlider>
-
-namespace {
-
-QSlider* slider(const Window1& w, std::size_t n) {
-    QSlider* const sliders[] = {w.Slider1, w.Slider2, w.Slider3};
-    return sliders[n];
-}
-
-} // namespace
-
-Document CaptureDocument(const Window1& w) {
+Document CaptureDocument(const Setup& v) {
     Document d;
-    d.row = w.row();
+    d.row = v.row;
     for (std::size_t n = 0; n < std::size_t(RowOf(d.row).sliderCount); ++n)
-        d.sliders.push_back(slider(w, n)->value());
-    d.even = w.PMSymmetric->currentIndex() == 0;
-    if (w.Reshaped()) {
+        d.sliders.push_back(v.sliders[n]);
+    d.even = v.even;
+    if (v.reshape) {
+        Solver built;
+        BuildPotential(v, built);
         for (int k = 0; k <= HandleLast; ++k)
-            if (w.solver.Points[std::size_t(k)] != NoHandle)
-                d.handles.push_back({k, w.solver.Points[std::size_t(k)]});
-        d.potential.assign(w.solver.PEGraph.begin() + WindowFirst,
-                           w.solver.PEGraph.begin() + WindowLast + 1);
+            if ((*v.reshape)[std::size_t(k)] != NoHandle)
+                d.handles.push_back({k, (*v.reshape)[std::size_t(k)]});
+        d.potential.assign(built.PEGraph.begin() + WindowFirst,
+                           built.PEGraph.begin() + WindowLast + 1);
     }
-    d.energy = w.EFEnergy->text();
+    d.energy = QString::fromStdString(v.energyText);
+    d.mass = v.mass;
     return d;
 }
 
-void ApplyDocument(const Document& d, Window1& w) {
-    // Choosing the row that is already chosen raises no change: run its handler all the same,
-    // so the row starts afresh.
-    if (w.PopupMenu1->currentIndex() == d.row)
-        w.PopupMenu1_Change();
-    else
-        w.PopupMenu1->setCurrentIndex(d.row);
-    // In the order a user would move them: the symmetric well's distance limits its widths.
-    for (std::size_t n = 0; n < d.sliders.size() && n < 3; ++n)
-        slider(w, n)->setValue(d.sliders[n]);
-    w.PMSymmetric->setCurrentIndex(d.even ? 0 : 1);
+Setup SetupOf(const Document& d) {
+    Setup v;
+    v.row = d.row;
+    for (std::size_t n = 0; n < d.sliders.size() && n < v.sliders.size(); ++n)
+        v.sliders[n] = d.sliders[n];
+    v.even = d.even;
     if (d.Reshaped()) {
-        std::array<double, HandleLast + 1> points;
+        Handles points;
         points.fill(NoHandle);
         for (const Document::Handle& h : d.handles) points[std::size_t(h.index)] = h.value;
-        w.RestoreHandles(points);
+        v.reshape = points;
     }
-    w.EFEnergy->setText(d.energy);
-    w.PBDraw_Action();
+    v.energyText = d.energy.toStdString();
+    v.energy = Val(d.energy);
+    v.mass = d.mass;
+    return v;
 }

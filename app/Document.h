@@ -1,7 +1,7 @@
 #pragma once
 
-// The window's document: what a .wellscope file holds, enough to restore the window exactly.
-// A plain value; the JSON reader and writer and the file I/O live beside it.
+// The document: what a .wellscope file holds, the model's value as a file writes it. A plain
+// value; the JSON reader and writer and the file I/O live beside it.
 
 #include <QByteArray>
 #include <QString>
@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-class Window1;
+struct Setup;
 
 struct Document {
     struct Handle {
@@ -24,18 +24,18 @@ struct Document {
     std::vector<Handle> handles;   // a reshaped potential's handles; empty when not reshaped
     std::vector<double> potential; // a reshaped potential in eV on the visible grid, 351 points
     QString energy;                // the energy field's text
+    double mass = 1.0;             // the particle's, in electron masses
 
     bool Reshaped() const { return !handles.empty(); }
     bool operator==(const Document&) const = default;
 };
 
-// What the window shows now.
-Document CaptureDocument(const Window1& window);
+// The model's value as a file holds it.
+Document CaptureDocument(const Setup& value);
 
-// Sets the window up as a user would: chooses the row, moves the sliders, sets the parity,
-// then restores the handles, rebuilds the potential from them, types the energy and presses
-// Draw. The document must have passed ReadDocument's checks (or come from CaptureDocument).
-void ApplyDocument(const Document& document, Window1& window);
+// The value a file holds. The document must have passed ReadDocument's checks (or come from
+// CaptureDocument).
+Setup SetupOf(const Document& document);
 
 // The file's text: JSON with the format's name and version.
 QByteArray WriteDocument(const Document& document);

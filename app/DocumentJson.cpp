@@ -3,7 +3,10 @@
 // potential its handles ([index, eV] pairs) and values on the visible grid.
 #include "app/Document.h"
 
+#include "model/EnergyText.h"
+#include "model/Particles.h"
 #include "solver/core/PotentialRows.h"
+#include "solver/core/Setup.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -15,18 +18,16 @@
 namespace {
 
 const QString kFormat = QStringLiteral("wellscope");
-constexpr int kVersion = 1;
+// Version 2 adds the particle's mass; an electron's file stays version 1, readable by every
+// release.
+constexpr int kVersion = 2;
+constexpr int kElectronVersion = 1;
 // Handles are dragged within sight of the plot; anything far beyond it is not a drawn
 // potential.
 constexpr double kMaxHandleEv = 10000;
-constexpr int kMaxEnergyText = 32767; // what the energy field holds
 
 QString text(std::string_view s) {
     return QString::fromLatin1(s.data(), qsizetype(s.size()));
-}
-
-bool editable(int row) {
-    return row != RowOscillator && row != RowHydrogen;
 }
 
 // A JSON number that is a whole number in [min, max].
@@ -47,8 +48,11 @@ QString describe(const QJsonValue& v) {
     }
     if (v.isBool()) return v.toBool() ? QStringLiteral("true") : QStringLiteral("false");
     if (v.isNull()) return QStringLiteral("null");
-    if (v.isArray()) return QStringLiteral("a list");
-    return QStringLiteral("an object");
+    // As JSON writes it, cut short, so the message shows what the file holds.
+    const QByteArray json = v.isArray()
+                                ? QJsonDocument(v.toArray()).toJson(QJsonDocument::Compact)
+                                : QJsonDocument(v.toObject()).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(json.size() > 60 ? json.left(57) + "..." : json);
 }
 
 struct Reader {
@@ -68,6 +72,8 @@ struct Reader {
                             : QStringLiteral("it is not a Wellscope file (its format is %1)")
                                   .arg(describe(format)));
         const QJsonValue version = o.value(QStringLiteral("version"));
+        if (version.isUndefined())
+            return missing("version", QStringLiteral("the format's version"));
         const std::optional<int> v = whole(version, 1, 1 << 30);
         if (!v)
             return fail(QStringLiteral("its \"version\" is %1, not a version number")
@@ -77,7 +83,23 @@ struct Reader {
                                        "this one reads version %2)")
                             .arg(*v)
                             .arg(kVersion));
-        return potential(d) && sliders(d) && parity(d) && handles(d) && energy(d);
+        return potential(d) && sliders(d) && parity(d) && handles(d) && energy(d) && mass(d, *v);
+    }
+
+    bool mass(Document& d, int version) {
+        const QJsonValue m = o.value(QStringLiteral("mass"));
+        if (m.isUndefined()) return true; // the electron's
+        if (version < kVersion)
+            return fail(QStringLiteral("\"mass\" needs format version %1, but the file says %2")
+                            .arg(kVersion)
+                            .arg(version));
+        if (!m.isDouble() || !(m.toDouble() >= LightestMass && m.toDouble() <= HeaviestMass))
+            return fail(QStringLiteral("\"mass\" is %1, not a mass from %2 to %3 electron masses")
+                            .arg(describe(m))
+                            .arg(LightestMass)
+                            .arg(HeaviestMass));
+        d.mass = m.toDouble();
+        return true;
     }
 
     bool missing(const char* key, const QString& what) {
@@ -138,7 +160,7 @@ struct Reader {
         const QJsonValue hv = o.value(QStringLiteral("handles"));
         const QJsonValue pv = o.value(QStringLiteral("reshaped potential"));
         if (hv.isUndefined() && pv.isUndefined()) return true; // the row's own potential
-        if (!editable(d.row))
+        if (!CanReshape(d.row))
             return fail(QStringLiteral("the %1 potential cannot be reshaped, but the file has "
                                        "handles")
                             .arg(text(RowOf(d.row).option)));
@@ -191,10 +213,10 @@ struct Reader {
     bool energy(Document& d) {
         const QJsonValue e = o.value(QStringLiteral("energy"));
         if (e.isUndefined()) return missing("energy", QStringLiteral("the energy field's text"));
-        if (!e.isString() || e.toString().size() > kMaxEnergyText)
+        if (!e.isString() || e.toString().size() > MaxEnergyTextLength)
             return fail(QStringLiteral("\"energy\" must be the energy field's text, at most %1 "
                                        "characters")
-                            .arg(kMaxEnergyText));
+                            .arg(MaxEnergyTextLength));
         d.energy = e.toString();
         return true;
     }
@@ -205,7 +227,8 @@ struct Reader {
 QByteArray WriteDocument(const Document& d) {
     QJsonObject o;
     o.insert(QStringLiteral("format"), kFormat);
-    o.insert(QStringLiteral("version"), kVersion);
+    const bool electron = IsElectron(d.mass);
+    o.insert(QStringLiteral("version"), electron ? kElectronVersion : kVersion);
     o.insert(QStringLiteral("potential"), text(RowOf(d.row).option));
     QJsonArray sliders;
     for (int v : d.sliders) sliders.append(v);
@@ -220,6 +243,7 @@ QByteArray WriteDocument(const Document& d) {
         o.insert(QStringLiteral("reshaped potential"), values);
     }
     o.insert(QStringLiteral("energy"), d.energy);
+    if (!electron) o.insert(QStringLiteral("mass"), d.mass);
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
 }
 

@@ -1,6 +1,7 @@
 #include "app/EditCommands.h"
 
 #include "app/Menu.h"
+#include "model/Model.h"
 
 #include <QAction>
 #include <QApplication>
@@ -8,20 +9,25 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTextEdit>
+#include <QUndoStack>
 
 namespace {
 
 struct Can {
-    bool undo = false, cut = false, copy = false, paste = false, clear = false;
+    bool undo = false, redo = false, cut = false, copy = false, paste = false, clear = false;
 };
 
-Can whatFocusCanDo() {
+// A focused text field keeps its own undo; anywhere else Undo and Redo act on the model.
+Can whatFocusCanDo(const QUndoStack& changes) {
     Can can;
+    can.undo = changes.canUndo();
+    can.redo = changes.canRedo();
     const bool clipboardHasText = !QApplication::clipboard()->text().isEmpty();
     QWidget* w = QApplication::focusWidget();
     if (auto* line = qobject_cast<QLineEdit*>(w)) {
         const bool editable = !line->isReadOnly();
         can.undo = editable && line->isUndoAvailable();
+        can.redo = editable && line->isRedoAvailable();
         can.copy = line->hasSelectedText();
         can.cut = editable && can.copy;
         can.clear = can.cut;
@@ -30,6 +36,7 @@ Can whatFocusCanDo() {
         const bool editable = !text->isReadOnly();
         const bool selected = text->textCursor().hasSelection();
         can.undo = editable && text->document()->isUndoAvailable();
+        can.redo = editable && text->document()->isRedoAvailable();
         can.copy = selected;
         can.cut = editable && selected;
         can.clear = can.cut;
@@ -38,35 +45,47 @@ Can whatFocusCanDo() {
     return can;
 }
 
-void update(Menu& menu) {
-    const Can can = whatFocusCanDo();
+void update(Menu& menu, const QUndoStack& changes) {
+    const Can can = whatFocusCanDo(changes);
     menu.Item(QStringLiteral("EditUndo"))->setEnabled(can.undo);
+    menu.Item(QStringLiteral("EditRedo"))->setEnabled(can.redo);
     menu.Item(QStringLiteral("EditCut"))->setEnabled(can.cut);
     menu.Item(QStringLiteral("EditCopy"))->setEnabled(can.copy);
     menu.Item(QStringLiteral("EditPaste"))->setEnabled(can.paste);
     menu.Item(QStringLiteral("EditClear"))->setEnabled(can.clear);
 }
 
-template <typename LineOp, typename TextOp> void onFocused(LineOp lineOp, TextOp textOp) {
+// Returns whether a text control had the focus.
+template <typename LineOp, typename TextOp> bool onFocused(LineOp lineOp, TextOp textOp) {
     QWidget* w = QApplication::focusWidget();
     if (auto* line = qobject_cast<QLineEdit*>(w))
         lineOp(line);
     else if (auto* text = qobject_cast<QTextEdit*>(w))
         textOp(text);
+    else
+        return false;
+    return true;
 }
 
 } // namespace
 
-void WireEditCommands(Menu& menu) {
-    auto connectItem = [&menu](const char* name, auto lineOp, auto textOp) {
+void WireEditCommands(Menu& menu, Model& model) {
+    QUndoStack& changes = *model.UndoStack();
+    auto connectItem = [&menu, &changes](const char* name, auto lineOp, auto textOp,
+                                         void (QUndoStack::*elsewhere)() = nullptr) {
         QAction* item = menu.Item(QString::fromLatin1(name));
-        QObject::connect(item, &QAction::triggered, &menu, [lineOp, textOp, &menu] {
-            onFocused(lineOp, textOp);
-            update(menu);
-        });
+        QObject::connect(item, &QAction::triggered, &menu,
+                         [lineOp, textOp, elsewhere, &menu, &changes] {
+                             if (!onFocused(lineOp, textOp) && elsewhere) (changes.*elsewhere)();
+                             update(menu, changes);
+                         });
     };
     connectItem(
-        "EditUndo", [](QLineEdit* l) { l->undo(); }, [](QTextEdit* t) { t->undo(); });
+        "EditUndo", [](QLineEdit* l) { l->undo(); }, [](QTextEdit* t) { t->undo(); },
+        &QUndoStack::undo);
+    connectItem(
+        "EditRedo", [](QLineEdit* l) { l->redo(); }, [](QTextEdit* t) { t->redo(); },
+        &QUndoStack::redo);
     connectItem(
         "EditCut", [](QLineEdit* l) { l->cut(); }, [](QTextEdit* t) { t->cut(); });
     connectItem(
@@ -78,10 +97,11 @@ void WireEditCommands(Menu& menu) {
         [](QTextEdit* t) { t->textCursor().removeSelectedText(); });
 
     // Shortcuts act even while the menu is closed, so keep the items current all the time.
-    auto refresh = [&menu] { update(menu); };
+    auto refresh = [&menu, &changes] { update(menu, changes); };
     QObject::connect(qApp, &QApplication::focusChanged, &menu, refresh);
     QObject::connect(QApplication::clipboard(), &QClipboard::dataChanged, &menu, refresh);
+    QObject::connect(&changes, &QUndoStack::indexChanged, &menu, refresh);
     QMenu* edit = menu.Item(QStringLiteral("EditMenu"))->menu();
     QObject::connect(edit, &QMenu::aboutToShow, &menu, refresh);
-    update(menu);
+    update(menu, changes);
 }

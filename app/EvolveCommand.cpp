@@ -1,8 +1,8 @@
 #include "app/EvolveCommand.h"
 
-#include "solver/Window1.h"
 #include "solver/core/Spectrum.h"
 #include "solver/core/Superposition.h"
+#include "windows/levels/LevelsModel.h"
 
 #include <algorithm>
 
@@ -23,9 +23,10 @@ QString levelRange(const Spectrum& s, int row) {
 
 } // namespace
 
-int RunEvolve(const Command& c, Window1& w, QTextStream& out, QTextStream& err) {
-    const int row = w.row();
-    const Spectrum spectrum = ComputeSpectrum(w.solver.PEGraph, row, w.solver.fMaxE);
+int RunEvolve(const Command& c, const Setup& value, QTextStream& out, QTextStream& err) {
+    const LevelsModel levels = ComputeLevels(value);
+    const int row = levels.row;
+    const Spectrum& spectrum = levels.spectrum;
     std::vector<int> indices;
     for (int n : c.states) {
         const auto found = std::find_if(spectrum.states.begin(), spectrum.states.end(),

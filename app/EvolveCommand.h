@@ -4,9 +4,9 @@
 
 #include <QTextStream>
 
-class Window1;
+struct Setup;
 
-// The evolve command on a window already set up as the command says: the superposition of the
-// chosen levels of the window's spectrum, one CSV row per time step. Returns the exit status:
-// 2 when a level is not in the spectrum.
-int RunEvolve(const Command& command, Window1& window, QTextStream& out, QTextStream& err);
+// The evolve command on the setting the command made: the superposition of the chosen levels
+// of its spectrum, one CSV row per time step. Returns the exit status: 2 when a level is not in
+// the spectrum.
+int RunEvolve(const Command& command, const Setup& value, QTextStream& out, QTextStream& err);

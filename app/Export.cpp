@@ -1,11 +1,13 @@
 #include "app/Export.h"
 
 #include "graph/Graph.h"
-#include "levels/LevelsReport.h"
-#include "levels/LevelsWindow.h"
 #include "platform/NumberText.h"
-#include "solver/Window1.h"
+#include "solver/core/Mirror.h"
+#include "solver/core/Setup.h"
 #include "solver/core/Spectrum.h"
+#include "windows/levels/LevelsReport.h"
+#include "windows/levels/LevelsWindow.h"
+#include "windows/main/Window1.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -22,6 +24,10 @@ QString cell(double v) {
     return std::isfinite(v) ? Str(v) : QString(); // hydrogen's centre has no finite value
 }
 
+QString psiCell(double v) {
+    return std::fabs(v) == OffScale ? QString() : cell(v); // past the cut-off: no point
+}
+
 // Both plots redrawn on `page`, one below the other.
 void drawPlots(Window1& w, Graphics& page) {
     w.Graph1->PrintGraphOn(page);
@@ -31,28 +37,30 @@ void drawPlots(Window1& w, Graphics& page) {
 
 } // namespace
 
-QByteArray DataCsv(const Window1& w, const QString& extra) {
-    const Solver& s = w.solver;
-    const int row = w.row();
+QByteArray DataCsv(const Setup& value, const QString& extra) {
+    Solver s;
+    BuildPotential(value, s);
+    const int row = PhysicsRow(value);
+    s.Energy = value.energy;
+    s.DrawEta(row);
+    s.DrawEtaToScreen();
     QString out = QStringLiteral("x (nm),V (eV),psi (relative)\n");
     for (int i = WindowFirst; i <= WindowLast; ++i) {
         // As the plots place them: hydrogen's centre at x = 0; the symmetric well's solution
-        // integrated from the centre outwards and mirrored, negated when odd.
+        // integrated from the centre outwards and mirrored.
         const double x = SpectrumPosition(row, i);
-        double psi = s.feta[std::size_t(i)];
-        if (row == RowSymmetricWell)
-            psi = i >= 500 ? s.feta[std::size_t(i - 500)]
-                           : (s.symmetric ? 1.0 : -1.0) * s.feta[std::size_t(500 - i)];
+        const double psi = row == RowSymmetricWell ? MirroredHalf(s.feta, s.symmetric, i - 500)
+                                                   : s.feta[std::size_t(i)];
         out += Str(x) + QLatin1Char(',') + cell(s.PEGraph[std::size_t(i)]) + QLatin1Char(',') +
-               cell(psi) + QLatin1Char('\n');
+               psiCell(psi) + QLatin1Char('\n');
     }
     if (!extra.isEmpty()) out += QLatin1Char('\n') + extra;
     return out.toUtf8();
 }
 
 QString OpenLevelsTableCsv(Window1& w) {
-    auto* levels = w.findChild<LevelsWindow*>(QString(), Qt::FindDirectChildrenOnly);
-    if (!levels || !levels->isVisible()) return QString();
+    LevelsWindow* levels = LevelsWindow::Open(&w);
+    if (!levels) return QString();
     levels->Refresh();
     return LevelsCsv(levels->Model(), true); // the table as the window shows it
 }

@@ -5,11 +5,14 @@
 #include <QByteArray>
 #include <QString>
 
+struct Setup;
 class Window1;
 
-// x in nm, V in eV and psi as the plots show them, one row per grid point of the visible
-// window. `extra`, when not empty, follows after a blank line (the Levels window's table).
-QByteArray DataCsv(const Window1& window, const QString& extra = {});
+// x in nm, V in eV and psi as the plots show them for the setting, one row per grid point of
+// the visible window; where the plot has no point (psi off its scale, the nucleus's infinite
+// potential) the cell is empty. `extra`, when not empty, follows after a blank line (the
+// Levels window's table).
+QByteArray DataCsv(const Setup& value, const QString& extra = {});
 
 // The Levels window's table as CSV while that window is open; empty otherwise.
 QString OpenLevelsTableCsv(Window1& window);

@@ -3,7 +3,9 @@
 #include "app/Export.h"
 #include "app/FileIO.h"
 #include "app/Menu.h"
-#include "solver/Window1.h"
+#include "model/Model.h"
+#include "model/Particles.h"
+#include "windows/main/Window1.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -12,6 +14,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QSettings>
+#include <QUndoStack>
 
 namespace {
 
@@ -26,8 +29,8 @@ QString withSuffix(QString path, const QString& suffix) {
 
 } // namespace
 
-FileCommands::FileCommands(Window1& window, Menu& menu, QSettings& settings)
-    : QObject(&window), window_(window), menu_(menu), settings_(settings) {
+FileCommands::FileCommands(Model& model, Window1& window, Menu& menu, QSettings& settings)
+    : QObject(&window), model_(model), window_(window), menu_(menu), settings_(settings) {
     ChooseFile = [this](const QString& title, const QString& filter, bool forSaving) {
         return forSaving ? QFileDialog::getSaveFileName(&window_, title, QString(), filter)
                          : QFileDialog::getOpenFileName(&window_, title, QString(), filter);
@@ -65,27 +68,34 @@ FileCommands::FileCommands(Window1& window, Menu& menu, QSettings& settings)
         if (!path.isEmpty()) ExportPicture(withSuffix(path, QStringLiteral("svg")));
     });
 
-    // Every change the user can make, after the window has redrawn.
-    connect(&window_, &Window1::changed, this, [this] { changed(); });
+    // The undo stack's clean state is the file's saved state; the particle is in the title.
+    connect(model_.UndoStack(), &QUndoStack::cleanChanged, this,
+            [this](bool clean) { window_.setWindowModified(!clean); });
+    connect(&model_, &Model::changed, this, [this](int what) {
+        if (what & Model::MassChanged) showTitle();
+    });
     window_.installEventFilter(this);
 
-    setFile(QString(), CaptureDocument(window_));
+    setFile(QString());
     fillRecentMenu();
 }
 
-void FileCommands::changed() {
-    window_.setWindowModified(CaptureDocument(window_) != saved_);
+void FileCommands::showTitle() {
+    // No file: the title the window always had.
+    QString title = path_.isEmpty()
+                        ? QStringLiteral("Wellscope[*]")
+                        : QFileInfo(path_).fileName() + QString::fromUtf8("[*] — Wellscope");
+    const double mass = model_.Value().mass;
+    if (!IsElectron(mass)) title += QString::fromUtf8(" — ") + ParticleText(mass);
+    window_.setWindowTitle(title);
 }
 
-void FileCommands::setFile(const QString& path, const Document& saved) {
+void FileCommands::setFile(const QString& path) {
     path_ = path;
-    saved_ = saved;
-    // No file: the title the window always had.
-    window_.setWindowTitle(path.isEmpty()
-                               ? QStringLiteral("Wellscope[*]")
-                               : QFileInfo(path).fileName() + QString::fromUtf8("[*] — Wellscope"));
+    model_.UndoStack()->setClean();
+    showTitle();
     window_.setWindowFilePath(path);
-    changed();
+    window_.setWindowModified(false);
 }
 
 bool FileCommands::report(const QString& doing, const QString& path, const QString& error) {
@@ -95,8 +105,7 @@ bool FileCommands::report(const QString& doing, const QString& path, const QStri
 }
 
 bool FileCommands::MayDiscard() {
-    const Document now = CaptureDocument(window_);
-    if (!now.Reshaped() || now == saved_) return true;
+    if (!model_.Value().reshape || model_.UndoStack()->isClean()) return true;
     switch (AskToSave()) {
     case QMessageBox::Save:
         return Save();
@@ -113,8 +122,8 @@ bool FileCommands::Open(const QString& path) {
     const std::optional<Document> document = LoadDocument(path, error);
     if (!document) return report(QStringLiteral("open"), path, error);
     if (!MayDiscard()) return false;
-    ApplyDocument(*document, window_);
-    setFile(path, CaptureDocument(window_));
+    model_.Open(SetupOf(*document));
+    setFile(path);
     remember(path);
     return true;
 }
@@ -126,17 +135,17 @@ bool FileCommands::Save() {
 }
 
 bool FileCommands::SaveAs(const QString& path) {
-    const Document document = CaptureDocument(window_);
+    const Document document = CaptureDocument(model_.Value());
     QString error;
     if (!SaveDocument(document, path, error)) return report(QStringLiteral("save"), path, error);
-    setFile(path, document);
+    setFile(path);
     remember(path);
     return true;
 }
 
 bool FileCommands::ExportData(const QString& path) {
     QString error;
-    const QByteArray csv = DataCsv(window_, ExtraData ? ExtraData() : QString());
+    const QByteArray csv = DataCsv(model_.Value(), ExtraData ? ExtraData() : QString());
     return WriteWholeFile(path, csv, error) || report(QStringLiteral("export to"), path, error);
 }
 

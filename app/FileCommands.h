@@ -14,14 +14,16 @@
 #include <functional>
 
 class Menu;
+class Model;
 class QSettings;
 class Window1;
 
 class FileCommands : public QObject {
     Q_OBJECT
   public:
-    // Wires the File menu's items; the recent files are kept in `settings`.
-    FileCommands(Window1& window, Menu& menu, QSettings& settings);
+    // Wires the File menu's items for the model shown in `window`; the recent files are kept
+    // in `settings`.
+    FileCommands(Model& model, Window1& window, Menu& menu, QSettings& settings);
 
     // --- The dialogs, replaceable so that tests can answer them.
     // A path chosen by the user, or empty when cancelled.
@@ -34,7 +36,7 @@ class FileCommands : public QObject {
     // table while that window is open.
     std::function<QString()> ExtraData;
 
-    // Opens the file: the window shows what it holds, or, when it cannot be read, keeps
+    // Opens the file: the model takes what it holds, or, when it cannot be read, keeps
     // everything it had and the user is told what is wrong. Asks first about an unsaved
     // reshaped potential. Returns whether the file was opened.
     bool Open(const QString& path);
@@ -43,8 +45,8 @@ class FileCommands : public QObject {
     bool ExportData(const QString& path);
     bool ExportPicture(const QString& path); // .svg or .png
 
-    // Whether the window's work may go: true unless a reshaped potential is unsaved and the
-    // user cancels (or the save fails).
+    // Whether the work may go: true unless a reshaped potential is unsaved and the user
+    // cancels (or the save fails).
     bool MayDiscard();
 
     const QString& FilePath() const { return path_; }
@@ -54,15 +56,15 @@ class FileCommands : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void changed();
-    void setFile(const QString& path, const Document& saved);
+    void showTitle();
+    void setFile(const QString& path);
     void remember(const QString& path);
     void fillRecentMenu();
     bool report(const QString& doing, const QString& path, const QString& error);
 
+    Model& model_;
     Window1& window_;
     Menu& menu_;
     QSettings& settings_;
     QString path_;
-    Document saved_; // what the file holds, or what the window showed when it opened
 };

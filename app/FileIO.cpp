@@ -14,6 +14,11 @@ std::optional<QByteArray> ReadWholeFile(const QString& path, qint64 maxSize, QSt
         error = QStringLiteral("it is a folder");
         return std::nullopt;
     }
+    // A FIFO or a device could block the read for ever, or never end.
+    if (!info.isFile()) {
+        error = QStringLiteral("it is not a regular file");
+        return std::nullopt;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         error = file.errorString();

@@ -39,6 +39,7 @@ Menu::Menu(QWidget* parent) : QMenuBar(parent) {
     QMenu* edit = addMenu(QStringLiteral("Edit"));
     edit->menuAction()->setObjectName(QStringLiteral("EditMenu"));
     addItem(edit, "EditUndo", QStringLiteral("Undo"), QKeySequence::Undo);
+    addItem(edit, "EditRedo", QStringLiteral("Redo"), QKeySequence::Redo);
     edit->addSeparator()->setObjectName(QStringLiteral("UntitledMenu1"));
     addItem(edit, "EditCut", QStringLiteral("Cut"), QKeySequence::Cut);
     addItem(edit, "EditCopy", QStringLiteral("Copy"), QKeySequence::Copy);
@@ -48,6 +49,8 @@ Menu::Menu(QWidget* parent) : QMenuBar(parent) {
     QMenu* view = addMenu(QStringLiteral("View"));
     view->menuAction()->setObjectName(QStringLiteral("ViewMenu"));
     addItem(view, "ViewLevels", QString::fromUtf8("Levels…"), QKeySequence(Qt::CTRL | Qt::Key_L));
+    QMenu* particle = view->addMenu(QStringLiteral("Particle"));
+    particle->menuAction()->setObjectName(QStringLiteral("ViewParticleMenu"));
 
     QMenu* help = addMenu(QStringLiteral("Help"));
     help->menuAction()->setObjectName(QStringLiteral("HelpMenu"));

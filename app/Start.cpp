@@ -5,7 +5,8 @@
 #include "app/Commands.h"
 #include "app/Document.h"
 #include "app/FileCommands.h"
-#include "solver/Window1.h"
+#include "model/Model.h"
+#include "windows/main/Window1.h"
 
 #include <QTextStream>
 
@@ -68,8 +69,10 @@ int RunWellscope(int argc, char** argv) {
 
     App app(argc, argv);
     if (command.kind != Command::Window) {
-        if (opened) ApplyDocument(*opened, *app.SolverWindow());
-        return RunCommand(command, *app.SolverWindow(), out, err);
+        // The window opens on the 1 nm well; the file comes after.
+        Window1& window = *app.SolverWindow();
+        if (opened) app.Model().Open(SetupOf(*opened));
+        return RunCommand(command, window, out, err);
     }
     app.SolverWindow()->show();
     // A file that cannot be opened is reported on screen; the window starts as always.

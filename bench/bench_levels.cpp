@@ -2,10 +2,10 @@
 // move on the real windows (offscreen). The spectrum of any row should take at most 3 ms; the
 // update must stay within one display frame (16 ms).
 //   spectrum_vs_search: one spectrum / one search from 0.01 eV on the same potential
-#include "levels/LevelsWindow.h"
-#include "solver/Window1.h"
 #include "solver/core/PotentialRows.h"
 #include "solver/core/Spectrum.h"
+#include "windows/levels/LevelsWindow.h"
+#include "windows/main/Window1.h"
 
 #include <benchmark/benchmark.h>
 
@@ -58,7 +58,7 @@ void LevelsAfterSliderMove(benchmark::State& state) {
         win->show();
         return win;
     }();
-    LevelsWindow* levels = LevelsWindow::Show(*w);
+    LevelsWindow* levels = LevelsWindow::Show(w->model(), w.get());
     int value = 100;
     for (auto _ : state) {
         value = value == 100 ? 120 : 100; // main window: build, integrate, redraw; then Levels

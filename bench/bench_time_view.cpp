@@ -1,7 +1,7 @@
 // One frame of the playing time view: Psi and the moments at the new time, both plots redrawn
 // with the 200-point trace of <x>(t). The timer asks for one every 16 ms.
-#include "levels/TimeView.h"
 #include "solver/core/Solver.h"
+#include "windows/levels/TimeView.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // What a user waits for on the real window (offscreen): a row change, a slider move, Find, and
 // the drop of a dragged handle. Each should be well under one frame (16 ms).
 #include "graph/Graph.h"
-#include "solver/Window1.h"
+#include "windows/main/Window1.h"
 
 #include <benchmark/benchmark.h>
 

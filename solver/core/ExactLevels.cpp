@@ -40,10 +40,10 @@ std::vector<ExactLevel> Oscillator(double spring, double limit, int maxCount) {
     return out;
 }
 
-std::vector<ExactLevel> Coulomb(double limit, int maxCount) {
+std::vector<ExactLevel> Coulomb(double limit, int maxCount, double rydberg) {
     std::vector<ExactLevel> out;
     for (int n = 1; n <= detail::Capped(maxCount); ++n) {
-        const double e = -phys::Rydberg / (double(n) * n);
+        const double e = -rydberg / (double(n) * n);
         if (!(e < limit)) break;
         out.push_back({n, e, 0});
     }
@@ -52,13 +52,21 @@ std::vector<ExactLevel> Coulomb(double limit, int maxCount) {
 
 } // namespace exact
 
-ExactLevels ExactLevelsOf(int row, int s1, int s2, int s3, double limit, int maxCount) {
+ExactLevels ExactLevelsOf(int row, int s1, int s2, int s3, double limit, int maxCount,
+                          double mass) {
     ExactLevels result;
     if (row < RowWell || row >= RowDraw) return result;
     result.available = true;
-    // Slider values in the units the row shows them in (nm, eV, eV/nm).
-    const auto units = [row](int slider, int value) {
-        return double(value) / RowOf(row).sliders[std::size_t(slider)].perUnit;
+    // A particle of m electron masses has the electron's levels in the potential stretched by
+    // sqrt(m) along x: -hbar^2/2m d2/dx2 is the electron's operator in x' = sqrt(m) x.
+    const double stretch = std::sqrt(mass);
+    // Slider values in the units the row shows them in (nm, eV, eV/nm), lengths stretched.
+    const auto units = [row, stretch](int slider, int value) {
+        const SliderInfo& info = RowOf(row).sliders[std::size_t(slider)];
+        const double v = double(value) / info.perUnit;
+        if (info.unit == "nm") return v * stretch;
+        if (info.unit == "eV/nm") return v / stretch;
+        return v;
     };
     switch (row) {
     case RowWell:
@@ -81,10 +89,10 @@ ExactLevels ExactLevelsOf(int row, int s1, int s2, int s3, double limit, int max
         result.levels = exact::Ramp(units(0, s1), units(1, s2), units(1, s2), limit, maxCount);
         break;
     case RowOscillator:
-        result.levels = exact::Oscillator(springOf(s1), limit, maxCount);
+        result.levels = exact::Oscillator(springOf(s1) / mass, limit, maxCount);
         break;
     case RowHydrogen:
-        result.levels = exact::Coulomb(limit, maxCount);
+        result.levels = exact::Coulomb(limit, maxCount, phys::RydbergFor(mass));
         result.note = CoulombNote;
         break;
     }

@@ -8,6 +8,8 @@
 // `limit`, ascending, at most `maxCount` of them. Each level is the root of a matching condition
 // bracketed on its own, found to within RootTolerance.
 
+#include "solver/core/Constants.h"
+
 #include <vector>
 
 struct ExactLevel {
@@ -47,11 +49,12 @@ std::vector<ExactLevel> Ramp(double slope, double wall, double top, double limit
 std::vector<ExactLevel> Oscillator(double spring, double limit, int maxCount);
 
 // The s levels of the uncut Coulomb potential: -Rydberg / n^2, n from 1.
-std::vector<ExactLevel> Coulomb(double limit, int maxCount);
+std::vector<ExactLevel> Coulomb(double limit, int maxCount, double rydberg = phys::Rydberg);
 
 } // namespace exact
 
 // The exact levels of potential row `row` with slider values s1, s2, s3 as the sliders hold them
-// (the ones a row does not use are ignored). Not available for the hand-drawn row or an unknown
-// row.
-ExactLevels ExactLevelsOf(int row, int s1, int s2, int s3, double limit, int maxCount = 100);
+// (the ones a row does not use are ignored), for a particle of `mass` electron masses. Not
+// available for the hand-drawn row or an unknown row.
+ExactLevels ExactLevelsOf(int row, int s1, int s2, int s3, double limit, int maxCount = 100,
+                          double mass = phys::ElectronMass);

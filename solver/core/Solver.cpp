@@ -12,7 +12,6 @@ namespace {
 // NoHandle, well below it.
 constexpr double HandleThreshold = -90.0;
 
-constexpr double K = phys::StepFactor;
 const double StartAmplitude = 1.0 * std::pow(10.0, -40.0);
 
 // Every integer i with from <= i <= to, both compared as doubles, clipped to the grid so that
@@ -170,6 +169,7 @@ void Solver::integrate(const double* pot, int first, int last) {
     int changes = 0;
     bool entered = false;
     const double energy = Energy;
+    const double K = stepFactor;
     double before = eta[std::size_t(first - 1)];
     double here = eta[std::size_t(first)];
     int i = first;
@@ -219,9 +219,9 @@ void Solver::DrawEtaToScreen() {
     // mark of the cut-off instead, so the plot shows nothing there.
     for (int i = 0; i <= lasti; ++i) {
         const double q = eta[std::size_t(i)] / max;
-        feta[std::size_t(i)] = std::isfinite(q) ? q : 40.0;
+        feta[std::size_t(i)] = std::isfinite(q) ? q : OffScale;
     }
-    for (int i = lasti; i <= GridLast + 1; ++i) feta[std::size_t(i)] = 40;
+    for (int i = lasti; i <= GridLast + 1; ++i) feta[std::size_t(i)] = OffScale;
 }
 
 double Solver::StepSize(int n) {

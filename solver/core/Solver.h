@@ -4,6 +4,8 @@
 // mouse edits, the integration of the Schroedinger equation and the search for its levels.
 // It knows nothing of windows; Window1 owns one and adds the GUI side.
 
+#include "solver/core/Constants.h"
+
 #include <array>
 #include <functional>
 #include <utility>
@@ -26,6 +28,9 @@ inline constexpr int WindowFirst = 325;
 inline constexpr int WindowLast = 675;
 inline constexpr int HandleLast = 350;
 inline constexpr double NoHandle = -100.0;
+// What the display copy of the wave function holds past the tail's cut-off: a value far off the
+// plot's scale, which the plot clips away.
+inline constexpr double OffScale = 40.0;
 
 // The walls of the Well and Symmetric Well rows, in eV.
 inline constexpr int WellWall = 10;
@@ -58,6 +63,9 @@ class Solver {
     int NSignChanges = 0;               // sign changes anywhere up to lasti: levels below Energy
     bool NewStep = false;               // the search's step ladder has steps left
     bool symmetric = false;             // Symmetric Well: even (true) or odd (false) solution
+    // The recurrence's 2 m dx^2 / hbar^2, in 1/eV: the electron's unless a particle of another
+    // mass is chosen.
+    double stepFactor = phys::StepFactor;
 
     // Builders: fill PEGraph and the handles, and the levels named in each.
     void ClearHandles();

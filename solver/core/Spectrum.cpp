@@ -50,8 +50,9 @@ struct Eigenpairs {
 // dstemr directly rather than through the dstevr driver: for a subset dstevr falls back to
 // bisection and inverse iteration, which reorthogonalises the whole cluster of bound states
 // and takes twice as long for the oscillator's hundred.
-Eigenpairs solve(const Problem& p, const std::array<double, 1004>& v, double limit, int maxCount) {
-    const double inv = 1.0 / phys::StepFactor;
+Eigenpairs solve(const Problem& p, const std::array<double, 1004>& v, double limit, int maxCount,
+                 double mass) {
+    const double inv = 1.0 / phys::StepFactorFor(mass);
     std::vector<double> d(std::size_t(p.size)), e(std::size_t(p.size));
     for (int j = 0; j < p.size; ++j) {
         d[std::size_t(j)] = 2 * inv + v[std::size_t(p.first + j)];
@@ -161,7 +162,7 @@ double SpectrumPosition(int row, int i) {
 }
 
 Spectrum ComputeSpectrum(const std::array<double, 1004>& potential, int row, double limit,
-                         int maxStates) {
+                         int maxStates, double mass) {
     Spectrum out;
     if (maxStates <= 0) return out;
     std::array<double, 1004> solvedOn = potential;
@@ -174,7 +175,7 @@ Spectrum ComputeSpectrum(const std::array<double, 1004>& potential, int row, dou
     for (int k = 0; k < kinds; ++k) {
         const int parity = row == RowSymmetricWell ? parities[k] : 0;
         const Problem p = problemOf(row, parity > 0);
-        const Eigenpairs e = solve(p, potential, limit, maxStates);
+        const Eigenpairs e = solve(p, potential, limit, maxStates, mass);
         for (std::size_t j = 0; j < e.values.size(); ++j)
             out.states.push_back(stateOf(row, p, parity, e.values[j],
                                          e.vectors.data() + j * std::size_t(e.size), solvedOn));

@@ -4,6 +4,8 @@
 // eigenpairs of the finite-difference matrix whose eigenvalues are exactly the energies where
 // the integration's tail changes sign. Values in, values out; no state.
 
+#include "solver/core/Constants.h"
+
 #include <array>
 #include <vector>
 
@@ -34,7 +36,7 @@ inline constexpr int MaxSpectrumStates = 100;
 // the row's integration uses (the Symmetric Well's even and odd half-problems, the Hydrogen
 // row's start at its centre).
 Spectrum ComputeSpectrum(const std::array<double, 1004>& potential, int row, double limit,
-                         int maxStates = MaxSpectrumStates);
+                         int maxStates = MaxSpectrumStates, double mass = phys::ElectronMass);
 
 // The weight of grid index i in the integrals over the states: dx, but 0 at the Symmetric
 // Well's centre, which both mirrored halves share (there the even and odd half-problems are

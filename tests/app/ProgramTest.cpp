@@ -8,10 +8,11 @@
 #include "app/FileCommands.h"
 #include "app/Menu.h"
 #include "graph/Graph.h"
-#include "levels/LevelsWindow.h"
-#include "solver/Window1.h"
+#include "model/Model.h"
 #include "solver/core/Spectrum.h"
 #include "solver/core/Superposition.h"
+#include "windows/levels/LevelsWindow.h"
+#include "windows/main/Window1.h"
 
 #include <gtest/gtest.h>
 
@@ -26,6 +27,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QUndoStack>
 #include <QXmlStreamReader>
 
 #include <cmath>
@@ -78,7 +80,7 @@ struct Session {
     QSettings settings{dir.filePath("settings.ini"), QSettings::IniFormat};
     Menu* menu = new Menu;
     Window1 w{menu};
-    FileCommands files{w, *menu, settings};
+    FileCommands files{w.model(), w, *menu, settings};
     QStringList errors;
     QMessageBox::StandardButton answer = QMessageBox::Cancel;
     int asked = 0;
@@ -291,10 +293,10 @@ TEST(Document, SaveAndOpenRestoreEveryRowAndADrawnPotential) {
         Session b; // a fresh window, on another row
         b.w.PopupMenu1->setCurrentIndex(s.row == RowRamp ? RowWell : RowRamp);
         ASSERT_TRUE(b.files.Open(a.path("a.wellscope")));
-        EXPECT_EQ(std::tuple(CaptureDocument(b.w), b.w.solver.PEGraph, b.w.Graph1->GXP->Image(),
-                             b.w.Graph2->GXP->Image()),
-                  std::tuple(CaptureDocument(a.w), a.w.solver.PEGraph, a.w.Graph1->GXP->Image(),
-                             a.w.Graph2->GXP->Image()));
+        EXPECT_EQ(std::tuple(CaptureDocument(b.w.model().Value()), b.w.solver.PEGraph,
+                             b.w.Graph1->GXP->Image(), b.w.Graph2->GXP->Image()),
+                  std::tuple(CaptureDocument(a.w.model().Value()), a.w.solver.PEGraph,
+                             a.w.Graph1->GXP->Image(), a.w.Graph2->GXP->Image()));
     }
 }
 
@@ -303,12 +305,12 @@ TEST(Document, ABadFileOrAFailedSaveIsNamedAndChangesNothing) {
     s.w.PopupMenu1->setCurrentIndex(RowUneven);
     ASSERT_TRUE(s.files.SaveAs(s.path("good.wellscope")));
     s.w.Slider1->setValue(50);
-    const Document before = CaptureDocument(s.w);
+    const Document before = CaptureDocument(s.w.model().Value());
     const QByteArray good = WriteDocument(before);
     Session drawn;
     drawn.w.PopupMenu1->setCurrentIndex(RowDraw);
     drawn.click(0, 5);
-    Document moved = CaptureDocument(drawn.w);
+    Document moved = CaptureDocument(drawn.w.model().Value());
     moved.handles.at(1).index += 1; // the tent's apex moves, its potential does not
     auto with = [&good](const char* from, const char* to) {
         return QByteArray(good).replace(from, to);
@@ -341,7 +343,7 @@ TEST(Document, ABadFileOrAFailedSaveIsNamedAndChangesNothing) {
                     s.errors[0].startsWith(QString::fromUtf8("Cannot open “") + path))
             << s.errors.join('|').toStdString();
     }
-    EXPECT_EQ(CaptureDocument(s.w), before);
+    EXPECT_EQ(CaptureDocument(s.w.model().Value()), before);
     EXPECT_EQ(s.w.windowTitle(), QString::fromUtf8("good.wellscope[*] — Wellscope"));
     // A full disk: no file may grow beyond 100 bytes while the larger drawn potential is saved.
     const QByteArray old = contents(s.path("good.wellscope"));
@@ -365,8 +367,8 @@ TEST(Document, TitleMarkAndTheQuestionBeforeAReshapeIsLost) {
     EXPECT_EQ(s.w.windowTitle(), "Wellscope[*]");
     s.w.Slider1->setValue(200);
     EXPECT_TRUE(s.w.isWindowModified() && s.files.MayDiscard()); // nothing reshaped: no question
-    s.w.Slider1->setValue(100);
-    EXPECT_FALSE(s.w.isWindowModified()); // back as it was
+    s.w.model().UndoStack()->undo();
+    EXPECT_FALSE(s.w.isWindowModified()); // undone: as it was saved
     ASSERT_TRUE(s.files.SaveAs(s.path("ex.wellscope")));
     s.click(0, 5);
     s.w.show();
@@ -385,7 +387,8 @@ TEST(Document, TitleMarkAndTheQuestionBeforeAReshapeIsLost) {
 
 TEST(Menu, EditItemsActOnTheFocusedFieldAndAboutReusesItsWindow) {
     Menu menu;
-    WireEditCommands(menu);
+    Model model;
+    WireEditCommands(menu, model);
     QLineEdit field(QStringLiteral("1.25"));
     field.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&field));
@@ -429,7 +432,7 @@ TEST(Export, PictureAndDataHoldBothPlots) {
     EXPECT_EQ(QImage::fromData(PicturePng(w)).size(), QSize(450, 424));
     auto rows = [&w](const QString& extra = {}) {
         QList<QStringList> out;
-        for (const QString& line : QString::fromUtf8(DataCsv(w, extra)).split('\n'))
+        for (const QString& line : QString::fromUtf8(DataCsv(w.model().Value(), extra)).split('\n'))
             out << line.split(',');
         return out;
     };
@@ -451,7 +454,7 @@ TEST(Export, PictureAndDataHoldBothPlots) {
     EXPECT_NE(csv[100][2].toDouble(), 0);
     EXPECT_EQ(csv.mid(352, 2), (QList<QStringList>{{""}, {"level", "E (eV)"}})); // after a blank
     EXPECT_EQ(OpenLevelsTableCsv(w), ""); // the Levels table follows only while it is open
-    LevelsWindow::Show(w);
+    LevelsWindow::Show(w.model(), &w);
     EXPECT_TRUE(OpenLevelsTableCsv(w).startsWith("n,energy_eV,"));
     w.PopupMenu1->setCurrentIndex(RowHydrogen); // x = 0: the potential has no finite value
     csv = rows();

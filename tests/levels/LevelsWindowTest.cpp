@@ -1,10 +1,11 @@
 // The Levels window on the real main window: choosing, following while shown, the time view.
-#include "levels/LevelsWindow.h"
+#include "windows/levels/LevelsWindow.h"
 #include "graph/Graph.h"
-#include "levels/LevelsReport.h"
-#include "levels/TimeView.h"
-#include "solver/Window1.h"
+#include "model/Model.h"
 #include "tests/common/PrintQt.h"
+#include "windows/levels/LevelsReport.h"
+#include "windows/levels/TimeView.h"
+#include "windows/main/Window1.h"
 
 #include <gtest/gtest.h>
 
@@ -31,10 +32,11 @@ class LevelsTest : public ::testing::Test {
     void press(int y) { QTest::mouseClick(levels->GraphLevels, Qt::LeftButton, {}, {200, y}); }
     QString cell(int row, int column) const { return levels->Table->item(row, column)->text(); }
     QStringList csv(bool compare) const {
-        return LevelsCsv(ComputeLevels(main), compare).split('\n', Qt::SkipEmptyParts);
+        return LevelsCsv(ComputeLevels(main.model().Value()), compare)
+            .split('\n', Qt::SkipEmptyParts);
     }
     Window1 main;
-    LevelsWindow* levels = new LevelsWindow(main, &main); // owned by the main window
+    LevelsWindow* levels = new LevelsWindow(main.model(), &main); // owned by the main window
 };
 
 // The middle of the green <x> marker's columns (its line and the square at its foot), or -1.
@@ -73,8 +75,8 @@ TEST_F(LevelsTest, ALineOrARowChoosesTheLevelAndTheWindowFollowsOnlyWhileShown) 
     EXPECT_GT(wide, 6);
     levels->hide();
     main.Slider1->setValue(50);
-    EXPECT_FALSE(levels->Model().IsFor(main)); // nothing computed while hidden
-    EXPECT_EQ(LevelsWindow::Show(main), levels);
+    EXPECT_FALSE(levels->Model().IsFor(main.model().Value())); // nothing computed while hidden
+    EXPECT_EQ(LevelsWindow::Show(main.model(), &main), levels);
     EXPECT_LT(levels->Table->rowCount(), wide);
     main.PopupMenu1->setCurrentIndex(RowDraw); // flat at 10 eV: no bound state, said in words
     EXPECT_TRUE(!levels->Table->isVisible() && levels->STNone->isVisible());
@@ -95,9 +97,12 @@ TEST_F(LevelsTest, CsvAndTextCarryTheLevelsAndTheExactOnesWhereTheSlidersDescrib
     EXPECT_TRUE(rows[0].endsWith(",p_forbidden,exact_eV,difference_percent"));
     EXPECT_TRUE(rows[1].startsWith("1,-13.48670545988,") &&
                 rows[1].contains(",-13.60605451038,0.877"));
-    EXPECT_TRUE(LevelsText(ComputeLevels(main), true).contains("uncut Coulomb potential"));
+    EXPECT_TRUE(
+        LevelsText(ComputeLevels(main.model().Value()), true).contains("uncut Coulomb potential"));
     main.PopupMenu1->setCurrentIndex(RowWell); // reshaped: not what the sliders describe
-    main.solver.ClickAt(175, 5, true, false);
+    Solver edited = main.solver;
+    edited.ClickAt(175, 5, true, false);
+    main.model().Reshape(edited.Points, "Create Handle");
     EXPECT_TRUE(csv(true).value(1).endsWith(",,"));
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 // A real main window, built offscreen, and the ways a test looks at it as a user would.
 #include "graph/Graph.h"
+#include "model/Model.h"
 #include "platform/NumberText.h"
-#include "solver/Window1.h"
 #include "tests/common/RecordingDevice.h"
+#include "windows/main/Window1.h"
 
 #include <gtest/gtest.h>
 

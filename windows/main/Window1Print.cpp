@@ -1,7 +1,7 @@
 // Printing both plots on one page.
 #include "graph/Graph.h"
 #include "platform/Printing.h"
-#include "solver/Window1.h"
+#include "windows/main/Window1.h"
 
 bool Window1::_FilePrint_Action() {
     std::unique_ptr<Graphics> page = OpenPrinterDialog(this);

@@ -3,14 +3,11 @@
 // The levels as text: the cells of the Levels window's table, and the command line's aligned
 // text and CSV, all from one model so that they always agree.
 
-#include "levels/LevelsModel.h"
+#include "solver/core/FindLevel.h"
+#include "windows/levels/LevelsModel.h"
 
 #include <QString>
 #include <QStringList>
-
-// A level's energy as Find publishes it: Find ends on the upper side of its last 1e-11 eV
-// step, so the field shows the eigenvalue rounded up at the eleventh decimal.
-double PublishedEnergy(double level);
 
 // The table's column titles; the parity column only where the row has parity, the exact level
 // and the difference with `compare`.

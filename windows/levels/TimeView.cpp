@@ -1,6 +1,6 @@
-#include "levels/TimeView.h"
+#include "windows/levels/TimeView.h"
 
-#include "levels/Plot.h"
+#include "windows/levels/Plot.h"
 
 #include "graph/Graph.h"
 #include "platform/NumberText.h"

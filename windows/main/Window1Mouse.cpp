@@ -1,8 +1,9 @@
 // Reshaping the potential with the mouse on the potential plot: a click creates a handle, a
 // handle is dragged vertically, and the potential between handles is made of straight lines.
 #include "graph/Graph.h"
+#include "model/Model.h"
 #include "platform/System.h"
-#include "solver/Window1.h"
+#include "windows/main/Window1.h"
 
 #include <algorithm>
 
@@ -15,7 +16,11 @@ constexpr int kBandBottom = 182;
 } // namespace
 
 bool Window1::editingRow() const {
-    return row() != RowOscillator && row() != RowHydrogen;
+    return CanReshape(row());
+}
+
+void Window1::reshape(const Solver& edited, const QString& what) {
+    model_.Reshape(edited.Points, what);
 }
 
 double Window1::handlePosition(int x) {
@@ -44,10 +49,9 @@ bool Window1::Graph1_MouseDown(int x, int y) {
         permX = hit;
         return true;
     }
-    solver.ClickAt(kx, value, kBandTop < y && y < kBandBottom, row() == RowSymmetricWell);
-    Graph1->ReDrawAll();
-    Graph1->UpdateScreen();
-    emit changed();
+    Solver edited = solver;
+    edited.ClickAt(kx, value, kBandTop < y && y < kBandBottom, row() == RowSymmetricWell);
+    reshape(edited, QStringLiteral("Create Handle"));
     return false;
 }
 
@@ -82,14 +86,13 @@ void Window1::Graph1_MouseDrag(int x, int y) {
 
 void Window1::Graph1_MouseUp(int x, int y) {
     (void)x;
+    dragging = false;
     if (editingRow()) {
-        solver.DropAt(permX, valueInFrame(y), row() == RowSymmetricWell);
-        Graph1->ReDrawAll();
-        Graph1->UpdateScreen();
+        Solver edited = solver;
+        edited.DropAt(permX, valueInFrame(y), row() == RowSymmetricWell);
+        reshape(edited, QStringLiteral("Move Handle"));
         setCursor(cross());
     }
-    dragging = false;
-    emit changed();
 }
 
 void Window1::Graph1_MouseMove(int x, int y) {

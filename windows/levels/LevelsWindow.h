@@ -1,13 +1,13 @@
 #pragma once
 
-// The Levels window: every bound state of the main window's potential at once. Above, the
-// potential with a line at each level; below, the chosen state's psi or |psi|^2 with the
-// classically forbidden regions shaded; under them a table of the levels. It reads the main
-// window's state and never writes it: choosing a level types its energy into the main window's
-// energy field and presses Draw, as a user would. Ticking two or more levels in the table
-// shows their superposition moving in time in place of the chosen state.
+// The Levels window: every bound state of the model's potential at once. Above, the potential
+// with a line at each level; below, the chosen state's psi or |psi|^2 with the classically
+// forbidden regions shaded; under them a table of the levels. It reads the model; choosing a
+// level is a change of the model (its parity and energy), which every window then shows.
+// Ticking two or more levels in the table shows their superposition moving in time in place
+// of the chosen state.
 
-#include "levels/LevelsModel.h"
+#include "windows/levels/LevelsModel.h"
 
 #include <QWidget>
 
@@ -18,18 +18,20 @@ class QCheckBox;
 class QLabel;
 class QTableWidget;
 class QTableWidgetItem;
+class Model;
 class TimeView;
-class Window1;
 
 class LevelsWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit LevelsWindow(Window1& main, QWidget* parent = nullptr);
+    explicit LevelsWindow(::Model& model, QWidget* parent = nullptr);
     ~LevelsWindow() override;
 
-    // The main window's Levels window: the open one brought to the front, or a new one when
-    // none is open. It belongs to the main window; closing it destroys it.
-    static LevelsWindow* Show(Window1& main);
+    // The Levels window of `owner` (the main window): the open one brought to the front, or a
+    // new one when none is open. It belongs to `owner`; closing it destroys it.
+    static LevelsWindow* Show(::Model& model, QWidget* owner);
+    // The open one of `owner`, shown, or nullptr.
+    static LevelsWindow* Open(QWidget* owner);
 
     // --- Controls.
     Graph* GraphLevels = nullptr;   // the potential and a line at each level
@@ -43,9 +45,9 @@ class LevelsWindow : public QWidget {
     const LevelsModel& Model() const { return model_; }
     // The chosen level, an index into the spectrum; -1 when there is none.
     int Chosen() const { return chosen_; }
-    // Chooses level `index` and puts it into the main window.
+    // Chooses level `index`: the model takes its parity and energy.
     void ChooseLevel(int index);
-    // Brings the window up to date with the main window: recomputes the spectrum only when the
+    // Brings the window up to date with the model: recomputes the spectrum only when the
     // potential changed since the last time.
     void Refresh();
     // The ticked levels (indices into the spectrum) and their amplitudes, as the table holds them.
@@ -55,7 +57,7 @@ class LevelsWindow : public QWidget {
     void Tick(int index, bool on, double amplitude = 1.0);
 
     // --- Handlers.
-    void Main_Changed();
+    void Model_Changed();
     bool GraphLevels_MouseDown(int x, int y);
     void GraphLevels_DrawContent();
     void GraphState_DrawContent();
@@ -69,18 +71,18 @@ class LevelsWindow : public QWidget {
 
   private:
     void fillTable();
-    void followMainWindow();
+    // The level the model's energy and parity name, if the spectrum has it.
+    void followModel();
     void defineStatePlot();
     void redrawPlots();
     // Shows the superposition when two or more levels are ticked, the chosen state otherwise.
     void showSuperposition();
     int amplitudeColumn() const;
 
-    Window1& main_;
+    ::Model& main_;
     LevelsModel model_;
     bool computed_ = false;
     int chosen_ = -1;
-    bool choosing_ = false; // ChooseLevel is changing the main window
     // Per level, kept across recomputations while the level still exists.
     std::vector<bool> ticked_;
     std::vector<double> amplitudes_;

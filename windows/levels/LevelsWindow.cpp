@@ -1,11 +1,13 @@
-#include "levels/LevelsWindow.h"
+#include "windows/levels/LevelsWindow.h"
 
 #include "graph/Graph.h"
-#include "levels/LevelsReport.h"
-#include "levels/Plot.h"
-#include "levels/TimeView.h"
+#include "model/Model.h"
+#include "model/Particles.h"
 #include "platform/NumberText.h"
-#include "solver/Window1.h"
+#include "windows/common/PlotRanges.h"
+#include "windows/levels/LevelsReport.h"
+#include "windows/levels/Plot.h"
+#include "windows/levels/TimeView.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -23,17 +24,13 @@
 
 namespace {
 
-// A level typed into the energy field is the one whose energy it shows: Find publishes the
-// upper side of its 1e-11 eV bracket, rounded to eleven decimals.
-constexpr double kSameLevel = 1e-9;
-
 // Below this a plot has no room for its frame.
 constexpr QSize kSmallestPlot{360, 170};
 
 } // namespace
 
-LevelsWindow::LevelsWindow(Window1& main, QWidget* parent)
-    : QWidget(parent, Qt::Window), main_(main) {
+LevelsWindow::LevelsWindow(::Model& model, QWidget* parent)
+    : QWidget(parent, Qt::Window), main_(model) {
     setWindowTitle(QStringLiteral("Levels"));
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -43,7 +40,8 @@ LevelsWindow::LevelsWindow(Window1& main, QWidget* parent)
             g->SetGrid(true);
             g->SetTitle(title);
             g->SetYLabel(yLabel);
-            g->DefineGraph(-1.8, 1.8, 0, 20);
+            const PlotRange r = PotentialRange(RowWell);
+            g->DefineGraph(r.xMin, r.xMax, r.yMin, r.yMax);
         };
     };
     GraphLevels = NewPlot(this, opening(GraphLevels, "Levels", "Energy (eV)"),
@@ -97,14 +95,19 @@ LevelsWindow::LevelsWindow(Window1& main, QWidget* parent)
     GraphLevels->installEventFilter(this);
     GraphState->installEventFilter(this);
 
-    connect(&main_, &Window1::changed, this, [this] { Main_Changed(); });
+    connect(&main_, &Model::changed, this, [this] { Model_Changed(); });
 }
 
 LevelsWindow::~LevelsWindow() = default;
 
-LevelsWindow* LevelsWindow::Show(Window1& main) {
-    auto* w = main.findChild<LevelsWindow*>(QString(), Qt::FindDirectChildrenOnly);
-    if (!w) w = new LevelsWindow(main, &main);
+LevelsWindow* LevelsWindow::Open(QWidget* owner) {
+    auto* w = owner->findChild<LevelsWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    return w && w->isVisible() ? w : nullptr;
+}
+
+LevelsWindow* LevelsWindow::Show(::Model& model, QWidget* owner) {
+    auto* w = owner->findChild<LevelsWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!w) w = new LevelsWindow(model, owner);
     w->show();
     w->raise();
     w->activateWindow();
@@ -122,14 +125,17 @@ bool LevelsWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void LevelsWindow::Main_Changed() {
+void LevelsWindow::Model_Changed() {
     // A hidden window does no work; showing it brings it up to date.
-    if (isVisible() && !choosing_) Refresh();
+    if (isVisible()) Refresh();
 }
 
 void LevelsWindow::Refresh() {
-    if (!computed_ || !model_.IsFor(main_)) {
-        model_ = ComputeLevels(main_);
+    const double mass = main_.Value().mass;
+    setWindowTitle(IsElectron(mass) ? QStringLiteral("Levels")
+                                    : QString::fromUtf8("Levels — ") + ParticleText(mass));
+    if (!computed_ || !model_.IsFor(main_.Value())) {
+        model_ = ComputeLevels(main_.Value());
         computed_ = true;
         const int count = int(model_.spectrum.states.size());
         if (chosen_ >= count) chosen_ = count - 1;
@@ -141,14 +147,14 @@ void LevelsWindow::Refresh() {
         Time->setBasis(model_.spectrum, model_.row); // stops the animation
         showSuperposition();
     }
-    followMainWindow();
+    followModel();
     redrawPlots();
 }
 
 void LevelsWindow::fillTable() {
     const QSignalBlocker quiet(Table);
     const int count = int(model_.spectrum.states.size());
-    const QStringList headers = LevelHeaders(model_.row, true) << QStringLiteral("Amplitude");
+    const QStringList headers = LevelHeaders(model_.shownRow, true) << QStringLiteral("Amplitude");
     Table->clear();
     Table->setColumnCount(int(headers.size()));
     Table->setHorizontalHeaderLabels(headers);
@@ -177,13 +183,14 @@ void LevelsWindow::fillTable() {
     STNote->setVisible(model_.exact.note != nullptr);
 }
 
-void LevelsWindow::followMainWindow() {
-    const double energy = Val(main_.EFEnergy->text());
-    const int parity = main_.solver.symmetric ? 1 : -1;
+void LevelsWindow::followModel() {
+    const double energy = main_.Value().energy;
+    const int parity = main_.Value().even ? 1 : -1;
     const auto& states = model_.spectrum.states;
     for (std::size_t i = 0; i < states.size(); ++i) {
         const bool sameParity = model_.row != RowSymmetricWell || states[i].parity == parity;
-        if (sameParity && std::fabs(states[i].energy - energy) < kSameLevel) chosen_ = int(i);
+        if (sameParity && std::fabs(states[i].energy - energy) < ShownLevelTolerance)
+            chosen_ = int(i);
     }
     const QSignalBlocker quiet(Table);
     if (chosen_ >= 0) Table->selectRow(chosen_);
@@ -193,14 +200,9 @@ void LevelsWindow::ChooseLevel(int index) {
     if (index < 0 || index >= int(model_.spectrum.states.size())) return;
     chosen_ = index;
     const BoundState& s = model_.spectrum.states[std::size_t(index)];
-    {
-        // Each step changes the main window; this one follows once, when all are done.
-        const QScopedValueRollback quiet(choosing_, true);
-        if (main_.row() == RowSymmetricWell)
-            main_.PMSymmetric->setCurrentIndex(s.parity > 0 ? 0 : 1);
-        main_.EFEnergy->setText(Window1::EnergyText(PublishedEnergy(s.energy)));
-        main_.PBDraw->click();
-    }
+    // The parity menu means something only for the row's own half-problems.
+    const bool even = model_.row == RowSymmetricWell ? s.parity > 0 : main_.Value().even;
+    main_.ChooseLevel(even, s.energy);
     Refresh();
 }
 
@@ -209,7 +211,7 @@ void LevelsWindow::Table_CellClicked(int row) {
 }
 
 int LevelsWindow::amplitudeColumn() const {
-    return int(LevelHeaders(model_.row, true).size());
+    return int(LevelHeaders(model_.shownRow, true).size());
 }
 
 void LevelsWindow::Table_ItemChanged(QTableWidgetItem* item) {
@@ -270,9 +272,9 @@ void LevelsWindow::redrawPlots() {
         model_.row == RowHydrogen ? QStringLiteral("r (nm)") : QStringLiteral("x (nm)");
     GraphLevels->SetXLabel(x);
     GraphState->SetXLabel(x);
-    // The main window's potential plot sets the ranges, so the two show the same picture.
-    GraphLevels->DefineGraph(main_.Graph1->XMin, main_.Graph1->XMax, main_.Graph1->YMin,
-                             main_.Graph1->YMax);
+    // The ranges of every potential plot, so this one shows the main window's picture.
+    const PlotRange r = PotentialRange(model_.shownRow);
+    GraphLevels->DefineGraph(r.xMin, r.xMax, r.yMin, r.yMax);
     GraphLevels->GetContent();
     defineStatePlot();
     GraphState->GetContent();

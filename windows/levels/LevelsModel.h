@@ -1,18 +1,19 @@
 #pragma once
 
-// What the Levels window and `levels --all` show of the main window's potential: its spectrum,
-// computed once per change of the potential. Reads the main window; never writes it.
+// What the Levels window and `levels --all` show of the model's potential: its spectrum,
+// computed once per change of the potential.
 
 #include "solver/core/ExactLevels.h"
+#include "solver/core/Setup.h"
 #include "solver/core/Spectrum.h"
 
 #include <array>
 
-class Window1;
-
 struct LevelsModel {
-    int row = 0;
+    int row = 0;      // the row whose grid problem was solved (see PhysicsRow)
+    int shownRow = 0; // the row the potential menu shows
     double limit = 0; // the search limit the spectrum lies below, in eV
+    double mass = phys::ElectronMass;
     std::array<double, 1004> potential{};
     Spectrum spectrum;
     // The exact levels of the continuous problem the sliders describe; not available for a
@@ -22,8 +23,8 @@ struct LevelsModel {
     // The exact level with state `index`'s n, or nullptr.
     const ExactLevel* ExactFor(int index) const;
 
-    // Whether the main window still shows the potential this model was computed for.
-    bool IsFor(const Window1& w) const;
+    // Whether this model was computed for the setting's potential.
+    bool IsFor(const Setup& s) const;
 };
 
-LevelsModel ComputeLevels(const Window1& w);
+LevelsModel ComputeLevels(const Setup& s);

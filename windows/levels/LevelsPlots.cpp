@@ -1,9 +1,9 @@
 // What the Levels window's two plots show: the potential with a line at each level, and the
 // chosen state with its classically forbidden regions shaded.
 #include "graph/Graph.h"
-#include "levels/LevelsReport.h"
-#include "levels/LevelsWindow.h"
-#include "solver/Window1.h"
+#include "model/EnergyText.h"
+#include "windows/levels/LevelsReport.h"
+#include "windows/levels/LevelsWindow.h"
 
 #include <QCheckBox>
 
@@ -99,7 +99,7 @@ void LevelsWindow::defineStatePlot() {
     if (!(peak > 0)) peak = 1;
     const double top = 1.1 * (density ? peak * peak : peak);
     g.SetTitle(QStringLiteral("Level n = ") + QString::number(s.n) + QStringLiteral(", E = ") +
-               Window1::EnergyText(PublishedEnergy(s.energy)) + QStringLiteral(" eV"));
+               EnergyText(PublishedEnergy(s.energy)) + QStringLiteral(" eV"));
     g.DefineGraph(xmin, xmax, density ? 0 : -top, top);
 }
 

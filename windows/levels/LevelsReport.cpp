@@ -1,7 +1,7 @@
-#include "levels/LevelsReport.h"
+#include "windows/levels/LevelsReport.h"
 
+#include "model/EnergyText.h"
 #include "platform/NumberText.h"
-#include "solver/Window1.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,10 +24,6 @@ bool hasParity(int row) {
 
 } // namespace
 
-double PublishedEnergy(double level) {
-    return std::ceil(level * 1e11) / 1e11;
-}
-
 double DifferencePercent(double grid, double exact) {
     return 100 * (grid - exact) / std::fabs(exact);
 }
@@ -43,13 +39,13 @@ QStringList LevelHeaders(int row, bool compare) {
 
 QStringList LevelCells(const LevelsModel& m, int index, bool compare) {
     const BoundState& s = m.spectrum.states[std::size_t(index)];
-    QStringList c = {QString::number(s.n), Window1::EnergyText(PublishedEnergy(s.energy)),
+    QStringList c = {QString::number(s.n), EnergyText(PublishedEnergy(s.energy)),
                      QString::number(s.nodes)};
-    if (hasParity(m.row)) c << parityText(s.parity);
+    if (hasParity(m.shownRow)) c << parityText(s.parity);
     c << fixed(s.meanX, 4) << fixed(s.spreadX, 4) << fixed(100 * s.pForbidden, 2);
     if (compare) {
         const ExactLevel* e = m.ExactFor(index);
-        c << (e ? Window1::EnergyText(e->energy) : QString())
+        c << (e ? EnergyText(e->energy) : QString())
           << (e ? fixed(DifferencePercent(s.energy, e->energy), 3) : QString());
     }
     return c;
@@ -62,7 +58,7 @@ QString NoBoundStateText(const LevelsModel& m) {
 QString LevelsText(const LevelsModel& m, bool compare) {
     const int count = int(m.spectrum.states.size());
     if (count == 0) return NoBoundStateText(m) + '\n';
-    std::vector<QStringList> rows = {LevelHeaders(m.row, compare)};
+    std::vector<QStringList> rows = {LevelHeaders(m.shownRow, compare)};
     for (int i = 0; i < count; ++i) rows.push_back(LevelCells(m, i, compare));
     std::vector<qsizetype> width(std::size_t(rows[0].size()), 0);
     for (const QStringList& r : rows)

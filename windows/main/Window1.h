@@ -2,10 +2,13 @@
 
 // The main window: the two plots on the left, the choice of potential, its parameter sliders
 // and the energy controls on the right. Controls call the handlers named after them
-// (`Slider1_ValueChanged`, `PBFind_Action`); the handlers change the solver state and ask the
-// plots to redraw; the plots' content handlers read the state.
+// (`Slider1_ValueChanged`, `PBFind_Action`); each handler turns the user's edit into a change
+// of the model. The model says what changed, and Model_Changed shows it: the controls take the
+// model's value, the solver integrates the model's potential at its energy, the plots redraw.
 
 #include "solver/core/Solver.h"
+
+#include <memory>
 
 #include <QMainWindow>
 #include <QString>
@@ -14,6 +17,7 @@
 
 class Graph;
 class Graphics;
+class Model;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -24,10 +28,15 @@ class QSlider;
 class Window1 : public QMainWindow {
     Q_OBJECT
   public:
-    // Builds the window with its controls, opens the two plots, then runs Event_Open, which
-    // shows the lowest level of a 1 nm well. `menuBar`, if given, is installed first.
+    // Builds the window with its controls over `model`, opens the two plots, then runs
+    // Event_Open, which shows the lowest level of a 1 nm well. `menuBar`, if given, is
+    // installed first.
+    explicit Window1(Model& model, QMenuBar* menuBar = nullptr, QWidget* parent = nullptr);
+    // The same over a model of its own.
     explicit Window1(QMenuBar* menuBar = nullptr, QWidget* parent = nullptr);
     ~Window1() override;
+
+    Model& model() const { return model_; }
 
     // --- Controls, in creation order.
     QComboBox* PMSymmetric = nullptr;
@@ -53,11 +62,11 @@ class Window1 : public QMainWindow {
     QLabel* StaticText1 = nullptr;
     QLabel* StaticText2 = nullptr;
 
-    // --- State. The potential, the wave function and the energy live in the solver.
+    // --- State. The solver holds the model's potential and its integration at the energy
+    // the field shows.
     Solver solver;
     bool BusyFindingEta = false; // an energy search is running
-    bool beingChanged = false;   // a potential row is being set up: sliders stay quiet
-    bool Drawing = false;        // the hand-drawn potential is selected
+    bool beingChanged = false;   // the controls are taking the model's value: they stay quiet
     bool dragging = false;       // a handle of the potential is being dragged
     int permX = 0;               // the handle being dragged
 
@@ -66,18 +75,10 @@ class Window1 : public QMainWindow {
     std::function<void()> beep;
 
     // --- The solver's operations, with the GUI side added.
-    void DrawWell(int w) { solver.DrawWell(w); }
-    void DrawDoubleWell(int a, int b) { solver.DrawDoubleWell(a, b); }
-    void DrawUnevenWell(int w, int hl, int hr) { solver.DrawUnevenWell(w, hl, hr); }
-    void DrawRamp(int s, int h) { solver.DrawRamp(s, h); }
-    void DrawOscillator(double k) { solver.DrawOscillator(k); }
-    void DrawHydrogen() { solver.DrawHydrogen(); }
-    void DrawGraph();
-    void DrawEta() { solver.DrawEta(row()); }
+    void DrawEta();
     void DrawEtaToScreen() { solver.DrawEtaToScreen(); }
-    double StepSize(int n) { return solver.StepSize(n); }
-    // Searches for the next level; publishes it in the energy field, or beeps. Returns whether
-    // a level was found.
+    // Searches for the next level above the energy the field shows; publishes it through the
+    // model, or beeps. Returns whether a level was found.
     bool CalculateEnergy();
 
     // --- Menu commands.
@@ -90,6 +91,8 @@ class Window1 : public QMainWindow {
     // --- Window events.
     void Event_Open();
     void Event_Close();
+    // The model changed (`what`: Model::Change flags): show its value.
+    void Model_Changed(int what);
 
     // --- Energy controls.
     void EFEnergy_TextChange();
@@ -122,28 +125,15 @@ class Window1 : public QMainWindow {
     // The selected potential row.
     int row() const;
 
-    // Puts back the handles of a reshaped potential and rebuilds the potential from them, as
-    // the last mouse edit left it.
-    void RestoreHandles(const std::array<double, HandleLast + 1>& points);
-
     // Whether the potential was edited with the mouse: it is no longer what the row's builder
     // makes of the sliders.
     bool Reshaped() const;
-
-    // An energy as the energy field shows a found level: eleven decimals.
-    static QString EnergyText(double energy);
-
-  signals:
-    // The potential, the parity or the energy changed; emitted after the plots were redrawn,
-    // so listeners read a settled state.
-    void changed();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
     void Layout(QMenuBar* menuBar);
-    void CreateControls();
     void _CreateControls0();
 
     // A slider with its title and end labels, 1 ... 3.
@@ -154,20 +144,26 @@ class Window1 : public QMainWindow {
         QLabel* right;
     };
     SliderGroup group(int n) const;
-    // The selected row's sliders (ranges, start values, texts) and visible controls.
-    void setUpRowControls();
+    // The model's row, sliders (ranges, values, texts), parity and visible controls.
+    void showRowControls();
     // Slider n's title for its current value.
     QString sliderTitle(int n) const;
-    // The selected row's builder, called with the sliders' values.
-    void buildPotential();
-    // What a move of slider n does: retitle, rebuild, redraw.
+    // The plots' ranges and the note for the row.
+    void showRow();
+    // The window's and the plots' titles for the row's energy and the particle.
+    void showTitles();
+    // A move of slider n, as the model takes it.
     void sliderMoved(int n);
-    void redrawAfterParameterChange();
     bool editingRow() const;
+    // The edited handles of a press or a drop, as a change of the model.
+    void reshape(const Solver& edited, const QString& what);
     // The fractional handle index under pixel column x of the potential plot.
     double handlePosition(int x);
     // Whether pixel (x, y) of the potential plot lies in its frame, edges included.
     bool inFrame(int x, int y) const;
     // The potential under pixel row y, held to the frame's range above and below it.
     double valueInFrame(int y);
+
+    std::unique_ptr<Model> ownModel_;
+    Model& model_;
 };

@@ -1,7 +1,9 @@
 // The main window's frame, its controls and their wiring, and what it does when it opens and
 // closes.
-#include "solver/Window1.h"
+#include "windows/main/Window1.h"
 
+#include "model/EnergyText.h"
+#include "model/Model.h"
 #include "solver/core/PotentialRows.h"
 
 #include "graph/Graph.h"
@@ -45,14 +47,19 @@ QSlider* slider(QWidget* parent, int left, int top) {
 
 } // namespace
 
-Window1::Window1(QMenuBar* menuBar, QWidget* parent)
-    : QMainWindow(parent), solver(&YieldToFramework), beep(&Beep) {
+Window1::Window1(Model& model, QMenuBar* menuBar, QWidget* parent)
+    : QMainWindow(parent), solver(&YieldToFramework), beep(&Beep), model_(model) {
     Layout(menuBar);
-    CreateControls();
+    _CreateControls0();
     // The plots open first (their pictures, defaults and first ranges), then the window.
     Graph1->Event_Open();
     Graph2->Event_Open();
+    connect(&model_, &Model::changed, this, [this](int what) { Model_Changed(what); });
     Event_Open();
+}
+
+Window1::Window1(QMenuBar* menuBar, QWidget* parent) : Window1(*new Model(), menuBar, parent) {
+    ownModel_.reset(&model_);
 }
 
 Window1::~Window1() = default;
@@ -67,10 +74,6 @@ void Window1::Layout(QMenuBar* menuBar) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-void Window1::CreateControls() {
-    _CreateControls0();
 }
 
 void Window1::_CreateControls0() {
@@ -116,7 +119,7 @@ void Window1::_CreateControls0() {
 
     EFEnergy = Place(new QLineEdit(w), 524, 257, 119, 22);
     EFEnergy->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    EFEnergy->setMaxLength(32767);
+    EFEnergy->setMaxLength(MaxEnergyTextLength);
     connect(EFEnergy, &QLineEdit::textChanged, this, [this] { EFEnergy_TextChange(); });
 
     PBDraw = Place(new QPushButton(QStringLiteral("Draw "), w), 524, 294, 119, 20);
@@ -153,17 +156,7 @@ void Window1::_CreateControls0() {
 }
 
 bool Window1::Reshaped() const {
-    if (!editingRow()) return false;
-    Solver preset;
-    preset.BuildRow(row(), Slider1->value(), Slider2->value(), Slider3->value());
-    return preset.Points != solver.Points || preset.PEGraph != solver.PEGraph;
-}
-
-void Window1::RestoreHandles(const std::array<double, HandleLast + 1>& points) {
-    solver.Points = points;
-    solver.RebuildFromHandles();
-    Graph1->ReDrawAll();
-    Graph1->UpdateScreen();
+    return model_.Value().reshape.has_value();
 }
 
 int Window1::row() const {
@@ -171,31 +164,12 @@ int Window1::row() const {
 }
 
 void Window1::Event_Open() {
-    EFEnergy->setText(QStringLiteral("0"));
-    PopupMenu1->setCurrentIndex(RowWell);
-    beingChanged = true;
-    solver.ClearHandles();
-    solver.symmetric = false;
-    PMSymmetric->hide();
-    PMSymmetric->setCurrentIndex(0);
-    // The parity follows what the popup shows, so the first symmetric-well solution is the
-    // even one that "Symmetric" promises.
-    solver.symmetric = PMSymmetric->currentIndex() == 0;
     dragging = false;
-    setUpRowControls();
-    DrawWell(Slider1->value());
-    DrawEta();
-    DrawEtaToScreen();
-    setCursor(ArrowCursor());
-    StaticText1->hide();
     BusyFindingEta = false;
     solver.NewStep = true;
-    Drawing = false;
-    solver.MinGraph = solver.PEGraph[0];
-    solver.MaxGraph = solver.PEGraph[GridLast];
-    beingChanged = false;
-    // Open on the lowest level, exactly as if the "Well" row had been chosen.
-    PopupMenu1_Change();
+    setCursor(ArrowCursor());
+    // Open on the lowest level of the 1 nm well, exactly as if the "Well" row had been chosen.
+    if (!model_.ChooseRow(RowWell) && beep) beep();
 }
 
 void Window1::Event_Close() {

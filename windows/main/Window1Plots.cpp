@@ -1,8 +1,11 @@
 // What the two plots show: the potential with its handles and the energy line, and the wave
 // function of the last integration.
 #include "graph/Graph.h"
+#include "model/Model.h"
 #include "platform/NumberText.h"
-#include "solver/Window1.h"
+#include "solver/core/Mirror.h"
+#include "windows/common/PlotRanges.h"
+#include "windows/main/Window1.h"
 
 #include <QLineEdit>
 
@@ -24,7 +27,8 @@ void Window1::Graph1_Open() {
     Graph1->SetTitle(QStringLiteral("Potential"));
     Graph1->SetYLabel(QStringLiteral("Potential (eV)"));
     Graph1->SetXLabel(QStringLiteral("x (nm)"));
-    Graph1->DefineGraph(-1.8, 1.8, 0, 20);
+    const PlotRange r = PotentialRange(RowWell);
+    Graph1->DefineGraph(r.xMin, r.xMax, r.yMin, r.yMax);
 }
 
 void Window1::Graph1_DrawContent() {
@@ -48,7 +52,7 @@ void Window1::Graph1_DrawContent() {
     const int y = g.YCoord(e);
     g.GX->DrawLine(g.XCoord(-2 + s), y, g.XCoord(2 + s), y);
 
-    if (Drawing) {
+    if (row() == RowDraw) {
         // Arrows at both ends give the level of the potential beyond the visible window.
         const double p0 = pe[0];
         const double p1 = pe[GridLast];
@@ -74,21 +78,21 @@ void Window1::Graph2_Open() {
                      QStringLiteral(" eV"));
     Graph2->SetYLabel(QStringLiteral("Psi_E (relative)"));
     Graph2->SetXLabel(QStringLiteral("x (nm)"));
-    Graph2->DefineGraph(-1.8, 1.8, -1, 1);
+    const PlotRange r = PsiRange(RowWell);
+    Graph2->DefineGraph(r.xMin, r.xMax, r.yMin, r.yMax);
 }
 
 void Window1::Graph2_DrawContent() {
     Graph& g = *Graph2;
     const auto& feta = solver.feta;
 
-    if (row() == RowSymmetricWell) {
-        // Only the right half was integrated: the left half is its mirror image, negated for
-        // the odd solution.
+    if (PhysicsRow(model_.Value()) == RowSymmetricWell) {
+        // Only the right half was integrated: the left half is its mirror image.
         g.CurveStart(0, feta[0]);
         for (int i = 0; i <= 175; ++i) g.CurveTo(i / 100.0, feta[i]);
         g.CurveStart(0, feta[0]);
-        const double sign = solver.symmetric ? 1.0 : -1.0;
-        for (int i = 0; i >= -175; --i) g.CurveTo(i / 100.0, sign * feta[-i]);
+        for (int i = 0; i >= -175; --i)
+            g.CurveTo(i / 100.0, MirroredHalf(feta, solver.symmetric, i));
         return;
     }
 

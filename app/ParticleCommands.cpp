@@ -1,0 +1,58 @@
+#include "app/ParticleCommands.h"
+
+#include "app/Menu.h"
+#include "model/Model.h"
+#include "model/Particles.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QInputDialog>
+#include <QMenu>
+
+namespace {
+
+void check(QMenu& menu, double mass) {
+    const QList<QAction*> items = menu.actions();
+    bool preset = false;
+    for (QAction* a : items) {
+        const bool custom = !a->data().isValid();
+        const bool on = custom ? !preset : a->data().toDouble() == mass;
+        if (!custom) preset = preset || on;
+        a->setChecked(on);
+    }
+}
+
+} // namespace
+
+void WireParticleCommands(Menu& menu, Model& model) {
+    QMenu* particles = menu.Item(QStringLiteral("ViewParticleMenu"))->menu();
+    auto* group = new QActionGroup(particles);
+    for (const ParticlePreset& p : ParticlePresets) {
+        QAction* a = particles->addAction(QString::fromUtf8(p.name) + QStringLiteral(" (") +
+                                          MassText(p.mass) + ')');
+        a->setCheckable(true);
+        a->setData(p.mass);
+        group->addAction(a);
+        const double mass = p.mass;
+        QObject::connect(a, &QAction::triggered, &model, [&model, mass] { model.SetMass(mass); });
+    }
+    // Last, so that it is checked when no preset is.
+    QAction* custom = particles->addAction(QString::fromUtf8("Other Mass…"));
+    custom->setObjectName(QStringLiteral("ViewParticleCustom"));
+    custom->setCheckable(true);
+    group->addAction(custom);
+    QObject::connect(custom, &QAction::triggered, &model, [&model, particles] {
+        bool ok = false;
+        const double mass =
+            QInputDialog::getDouble(QApplication::activeWindow(), QStringLiteral("Particle"),
+                                    QString::fromUtf8("Mass in electron masses (mₑ):"),
+                                    model.Value().mass, LightestMass, HeaviestMass, 3, &ok);
+        if (ok) model.SetMass(mass);
+        check(*particles, model.Value().mass);
+    });
+    QObject::connect(&model, &Model::changed, particles, [&model, particles](int what) {
+        if (what & Model::MassChanged) check(*particles, model.Value().mass);
+    });
+    check(*particles, model.Value().mass);
+}
