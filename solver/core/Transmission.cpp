@@ -39,22 +39,12 @@ bool allFinite(const GridPotential& v) {
                        [](double x) { return std::isfinite(x); });
 }
 
-// The grid points j (descending) after whose step the values are renormalised, for energies
-// within [eLow, eHigh]; the last entry is 0.
-std::vector<int> runEnds(const GridPotential& v, double k, double eLow, double eHigh) {
-    std::vector<int> ends;
-    double bits = 0;
-    for (int j = GridLast - 1; j >= 1; --j) {
-        const double vj = v[std::size_t(j)];
-        const double c = 2 + k * std::max(std::fabs(eLow - vj), std::fabs(eHigh - vj));
-        bits += std::log2(c + 1);
-        if (bits > GrowthBitsPerRun) {
-            ends.push_back(j);
-            bits = std::log2(c + 1);
-        }
-    }
-    ends.push_back(0);
-    return ends;
+// The number of steps after which the values are renormalised, for energies within
+// [eLow, eHigh]: one bound on the growth per step over the whole grid.
+int runLength(const GridPotential& v, double k, double eLow, double eHigh) {
+    const auto [low, high] = std::minmax_element(v.begin(), v.begin() + GridLast + 1);
+    const double c = 2 + k * std::max(std::fabs(eHigh - *low), std::fabs(eLow - *high));
+    return std::max(1, int(GrowthBitsPerRun / std::log2(c + 1)));
 }
 
 double magnitude(Pair p) {
@@ -65,8 +55,8 @@ double magnitude(Pair p) {
 // three-point equation at j = 999 ... 1. Leaves psi(0), psi(1) and the power of two that was
 // divided out of them; store(j, lane, psi(j), exponent) sees every value on the way.
 template <int N, typename Store>
-void pass(const GridPotential& v, double k, const std::vector<int>& ends, const double* energy,
-          const Lead* right, Pair* psi0, Pair* psi1, int* exponent, Store&& store) {
+void pass(const GridPotential& v, double k, int run, const double* energy, const Lead* right,
+          Pair* psi0, Pair* psi1, int* exponent, Store&& store) {
     Pair here[N], next[N];
     for (int l = 0; l < N; ++l) {
         next[l] = Pair{1, 0};
@@ -75,9 +65,8 @@ void pass(const GridPotential& v, double k, const std::vector<int>& ends, const 
         store(GridLast, l, next[l], 0);
         store(GridLast - 1, l, here[l], 0);
     }
-    int j = GridLast - 1;
-    for (const int end : ends) {
-        for (; j > end; --j) {
+    for (int j = GridLast - 1; j > 0;) {
+        for (const int end = std::max(0, j - run); j > end; --j) {
             const double vj = v[std::size_t(j)];
             for (int l = 0; l < N; ++l) {
                 const double f = k * (energy[l] - vj);
@@ -161,10 +150,10 @@ void GridTransmissions(const GridPotential& v, double mass, std::span<const doub
         high = std::max(high, energies[i]);
     }
     if (open.empty()) return;
-    const std::vector<int> ends = runEnds(v, k, low, high);
+    const int steps = runLength(v, k, low, high);
 
     // Blocks of Lanes energies, then the rest one by one.
-    const auto run = [&]<int N>(std::size_t first) {
+    const auto block = [&]<int N>(std::size_t first) {
         std::size_t index[N];
         double e[N];
         Lead right[N];
@@ -175,14 +164,14 @@ void GridTransmissions(const GridPotential& v, double mass, std::span<const doub
         }
         Pair psi0[N], psi1[N];
         int exponent[N];
-        pass<N>(v, k, ends, e, right, psi0, psi1, exponent, [](int, int, Pair, int) {});
+        pass<N>(v, k, steps, e, right, psi0, psi1, exponent, [](int, int, Pair, int) {});
         for (int l = 0; l < N; ++l)
             out[index[l]] =
                 decompose(psi0[l], psi1[l], exponent[l], lefts[index[l]], right[l]).result;
     };
     std::size_t first = 0;
-    for (; first + Lanes <= open.size(); first += Lanes) run.template operator()<Lanes>(first);
-    for (; first < open.size(); ++first) run.template operator()<1>(first);
+    for (; first + Lanes <= open.size(); first += Lanes) block.template operator()<Lanes>(first);
+    for (; first < open.size(); ++first) block.template operator()<1>(first);
 }
 
 TransmissionScan ScanGridTransmission(const GridPotential& v, double mass, double from, double to,
@@ -212,7 +201,8 @@ std::optional<ScatteringState> GridScatteringState(const GridPotential& v, doubl
     };
     Pair psi0, psi1;
     int exponent = 0;
-    pass<1>(v, k, runEnds(v, k, energy, energy), &energy, &*right, &psi0, &psi1, &exponent, store);
+    pass<1>(v, k, runLength(v, k, energy, energy), &energy, &*right, &psi0, &psi1, &exponent,
+            store);
     const Decomposed d = decompose(psi0, psi1, exponent, *left, *right);
 
     // Unit incoming amplitude: psi / a, each value with the scale it was computed at.
