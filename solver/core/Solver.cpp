@@ -141,9 +141,53 @@ void Solver::BuildRow(int row, int s1, int s2, int s3) {
         return DrawOscillator(OscillatorStrength(s1));
     case RowHydrogen:
         return DrawHydrogen();
+    case RowBarrier:
+        return DrawBarrier(s1, s2);
+    case RowDoubleBarrier:
+        return DrawDoubleBarrier(s1, s2, s3);
+    case RowStep:
+        return DrawStep(s1);
     default:
         return DrawFlat();
     }
+}
+
+void Solver::turnOver(int h) {
+    for (int i = 0; i <= GridLast; ++i) {
+        double& v = PEGraph[std::size_t(i)];
+        v = v == 0 ? h : 0;
+    }
+    for (double& p : Points)
+        if (p > HandleThreshold) p = p == 0 ? h : 0;
+    MinGraph = MaxGraph = 0;
+    LimitSearchToOutsideLevels();
+}
+
+void Solver::DrawBarrier(int w, int h) {
+    // A point the well's rounding left unwritten would keep a stale value; the wall level
+    // makes it "elsewhere".
+    PEGraph.fill(WellWall);
+    DrawWell(w);
+    turnOver(h);
+}
+
+void Solver::DrawDoubleBarrier(int a, int b, int h) {
+    PEGraph.fill(WellWall);
+    DrawDoubleWell(a, b);
+    turnOver(h);
+}
+
+void Solver::DrawStep(int h) {
+    fill(0, 499, 0);
+    fill(500, GridLast, h);
+    MinGraph = 0;
+    MaxGraph = h;
+    LimitSearchToOutsideLevels();
+    ClearHandles();
+    Points[0] = MinGraph;
+    Points[HandleLast] = MaxGraph;
+    Points[499 - WindowFirst] = 0;
+    Points[500 - WindowFirst] = h;
 }
 
 void Solver::DrawFlat() {

@@ -19,6 +19,9 @@ enum PotentialRow : int {
     RowOscillator = 4,
     RowHydrogen = 5,
     RowDraw = 6,
+    RowBarrier = 7,
+    RowDoubleBarrier = 8,
+    RowStep = 9,
 };
 
 // Grid index i = 0 ... 1000 lies at x = (i - 500) * 0.01 nm. The visible window is grid
@@ -75,10 +78,17 @@ class Solver {
     void DrawRamp(int s, int h);
     void DrawOscillator(double k);
     void DrawHydrogen();
+    // The scattering rows, 0 outside. The barrier is DrawWell(w) upside down and the double
+    // barrier DrawDoubleWell(a, b) upside down: V = h where that row has 0, 0 elsewhere, with
+    // the same handles turned over. The step is 0 below grid index 500 and h from it on.
+    void DrawBarrier(int w, int h);
+    void DrawDoubleBarrier(int a, int b, int h);
+    void DrawStep(int h);
     // The starting point of a hand-drawn potential: no handles, 10 eV everywhere.
     void DrawFlat();
     // The builder of row `row` with the row's slider values, as the window calls it; the Draw
-    // row starts flat.
+    // row starts flat. Barrier: s1 width, s2 height; double barrier: s1 centre-to-centre, s2
+    // barrier width, s3 height; step: s1 height.
     void BuildRow(int row, int s1, int s2, int s3);
     // Bound states lie below both levels outside the window: fMaxE := the lower of them.
     void LimitSearchToOutsideLevels();
@@ -113,6 +123,9 @@ class Solver {
     void setHandle(double position, double value);
     // PEGraph(i) := value for every grid index i with from <= i <= to.
     void fill(double from, double to, double value);
+    // Turns the potential and the handles just built upside down: h where they hold 0, 0 at
+    // every other point and handle; then the leads are 0 and nothing is bound.
+    void turnOver(int h);
     // The recurrence for steps first ... last with V(i) = pot[i]; writes eta, lasti, max,
     // NCrossings.
     void integrate(const double* pot, int first, int last);
