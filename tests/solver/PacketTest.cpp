@@ -111,14 +111,15 @@ TEST(WavePacket, TunnelsAsTheBarrierPredicts) {
 }
 
 TEST(WavePacket, CoherentStateReturnsAfterOnePeriod) {
-    // V = 10 x^2: the ground state's sigma^2 = sqrt(Kinetic / 10) / 2, hbar omega = 2 sqrt(10
-    // Kinetic).
+    // V = 10 x^2 for a particle of half the electron mass, hbar^2 / 2m = 2 Kinetic: the ground
+    // state's sigma^2 = sqrt(hbar^2 / 2m / 10) / 2, and hbar omega = 2 sqrt(10 hbar^2 / 2m).
     Solver s;
     s.BuildRow(RowOscillator, 1, 0, 0);
-    const double sigma = std::sqrt(std::sqrt(phys::Kinetic / 10) / 2);
-    const double period = phys::Planck / (2 * std::sqrt(10 * phys::Kinetic));
+    const double mass = 0.5, kinetic = phys::Kinetic / mass;
+    const double sigma = std::sqrt(std::sqrt(kinetic / 10) / 2);
+    const double period = phys::Planck / (2 * std::sqrt(10 * kinetic));
     constexpr int steps = 400;
-    WavePacket p(s.PEGraph, 1.0, {-0.5, sigma, 0}, period / steps);
+    WavePacket p(s.PEGraph, mass, {-0.5, sigma, 0}, period / steps);
     const std::vector<std::complex<double>> start = p.Psi();
     p.Advance(steps / 2);
     EXPECT_NEAR(p.Observe().meanX, 0.5, 2e-4);
