@@ -20,6 +20,7 @@ class MomentumSpace {
     ~MomentumSpace();
     MomentumSpace(const MomentumSpace&) = delete;
     MomentumSpace& operator=(const MomentumSpace&) = delete;
+    // A moved-from object may only be assigned to or destroyed.
     MomentumSpace(MomentumSpace&& other) noexcept;
     MomentumSpace& operator=(MomentumSpace&& other) noexcept;
 

@@ -86,8 +86,8 @@ WavePacket::WavePacket(const std::array<double, 1004>& potential, double mass, P
     const lapack_int info =
         LAPACKE_zgttrf_work(lapack_int(kPoints), lower_.data(), diagonal_.data(), upper_.data(),
                             upper2_.data(), pivots_.data());
-    // The real part of the diagonal is at least 1 and the off-diagonal purely imaginary, so the
-    // matrix is never singular; a failure here is a fault.
+    // The matrix's Hermitian part, 1 + W dt / 2 hbar, is positive definite, so it is never
+    // singular; a failure here is a fault.
     if (info != 0) throw std::runtime_error("the Crank-Nicolson matrix could not be factored");
 
     Restart(start);
