@@ -9,7 +9,12 @@
 #include "windows/levels/LevelsWindow.h"
 #include "windows/main/Window1.h"
 
+#include "graph/Graph.h"
+
 #include <QAction>
+#include <QMessageBox>
+#include <QTextStream>
+#include <QTimer>
 
 App::App(int& argc, char** argv)
     : QApplication(argc, argv),
@@ -60,4 +65,21 @@ FileCommands* App::Files() {
 
 ::Model& App::Model() {
     return *model_;
+}
+
+bool App::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const GraphError& e) {
+        if (!reportedGraphError_) {
+            reportedGraphError_ = true;
+            const QString message = QStringLiteral("A plot could not be drawn: ") + e.msg;
+            QTextStream(stderr) << "wellscope: " << message << '\n';
+            // After this event, not inside it: the dialog runs an event loop of its own.
+            QTimer::singleShot(0, this, [message] {
+                QMessageBox::warning(nullptr, QStringLiteral("Wellscope"), message);
+            });
+        }
+        return false;
+    }
 }

@@ -26,10 +26,15 @@ class App : public QApplication {
     FileCommands* Files();
     ::Model& Model();
 
+    // Delivers every event; a plot that cannot draw (GraphError) is reported once, and the
+    // program goes on rather than ending.
+    bool notify(QObject* receiver, QEvent* event) override;
+
   private:
     FileTypes fileTypes_;
     QSettings settings_; // the recent files
     ::Model* model_;
+    bool reportedGraphError_ = false;
     FileCommands* files_ = nullptr; // owned by the window
     Menu* menu_ = nullptr;
     ::Window1* window_ = nullptr;

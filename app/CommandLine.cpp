@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "app/Document.h"
+#include "app/EvolveCommand.h"
 #include "app/QtOptions.h"
 #include "model/Particles.h"
 #include "platform/NumberText.h"
@@ -72,8 +73,7 @@ const CommandInfo kCommands[] = {
      {},
      {"states", "amplitudes", "until", "step", "open"},
      {},
-     "print <x>, its spread and the norm of a superposition of levels in time, as CSV: "
-     "t_fs,mean_x_nm,spread_x_nm,norm"},
+     "print <x>, its spread and the norm of a superposition of levels in time, as CSV: "},
 };
 
 const QString kDocumentSuffix = QStringLiteral(".wellscope");
@@ -507,7 +507,9 @@ QString CommandLineHelp() {
         QString usage = QString::fromLatin1(c.name);
         if (!c.extensions.isEmpty())
             usage += QStringLiteral(" FILE") + c.extensions.join(QLatin1Char('|'));
-        out += helpEntry(usage, QString::fromLatin1(c.help));
+        QString help = QString::fromLatin1(c.help);
+        if (c.kind == Command::Evolve) help += QLatin1String(EvolveCsvHeader);
+        out += helpEntry(usage, help);
     }
     out +=
         helpEntry(QStringLiteral("FILE.wellscope"), QStringLiteral("open the file in the window"));

@@ -13,7 +13,7 @@ struct Setup;
 
 struct Document {
     struct Handle {
-        int index;    // handle index 0 ... 350 (x = (index - 175) / 100 nm)
+        int index;    // handle index 0 ... 350 (at x = HandleX(index))
         double value; // eV
         bool operator==(const Handle&) const = default;
     };

@@ -39,7 +39,7 @@ int RunEvolve(const Command& c, const Setup& value, QTextStream& out, QTextStrea
         indices.push_back(int(found - spectrum.states.begin()));
     }
     const Superposition superposition(spectrum, row, indices, c.amplitudes);
-    out << "t_fs,mean_x_nm,spread_x_nm,norm\n";
+    out << EvolveCsvHeader << '\n';
     for (int k = 0; k <= c.steps; ++k) {
         const double t = k * c.step;
         const Moments m = superposition.MomentsAt(t);

@@ -77,7 +77,9 @@ bool Model::ChooseRow(int row) {
 
 void Model::MoveSlider(int n, int value, bool dragging) {
     const int what = SlidersChanged | (value_.reshape ? ShapeChanged : 0);
-    change(withSlider(value_, n, value), what, QStringLiteral("Move Slider"), dragging ? n : -1);
+    // Steps of one drag share an id, and no two drags do.
+    const int drag = 4 * (drag_ & 0xffffff) + n;
+    change(withSlider(value_, n, value), what, QStringLiteral("Move Slider"), dragging ? drag : -1);
 }
 
 void Model::SetParity(bool even) {

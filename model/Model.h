@@ -40,8 +40,10 @@ class Model : public QObject {
     // The row afresh: its sliders at their start, and the first level found from the start
     // energy. False when there is none: the energy then stays as it was.
     bool ChooseRow(int row);
-    // Slider n (1 ... 3) to `value`. Steps of one drag (`dragging`) merge into one command.
+    // Slider n (1 ... 3) to `value`. Steps of one drag (`dragging`) merge into one command,
+    // until the drag ends.
     void MoveSlider(int n, int value, bool dragging = false);
+    void EndSliderDrag() { ++drag_; }
     void SetParity(bool even);
     // The energy typed, as Draw takes it.
     void DrawEnergy(const QString& text);
@@ -68,5 +70,6 @@ class Model : public QObject {
 
     Setup value_;
     Solver potential_;
+    int drag_ = 0; // which drag a slider step belongs to
     QUndoStack* undo_;
 };

@@ -31,6 +31,14 @@ inline constexpr int WindowFirst = 325;
 inline constexpr int WindowLast = 675;
 inline constexpr int HandleLast = 350;
 inline constexpr double NoHandle = -100.0;
+// Handle k sits at x = (k - 175) / 100 nm; position x (nm) falls on fractional handle index kx.
+inline constexpr int CentreHandle = 175;
+inline constexpr double HandleX(double k) {
+    return (k - CentreHandle) / 100.0;
+}
+inline constexpr double HandleIndexAt(double x) {
+    return x * 100 + CentreHandle;
+}
 // What the display copy of the wave function holds past the tail's cut-off: a value far off the
 // plot's scale, which the plot clips away.
 inline constexpr double OffScale = 40.0;

@@ -7,6 +7,7 @@
 #include "app/Export.h"
 #include "app/FileCommands.h"
 #include "app/Menu.h"
+#include "app/ParticleCommands.h"
 #include "graph/Graph.h"
 #include "model/Model.h"
 #include "solver/core/Spectrum.h"
@@ -33,6 +34,7 @@
 #include <cmath>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <tuple>
 
 namespace {
@@ -123,6 +125,9 @@ TEST(CommandLine, OptionsBecomeSliderValuesAndMistakesNameTheOptionInOneLine) {
         parse("levels --open f --well-width 2.5", &symmetric).error.contains("out of range"));
     EXPECT_NE(parse("--open f.wellscope --width 1").error, "");
     EXPECT_EQ(parse("evolve --states 0 --until 99999 --step 1").error, ""); // 100 000 rows
+    EXPECT_TRUE(parse("levels -bogus").error.contains("'-bogus'"));         // as typed, one dash
+    EXPECT_EQ(parse("data x.csv --mass 0.067").command.mass, 0.067);
+    EXPECT_TRUE(parse("levels --mass 11").error.startsWith("--mass: '11'"));
     // What the message must name, and the lines that get it (1e6 / 9.99 is 100 101 rows).
     const QString e = "evolve --until 1 --step 0.1 ";
     const std::pair<QString, QStringList> cases[] = {
@@ -325,6 +330,10 @@ TEST(Document, ABadFileOrAFailedSaveIsNamedAndChangesNothing) {
         {with("\"wellscope\"", "\"spreadsheet\""), "its format is"},
         {with("\"version\": 1", "\"version\": 7"), "newer Wellscope"},
         {with("\"energy\"", "\"energie\""), "\"energy\" is missing"},
+        {with(",\n    \"version\": 1", ""), "\"version\" is missing"},
+        {with("\"version\": 1", "\"version\": 1, \"mass\": 0.5"), "needs format version 2"},
+        {with("\"potential\"", "\"handles\": [[400, 5]], \"potential\""), "a handle is [400,5]"},
+        {{}, "not a regular file", s.path("fifo.wellscope")},
         {with("\"uneven\"", "\"volcano\""), "\"potential\" is \"volcano\""},
         {with("50,", "351,"), "width slider's value 351 is out of range"},
         {with("\"parity\": \"even\"", "\"parity\": 3"), "\"parity\" is 3"},
@@ -333,6 +342,7 @@ TEST(Document, ABadFileOrAFailedSaveIsNamedAndChangesNothing) {
         {{}, "no such file", s.path("missing.wellscope")},
         {{}, "folder", s.dir.path()},
     };
+    ASSERT_EQ(mkfifo(s.path("fifo.wellscope").toLocal8Bit().constData(), 0600), 0);
     for (const auto& b : bad) {
         const QString path = b.path.isEmpty() ? s.path("bad.wellscope") : b.path;
         QFile f(path);
@@ -360,6 +370,30 @@ TEST(Document, ABadFileOrAFailedSaveIsNamedAndChangesNothing) {
     EXPECT_EQ(contents(s.path("good.wellscope")), old);
     EXPECT_EQ(QDir(s.dir.path()).entryList({"good*"}, QDir::Files), QStringList{"good.wellscope"});
     EXPECT_TRUE(s.w.isWindowModified());
+}
+
+TEST(Document, AParticleOtherThanTheElectronIsSavedAsVersionTwoAndOpensWhole) {
+    Session s;
+    s.w.model().DrawEnergy("2.5");
+    ASSERT_TRUE(s.files.SaveAs(s.path("e.wellscope")));
+    const QByteArray electron = contents(s.path("e.wellscope"));
+    EXPECT_TRUE(electron.contains("\"version\": 1") && !electron.contains("mass"));
+    // The same row with the same sliders: the file's energy, not the row's first level.
+    s.w.model().DrawEnergy("1");
+    ASSERT_TRUE(s.files.Open(s.path("e.wellscope")));
+    EXPECT_EQ(s.w.EFEnergy->text(), "2.5");
+    WireParticleCommands(*s.menu, s.w.model());
+    s.menu->Item("ViewParticleMenu")->menu()->actions().at(2)->trigger(); // the heavy hole
+    EXPECT_EQ(s.w.model().Value().mass, 0.51);
+    EXPECT_TRUE(s.w.windowTitle().contains(QString::fromUtf8("GaAs heavy hole, 0.51 mₑ")));
+    EXPECT_TRUE(s.w.Graph2->Title.contains(QString::fromUtf8("eV, 0.51 mₑ")));
+    ASSERT_TRUE(s.files.SaveAs(s.path("h.wellscope")));
+    const QByteArray hole = contents(s.path("h.wellscope"));
+    EXPECT_TRUE(hole.contains("\"version\": 2") && hole.contains("\"mass\": 0.51"));
+    Session t;
+    ASSERT_TRUE(t.files.Open(s.path("h.wellscope")));
+    EXPECT_EQ(t.w.model().Value(), s.w.model().Value());
+    EXPECT_EQ(t.w.Graph2->GXP->Image(), s.w.Graph2->GXP->Image());
 }
 
 TEST(Document, TitleMarkAndTheQuestionBeforeAReshapeIsLost) {
@@ -460,4 +494,11 @@ TEST(Export, PictureAndDataHoldBothPlots) {
     csv = rows();
     EXPECT_EQ(csv[1], (QStringList{"0", "", csv[1][2]}));
     EXPECT_EQ(csv[2][1].toDouble(), -144);
+    // Past the tail's cut-off the plot draws nothing, and the data has nothing either.
+    int empty = 0;
+    for (int i = 1; i <= 351; ++i) {
+        EXPECT_NE(csv[i][2], "40") << i;
+        empty += csv[i][2].isEmpty();
+    }
+    EXPECT_GT(empty, 100);
 }

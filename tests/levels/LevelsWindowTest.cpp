@@ -16,6 +16,7 @@
 #include <QSlider>
 #include <QTableWidget>
 #include <QTest>
+#include <QUndoStack>
 
 namespace {
 
@@ -69,6 +70,19 @@ TEST_F(LevelsTest, ALineOrARowChoosesTheLevelAndTheWindowFollowsOnlyWhileShown) 
               std::tuple(QString("Anti-Symmetric"), cell(1, 1), 1));
     main.PBFind_Action(); // Find moves the choice along: the next odd level is level 3
     EXPECT_EQ(std::pair(main.EFEnergy->text(), levels->Chosen()), std::pair(cell(3, 1), 3));
+    main.Slider1->setValue(350); // wells 3 nm apart: each even level has an odd twin of its energy
+    main.Slider2->setValue(50);
+    ASSERT_NEAR(levels->Model().spectrum.states[0].energy,
+                levels->Model().spectrum.states[1].energy, 1e-12);
+    for (const int level : {1, 0, 1}) { // the parity tells the twins apart
+        const bool even = levels->Model().spectrum.states[std::size_t(level)].parity > 0;
+        levels->ChooseLevel(level);
+        EXPECT_EQ(
+            std::tuple(levels->Chosen(), main.PMSymmetric->currentIndex(), main.solver.symmetric),
+            std::tuple(level, even ? 0 : 1, even));
+    }
+    main.model().UndoStack()->undo(); // one step: the parity and the energy together
+    EXPECT_EQ(levels->Chosen(), 0);
     main.PopupMenu1->setCurrentIndex(RowWell);
     main.Slider1->setValue(200); // a 2 nm well holds more levels
     const int wide = levels->Table->rowCount();
@@ -134,6 +148,12 @@ TEST_F(LevelsTest, TickedLevelsMoveInTimeTheMarkerTunnelsAndANewPotentialStopsTh
     EXPECT_GT(v.time() - beat / 2, 1000 * 0.016); // Play moves on at least a frame at the speed
     QTest::mouseClick(v.PBReset, Qt::LeftButton);
     EXPECT_EQ(std::pair(v.time(), g->GXP->Image()), std::pair(0.0, start));
+    v.play(); // a stalled event loop does not make the time jump: at most 0.1 s of it a frame
+    QTest::qSleep(400);
+    v.Timer_Action();
+    v.pause();
+    EXPECT_TRUE(v.time() > 0 && v.time() <= 1000 * 0.1) << v.time();
+    QTest::mouseClick(v.PBReset, Qt::LeftButton);
     v.play();
     v.advance(5);
     main.Slider2->setValue(55); // a new potential: the basis is new, the animation stops

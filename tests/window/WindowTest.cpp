@@ -1,6 +1,8 @@
 // The main window: start-up, rows, plots, the typed energy's red line and the mouse's edits.
 #include "WindowFixture.h"
 
+#include <QUndoStack>
+
 #include <algorithm>
 #include <tuple>
 #include <utility>
@@ -295,4 +297,57 @@ TEST_F(WindowTest, DrawRowClicksMakeHandlesAndADroppedEndMovesTheArrowBeyondIt) 
     EXPECT_EQ(curve.front().p1(), QPointF(g->XCoord(-1.75), g->YCoord(v)));
     // The handle's dot shows between the arms of the red cross on it.
     EXPECT_EQ(picture(g).pixel(g->XCoord(-1.75) - 1, g->YCoord(v) - 1), qRgb(0, 0, 0));
+}
+
+TEST_F(WindowTest, UndoAndRedoRestoreTheTextSlidersHandlesAndPicturesAndPlotsNeverGoStale) {
+    struct Shown {
+        QString energy, titles;
+        std::vector<int> sliders;
+        std::array<double, HandleLast + 1> handles;
+        QImage potential, psi;
+        bool operator==(const Shown&) const = default;
+    };
+    auto shown = [this] {
+        const bool two = w->Slider2->isVisible(); // hidden controls keep what they had
+        return Shown{
+            energyText(),
+            w->STTitle1->text() + (two ? w->STTitle2->text() : QString()) +
+                (w->PMSymmetric->isVisible() ? w->PMSymmetric->currentText() : QString()),
+            {w->Slider1->value(), two ? w->Slider2->value() : 0, two ? w->Slider2->maximum() : 0},
+            w->solver.Points,
+            picture(w->Graph1),
+            picture(w->Graph2)};
+    };
+    std::vector<Shown> states{shown()};
+    Graph* g = w->Graph1;
+    auto act = [&](auto&& action) {
+        action();
+        states.push_back(shown());
+        EXPECT_FALSE(states.back() == states[states.size() - 2]);
+    };
+    act([&] { chooseRow(RowSymmetricWell); });
+    act([&] { w->Slider1->setValue(80); }); // the wells' width follows it down
+    act([&] { w->PMSymmetric->setCurrentIndex(1); });
+    act([&] { pressFind(); });
+    act([&] { click(g, columnOfHandle(*g, 60), g->YCoord(4)); }); // a handle and its mirror
+    // The drop re-solves at the energy shown: the psi plot is the new potential's at once.
+    const QImage before = picture(w->Graph2);
+    act([&] {
+        press(g, columnOfHandle(*g, 60), g->YCoord(4));
+        release(g, columnOfHandle(*g, 60), g->YCoord(12));
+    });
+    EXPECT_NE(picture(w->Graph2), before);
+    const QImage fresh = picture(w->Graph2);
+    pressDraw();
+    EXPECT_EQ(picture(w->Graph2), fresh);    // Draw has nothing left to bring up to date
+    act([&] { w->Slider1->setValue(100); }); // the row's own potential again
+    QUndoStack& stack = *w->model().UndoStack();
+    for (int i = int(states.size()) - 2; i >= 0; --i) {
+        stack.undo();
+        EXPECT_TRUE(shown() == states[std::size_t(i)]) << "undo to " << i;
+    }
+    for (std::size_t i = 1; i < states.size(); ++i) {
+        stack.redo();
+        EXPECT_TRUE(shown() == states[i]) << "redo to " << i;
+    }
 }

@@ -1,5 +1,6 @@
 #include "windows/levels/TimeView.h"
 
+#include "windows/common/PlotRanges.h"
 #include "windows/levels/Plot.h"
 
 #include "graph/Graph.h"
@@ -41,10 +42,10 @@ constexpr Color kMeanColor{0, 150, 0};
 
 // The stretch of x the plot shows: the main window's visible window, from r = 0 for hydrogen.
 double xFirst(int row) {
-    return row == RowHydrogen ? 0.0 : -1.8;
+    return row == RowHydrogen ? 0.0 : -ViewHalfWidth;
 }
 double xLast(int row) {
-    return xFirst(row) + 3.6;
+    return xFirst(row) + 2 * ViewHalfWidth;
 }
 
 QString femtoseconds(double value) {

@@ -96,6 +96,9 @@ void Window1::_CreateControls0() {
     connect(Slider2, &QSlider::valueChanged, this, [this] { Slider2_ValueChanged(); });
     Slider3 = slider(w, 529, 170);
     connect(Slider3, &QSlider::valueChanged, this, [this] { Slider3_ValueChanged(); });
+    // Each drag is one change to undo, however many steps it takes.
+    for (QSlider* s : {Slider1, Slider2, Slider3})
+        connect(s, &QSlider::sliderReleased, this, [this] { model_.EndSliderDrag(); });
 
     const QString label = QStringLiteral("Label:");
     STTitle1 = staticText(w, label, 524, 52, 134, 16);

@@ -24,7 +24,7 @@ void Window1::reshape(const Solver& edited, const QString& what) {
 }
 
 double Window1::handlePosition(int x) {
-    return Graph1->XToVal(x) * 100 + 175;
+    return HandleIndexAt(Graph1->XToVal(x));
 }
 
 bool Window1::inFrame(int x, int y) const {
@@ -65,20 +65,20 @@ void Window1::Graph1_MouseDrag(int x, int y) {
     screen.DrawPicture(*g.GXP, 0, 0, width(), height(), g.ScPixH, g.ScPixV, width(), height());
 
     const auto& points = solver.Points;
-    const int handleX = g.XCoord((permX - 175) / 100.0);
+    const int handleX = g.XCoord(HandleX(permX));
     y = std::clamp(y, g.GTop, g.GTop + g.GHeight); // where the drop will put it
     screen.SetForeColor({100, 100, 100});
     if (permX > 0) {
         int k = permX - 1;
         while (k > 0 && points[k] == NoHandle) --k;
         if (points[k] != NoHandle)
-            screen.DrawLine(g.XCoord((k - 175) / 100.0), g.YCoord(points[k]), handleX, y);
+            screen.DrawLine(g.XCoord(HandleX(k)), g.YCoord(points[k]), handleX, y);
     }
     if (permX < HandleLast) {
         int k = permX + 1;
         while (k < HandleLast && points[k] == NoHandle) ++k;
         if (points[k] != NoHandle)
-            screen.DrawLine(g.XCoord((k - 175) / 100.0), g.YCoord(points[k]), handleX, y);
+            screen.DrawLine(g.XCoord(HandleX(k)), g.YCoord(points[k]), handleX, y);
     }
     screen.SetForeColor({0, 0, 0});
     g.update();
