@@ -22,13 +22,6 @@ QString cell(double v) {
     return std::isfinite(v) ? Str(v) : QString(); // hydrogen's centre has no finite value
 }
 
-// Both plots redrawn on `page`, one below the other.
-void drawPlots(Window1& w, Graphics& page) {
-    w.Graph1->PrintGraphOn(page);
-    page.Translate(0, 220);
-    w.Graph2->PrintGraphOn(page);
-}
-
 } // namespace
 
 QByteArray DataCsv(const Window1& w, const QString& extra) {
@@ -66,7 +59,7 @@ QByteArray PictureSvg(Window1& w) {
     svg.setTitle(QStringLiteral("Wellscope"));
     {
         Graphics page(&svg);
-        drawPlots(w, page);
+        w.PrintOn(page);
     } // the SVG is complete when its painter ends
     return buffer.data();
 }

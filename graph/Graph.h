@@ -96,6 +96,8 @@ class Graph : public Canvas {
     bool HasGrid = false;
     int PrevCurvV = 0; // curve pen
     int PrevCurvH = 0;
+    double PrevCurvX = 0; // ... and where it is before rounding, for a fine GX
+    double PrevCurvY = 0;
     double InvLog10 = 0;
     QString TickFont;
     int TickFSize = 0;
@@ -147,6 +149,9 @@ class Graph : public Canvas {
     int zYTickWidth();
     int XCoord(double x);
     int YCoord(double y);
+    // The same mappings before rounding to pixels (within the same edges, with the same RErr).
+    double XCoordExact(double x);
+    double YCoordExact(double y);
     double XToVal(int h);
     double YToVal(int v);
 
@@ -156,6 +161,8 @@ class Graph : public Canvas {
     void zDrawYAxis();
 
     // ---- Plot primitives, in data coordinates (GraphPrimitives.cpp) ----
+    // On a fine GX (a high-density picture, a PDF or SVG page) points and curves go through
+    // their unrounded positions, so that slopes are smooth; elsewhere through whole pixels.
     void DrawPoint(double x, double y);
     void CurveStart(double x, double y);
     void CurveTo(double x, double y);

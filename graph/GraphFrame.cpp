@@ -216,6 +216,20 @@ int Graph::YCoord(double y) {
     return GTop + GHeight - m.offset;
 }
 
+double Graph::XCoordExact(double x) {
+    if (GWidth <= 0) throw GraphError(QStringLiteral("XCoord: Graph not yet defined."));
+    const scale::Mapped m = scale::ToPixel(x, XMin, XMax, XVtoPix, GWidth);
+    if (m.outside) RErr = true;
+    return GLeft + m.exact;
+}
+
+double Graph::YCoordExact(double y) {
+    if (GHeight <= 0) throw GraphError(QStringLiteral("YCoord: Graph not yet defined."));
+    const scale::Mapped m = scale::ToPixel(y, YMin, YMax, YVToPix, GHeight);
+    if (m.outside) RErr = true;
+    return GTop + GHeight - m.exact;
+}
+
 double Graph::XToVal(int h) {
     if (GWidth <= 0) throw GraphError(QStringLiteral("XToVal: Graph is not defined."));
     const scale::Unmapped u = scale::ToValue(static_cast<double>(h) - GLeft, XMin, XMax, XVtoPix);

@@ -41,23 +41,41 @@ class RangeWatch {
 
 void Graph::DrawPoint(double x, double y) {
     RangeWatch watch(RErr);
+    if (GX && GX->IsFine()) {
+        const double fx = XCoordExact(x);
+        const double fy = YCoordExact(y);
+        if (!RErr) GX->FillFineDisc(fx, fy, 5);
+        return;
+    }
     const int px = XCoord(x);
     const int py = YCoord(y);
     if (!RErr && GX) GX->FillOval(px - 2, py - 2, 5, 5);
 }
 
 void Graph::CurveStart(double x, double y) {
+    // Both pens, so that a curve started before GX changes continues on either kind.
     PrevCurvH = XCoord(x);
     PrevCurvV = YCoord(y);
+    PrevCurvX = XCoordExact(x);
+    PrevCurvY = YCoordExact(y);
 }
 
 void Graph::CurveTo(double x, double y) {
     RangeWatch watch(RErr);
     const int px = XCoord(x);
     const int py = YCoord(y);
-    if (!RErr && GX) GX->DrawLine(PrevCurvH, PrevCurvV, px, py);
+    const double fx = XCoordExact(x);
+    const double fy = YCoordExact(y);
+    if (!RErr && GX) {
+        if (GX->IsFine())
+            GX->DrawFineLine(PrevCurvX, PrevCurvY, fx, fy);
+        else
+            GX->DrawLine(PrevCurvH, PrevCurvV, px, py);
+    }
     PrevCurvH = px;
     PrevCurvV = py;
+    PrevCurvX = fx;
+    PrevCurvY = fy;
 }
 
 void Graph::DrawShape(double x, double y, int shape) {

@@ -81,10 +81,11 @@ class Window1 : public QMainWindow {
     bool CalculateEnergy();
 
     // --- Menu commands.
-    // Prints both plots' pictures on one page, the potential above the wave function. A
-    // cancelled print dialog is silent.
+    // Prints both plots on one page, the potential above the wave function. A cancelled print
+    // dialog is silent.
     bool _FilePrint_Action();
-    // The page that Print sends: both pictures at their own size, at (0, 0) and (0, 220).
+    // The page that Print sends: both plots redrawn at their pictures' size, at (0, 0) and
+    // (0, 220), as vectors on a PDF or SVG page.
     void PrintOn(Graphics& page);
 
     // --- Window events.
