@@ -31,6 +31,10 @@
 
 class QScrollBar;
 
+namespace scale {
+struct Mapped;
+}
+
 // The exception of every failure of the Graph control; `msg` names the operation.
 class GraphError : public std::exception {
   public:
@@ -214,6 +218,10 @@ class Graph : public Canvas {
     void DefineAxis(Axis axis, double min, double max);
     int TickWidth(Axis axis);
     void DrawAxis(Axis axis);
+
+    // A value's offset along an axis, rounded and exact, reporting a value outside in RErr.
+    scale::Mapped MapX(double x);
+    scale::Mapped MapY(double y);
 
     // Steps shared by DefineGraph and DefSqGraph once the geometry is set.
     void DrawFrameAndAxes();

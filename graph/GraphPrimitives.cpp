@@ -54,18 +54,22 @@ void Graph::DrawPoint(double x, double y) {
 
 void Graph::CurveStart(double x, double y) {
     // Both pens, so that a curve started before GX changes continues on either kind.
-    PrevCurvH = XCoord(x);
-    PrevCurvV = YCoord(y);
-    PrevCurvX = XCoordExact(x);
-    PrevCurvY = YCoordExact(y);
+    const scale::Mapped mx = MapX(x);
+    const scale::Mapped my = MapY(y);
+    PrevCurvH = GLeft + mx.offset;
+    PrevCurvV = GTop + GHeight - my.offset;
+    PrevCurvX = GLeft + mx.exact;
+    PrevCurvY = GTop + GHeight - my.exact;
 }
 
 void Graph::CurveTo(double x, double y) {
     RangeWatch watch(RErr);
-    const int px = XCoord(x);
-    const int py = YCoord(y);
-    const double fx = XCoordExact(x);
-    const double fy = YCoordExact(y);
+    const scale::Mapped mx = MapX(x);
+    const scale::Mapped my = MapY(y);
+    const int px = GLeft + mx.offset;
+    const int py = GTop + GHeight - my.offset;
+    const double fx = GLeft + mx.exact;
+    const double fy = GTop + GHeight - my.exact;
     if (!RErr && GX) {
         if (GX->IsFine())
             GX->DrawFineLine(PrevCurvX, PrevCurvY, fx, fy);
