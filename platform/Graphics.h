@@ -66,16 +66,18 @@ class Graphics {
     void DrawPolygon(const std::vector<Point>& corners);
     void FillPolygon(const std::vector<Point>& corners);
     void DrawString(const QString& text, int x, int baseline);
+    double StringWidth(const QString& text) const;
+    int TextHeight() const;
 
     // Whether fractional coordinates show (see above). On a plain picture or screen they would
     // only be rounded by the rasteriser in its own way, unlike the integer rules.
     bool IsFine() const { return fine_; }
-    // A one-unit line between fractional points, its ends included as DrawLine's.
+    // A one-unit line between fractional points, its ends included as DrawLine's. Elsewhere than
+    // on a fine device the points are rounded to whole units first.
     void DrawFineLine(double x1, double y1, double x2, double y2);
-    // A filled disc about a fractional centre, as FillOval fills a `diameter` x `diameter` box.
+    // A filled disc about a fractional centre, as FillOval fills a `diameter` x `diameter` box
+    // (rounded to whole units elsewhere than on a fine device).
     void FillFineDisc(double cx, double cy, int diameter);
-    double StringWidth(const QString& text) const;
-    int TextHeight() const;
 
     // Copies the source rectangle of `picture` into the destination rectangle.
     void DrawPicture(const Picture& picture, int dx, int dy, int dw, int dh, int sx, int sy, int sw,
