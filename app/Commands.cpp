@@ -14,6 +14,7 @@
 #include "windows/levels/LevelsWindow.h"
 #include "windows/main/Window1.h"
 
+#include <QBuffer>
 #include <QPixmap>
 
 #include <cstdio>
@@ -79,22 +80,26 @@ int snapshot(const Command& c, Window1& w, QTextStream& err) {
         levelsWindow->show();
     }
     QWidget& shown = levelsWindow ? static_cast<QWidget&>(*levelsWindow) : w;
-    if (!shown.grab().save(c.file, "PNG")) {
-        err << "wellscope: cannot write " << c.file << '\n';
-        return 1;
-    }
-    return 0;
+    // Encoded first and written as every other file is, so a failure says why.
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    shown.grab().save(&png, "PNG");
+    return write(c.file, png.data(), err);
 }
 
 int print(const Command& c, Window1& w, QTextStream& err) {
     typeEnergy(c, w.model());
-    std::unique_ptr<Graphics> page = OpenPdfPage(c.file);
-    if (!page) {
-        err << "wellscope: cannot write " << c.file << '\n';
-        return 1;
-    }
-    w.PrintOn(*page);
-    return 0;
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        std::unique_ptr<Graphics> page = OpenPdfPage(pdf);
+        if (!page) {
+            err << "wellscope: cannot write " << c.file << ": no PDF page could be made\n";
+            return 1;
+        }
+        w.PrintOn(*page);
+    } // the page is complete once its context is gone
+    return write(c.file, pdf.data(), err);
 }
 
 } // namespace

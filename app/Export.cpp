@@ -17,22 +17,12 @@
 
 namespace {
 
-// The printed page's layout: the wave-function plot 220 points below the potential plot.
-constexpr int kPageHeight = 424;
-
 QString cell(double v) {
     return std::isfinite(v) ? Str(v) : QString(); // hydrogen's centre has no finite value
 }
 
 QString psiCell(double v) {
     return std::fabs(v) == OffScale ? QString() : cell(v); // past the cut-off: no point
-}
-
-// Both plots redrawn on `page`, one below the other.
-void drawPlots(Window1& w, Graphics& page) {
-    w.Graph1->PrintGraphOn(page);
-    page.Translate(0, 220);
-    w.Graph2->PrintGraphOn(page);
 }
 
 } // namespace
@@ -69,12 +59,12 @@ QByteArray PictureSvg(Window1& w) {
     QBuffer buffer;
     QSvgGenerator svg;
     svg.setOutputDevice(&buffer);
-    svg.setSize(QSize(w.Graph1->width(), kPageHeight));
-    svg.setViewBox(QRect(0, 0, w.Graph1->width(), kPageHeight));
+    svg.setSize(QSize(w.Graph1->width(), Window1::PageHeight));
+    svg.setViewBox(QRect(0, 0, w.Graph1->width(), Window1::PageHeight));
     svg.setTitle(QStringLiteral("Wellscope"));
     {
         Graphics page(&svg);
-        drawPlots(w, page);
+        w.PrintOn(page);
     } // the SVG is complete when its painter ends
     return buffer.data();
 }
@@ -82,7 +72,7 @@ QByteArray PictureSvg(Window1& w) {
 QByteArray PicturePng(Window1& w) {
     // At the plots' own resolution: twice the pixels on a high-density screen.
     const double ratio = w.Graph1->GXP->Image().devicePixelRatio();
-    QImage image(QSize(w.Graph1->width(), kPageHeight) * ratio, QImage::Format_RGB32);
+    QImage image(QSize(w.Graph1->width(), Window1::PageHeight) * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
     {

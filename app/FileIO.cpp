@@ -37,10 +37,26 @@ std::optional<QByteArray> ReadWholeFile(const QString& path, qint64 maxSize, QSt
     return bytes;
 }
 
+namespace {
+
+// Why a file cannot be created, in the words of its folder where they say more than the
+// system's message ("No such file or directory" does not say which part is missing).
+QString createFailure(const QString& path, const QString& systemMessage) {
+    const QFileInfo info(path);
+    const QFileInfo folder(info.absolutePath());
+    if (info.isDir()) return QStringLiteral("it is a folder");
+    if (!folder.exists()) return QStringLiteral("the folder does not exist");
+    if (!folder.isDir()) return QStringLiteral("%1 is not a folder").arg(folder.filePath());
+    if (!folder.isWritable()) return QStringLiteral("permission denied");
+    return systemMessage;
+}
+
+} // namespace
+
 bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString& error) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString();
+        error = createFailure(path, file.errorString());
         return false;
     }
     // Flush before the commit and check it: on a full disk QSaveFile's commit can report

@@ -1,5 +1,6 @@
 // ReDrawAll of a 450 x 204 graph with title, labels and grid whose content is a 351-point
 // curve: what the program does on every change. The picture must be made once, not per redraw.
+// At ratio 2 the same redraw is what a high-density screen does.
 
 #include "graph/Graph.h"
 
@@ -49,5 +50,13 @@ void BM_Curve351(benchmark::State& state) {
     for (auto _ : state) plot.g.DrawContent();
 }
 BENCHMARK(BM_Curve351)->Unit(benchmark::kMicrosecond);
+
+// The redraw on a picture at device pixel ratio 2, where curves go through unrounded points.
+void BM_ReDrawAllAtRatioTwo(benchmark::State& state) {
+    Plot plot;
+    auto page = Picture::Make(450, 204, 32, 2.0);
+    for (auto _ : state) plot.g.PrintGraphOn(*page->GetGraphics());
+}
+BENCHMARK(BM_ReDrawAllAtRatioTwo)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -31,6 +31,10 @@
 
 class QScrollBar;
 
+namespace scale {
+struct Mapped;
+}
+
 // The exception of every failure of the Graph control; `msg` names the operation.
 class GraphError : public std::exception {
   public:
@@ -96,6 +100,8 @@ class Graph : public Canvas {
     bool HasGrid = false;
     int PrevCurvV = 0; // curve pen
     int PrevCurvH = 0;
+    double PrevCurvX = 0; // ... and where it is before rounding, for a fine GX
+    double PrevCurvY = 0;
     double InvLog10 = 0;
     QString TickFont;
     int TickFSize = 0;
@@ -147,6 +153,9 @@ class Graph : public Canvas {
     int zYTickWidth();
     int XCoord(double x);
     int YCoord(double y);
+    // The same mappings before rounding to pixels (within the same edges, with the same RErr).
+    double XCoordExact(double x);
+    double YCoordExact(double y);
     double XToVal(int h);
     double YToVal(int v);
 
@@ -156,6 +165,8 @@ class Graph : public Canvas {
     void zDrawYAxis();
 
     // ---- Plot primitives, in data coordinates (GraphPrimitives.cpp) ----
+    // On a fine GX (a high-density picture, a PDF or SVG page) points and curves go through
+    // their unrounded positions, so that slopes are smooth; elsewhere through whole pixels.
     void DrawPoint(double x, double y);
     void CurveStart(double x, double y);
     void CurveTo(double x, double y);
@@ -207,6 +218,10 @@ class Graph : public Canvas {
     void DefineAxis(Axis axis, double min, double max);
     int TickWidth(Axis axis);
     void DrawAxis(Axis axis);
+
+    // A value's offset along an axis, rounded and exact, reporting a value outside in RErr.
+    scale::Mapped MapX(double x);
+    scale::Mapped MapY(double y);
 
     // Steps shared by DefineGraph and DefSqGraph once the geometry is set.
     void DrawFrameAndAxes();

@@ -202,18 +202,34 @@ int Graph::zYTickWidth() {
     return TickWidth(Axis::Y);
 }
 
-int Graph::XCoord(double x) {
+scale::Mapped Graph::MapX(double x) {
     if (GWidth <= 0) throw GraphError(QStringLiteral("XCoord: Graph not yet defined."));
     const scale::Mapped m = scale::ToPixel(x, XMin, XMax, XVtoPix, GWidth);
     if (m.outside) RErr = true;
-    return GLeft + m.offset;
+    return m;
 }
 
-int Graph::YCoord(double y) {
+scale::Mapped Graph::MapY(double y) {
     if (GHeight <= 0) throw GraphError(QStringLiteral("YCoord: Graph not yet defined."));
     const scale::Mapped m = scale::ToPixel(y, YMin, YMax, YVToPix, GHeight);
     if (m.outside) RErr = true;
-    return GTop + GHeight - m.offset;
+    return m;
+}
+
+int Graph::XCoord(double x) {
+    return GLeft + MapX(x).offset;
+}
+
+int Graph::YCoord(double y) {
+    return GTop + GHeight - MapY(y).offset;
+}
+
+double Graph::XCoordExact(double x) {
+    return GLeft + MapX(x).exact;
+}
+
+double Graph::YCoordExact(double y) {
+    return GTop + GHeight - MapY(y).exact;
 }
 
 double Graph::XToVal(int h) {

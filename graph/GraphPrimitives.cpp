@@ -41,23 +41,45 @@ class RangeWatch {
 
 void Graph::DrawPoint(double x, double y) {
     RangeWatch watch(RErr);
+    if (GX && GX->IsFine()) {
+        const double fx = XCoordExact(x);
+        const double fy = YCoordExact(y);
+        if (!RErr) GX->FillFineDisc(fx, fy, 5);
+        return;
+    }
     const int px = XCoord(x);
     const int py = YCoord(y);
     if (!RErr && GX) GX->FillOval(px - 2, py - 2, 5, 5);
 }
 
 void Graph::CurveStart(double x, double y) {
-    PrevCurvH = XCoord(x);
-    PrevCurvV = YCoord(y);
+    // Both pens, so that a curve started before GX changes continues on either kind.
+    const scale::Mapped mx = MapX(x);
+    const scale::Mapped my = MapY(y);
+    PrevCurvH = GLeft + mx.offset;
+    PrevCurvV = GTop + GHeight - my.offset;
+    PrevCurvX = GLeft + mx.exact;
+    PrevCurvY = GTop + GHeight - my.exact;
 }
 
 void Graph::CurveTo(double x, double y) {
     RangeWatch watch(RErr);
-    const int px = XCoord(x);
-    const int py = YCoord(y);
-    if (!RErr && GX) GX->DrawLine(PrevCurvH, PrevCurvV, px, py);
+    const scale::Mapped mx = MapX(x);
+    const scale::Mapped my = MapY(y);
+    const int px = GLeft + mx.offset;
+    const int py = GTop + GHeight - my.offset;
+    const double fx = GLeft + mx.exact;
+    const double fy = GTop + GHeight - my.exact;
+    if (!RErr && GX) {
+        if (GX->IsFine())
+            GX->DrawFineLine(PrevCurvX, PrevCurvY, fx, fy);
+        else
+            GX->DrawLine(PrevCurvH, PrevCurvV, px, py);
+    }
     PrevCurvH = px;
     PrevCurvV = py;
+    PrevCurvX = fx;
+    PrevCurvY = fy;
 }
 
 void Graph::DrawShape(double x, double y, int shape) {

@@ -168,12 +168,13 @@ int LeftMargin(int yLabelWidth, bool yTicks, int yTickWidth) {
 Mapped ToPixel(double v, double min, double max, double vToPix, int pixels) {
     // Infinities are tested on their own: near the largest doubles the allowance overflows.
     constexpr double inf = std::numeric_limits<double>::infinity();
-    if (std::isnan(v) || v == -inf || v < min - std::fabs(min) * 0.00001) return {0, true};
-    if (v == inf || v > max + std::fabs(max) * 0.00001) return {pixels, true};
+    const double edge = static_cast<double>(pixels);
+    if (std::isnan(v) || v == -inf || v < min - std::fabs(min) * 0.00001) return {0, true, 0.0};
+    if (v == inf || v > max + std::fabs(max) * 0.00001) return {pixels, true, edge};
     // The allowance beyond a limit is relative to its magnitude: on a narrow axis far from zero
     // it spans many pixels, which must still land on the frame.
-    const double off = std::clamp(std::round((v - min) * vToPix), 0.0, static_cast<double>(pixels));
-    return {RoundToInt(off), false};
+    const double exact = std::clamp((v - min) * vToPix, 0.0, edge);
+    return {RoundToInt(std::clamp(std::round(exact), 0.0, edge)), false, exact};
 }
 
 Unmapped ToValue(double offset, double min, double max, double vToPix) {

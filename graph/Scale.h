@@ -75,10 +75,12 @@ int LeftMargin(int yLabelWidth, bool yTicks, int yTickWidth);
 
 // Value to pixel offset from the axis origin (0 ... pixels). A value beyond a limit (by more
 // than 0.00001 of the limit's magnitude) or NaN is out of range and gets the nearer edge (NaN
-// the origin); an in-range value never maps beyond the edges either.
+// the origin); an in-range value never maps beyond the edges either. `exact` is the offset
+// before rounding, within the same edges, for devices finer than a pixel.
 struct Mapped {
     int offset = 0;
     bool outside = false;
+    double exact = 0;
 };
 Mapped ToPixel(double v, double min, double max, double vToPix, int pixels);
 

@@ -4,6 +4,7 @@
 #include "platform/Picture.h"
 
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPolygon>
 
 #include <algorithm>
@@ -31,6 +32,12 @@ QRect box(int x, int y, int w, int h) {
     return QRect(x, y, w, h);
 }
 
+// Round to nearest, halves away from zero, within the int range (NaN gives 0).
+int whole(double v) {
+    if (std::isnan(v)) return 0;
+    return static_cast<int>(std::round(std::clamp(v, -2e9, 2e9)));
+}
+
 QPolygon polygon(const std::vector<Point>& corners) {
     QPolygon p;
     p.reserve(static_cast<int>(corners.size()));
@@ -50,6 +57,9 @@ Graphics::Graphics(QPaintDevice* device, double scale) : device_(device), scale_
         // The plots are line art: a PDF page keeps their pictures exact instead of JPEG-coding
         // them, which blurs their lines and loads a JPEG codec only to do so.
         painter_.setRenderHint(QPainter::LosslessImageRendering, true);
+        const QPaintEngine::Type engine = painter_.paintEngine()->type();
+        fine_ = ratio_ > 1.0 || scale_ > 1.0 || engine == QPaintEngine::SVG ||
+                engine == QPaintEngine::Pdf;
     }
     SetForeColor(fore_);
     applyFont();
@@ -177,6 +187,34 @@ void Graphics::DrawString(const QString& text, int x, int baseline) {
     painter_.drawText(QPoint(x, baseline), shown(text));
 }
 
+void Graphics::DrawFineLine(double x1, double y1, double x2, double y2) {
+    if (!fine_) {
+        DrawLine(whole(x1), whole(y1), whole(x2), whole(y2));
+        return;
+    }
+    if (x1 == x2 && y1 == y2) {
+        painter_.fillRect(QRectF(x1, y1, 1, 1), qcolor(fore_)); // the unit about the point
+        return;
+    }
+    const PixelCentred centred(*this);
+    painter_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+}
+
+void Graphics::FillFineDisc(double cx, double cy, int diameter) {
+    if (diameter <= 0) return;
+    const int half = diameter / 2;
+    if (!fine_) {
+        FillOval(whole(cx) - half, whole(cy) - half, diameter, diameter);
+        return;
+    }
+    const PixelCentred centred(*this);
+    painter_.save();
+    painter_.setBrush(qcolor(fore_));
+    // FillOval's ellipse, one unit smaller than its box for the pen, about the centre.
+    painter_.drawEllipse(QRectF(cx - half, cy - half, diameter - 1, diameter - 1));
+    painter_.restore();
+}
+
 double Graphics::StringWidth(const QString& text) const {
     return text.isEmpty() ? 0.0 : metrics_->horizontalAdvance(shown(text));
 }
@@ -208,8 +246,7 @@ int Graphics::Height() const {
     return device_ ? static_cast<int>(device_->height() / ratio_ / scale_) : 0;
 }
 
-Graphics::PixelCentred::PixelCentred(Graphics& g)
-    : painter_(g.ratio_ != 1.0 ? &g.painter_ : nullptr) {
+Graphics::PixelCentred::PixelCentred(Graphics& g) : painter_(g.fine_ ? &g.painter_ : nullptr) {
     if (painter_) painter_->translate(0.5, 0.5);
 }
 

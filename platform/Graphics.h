@@ -30,6 +30,10 @@ struct Point {
 //   DrawOval      outlines, FillOval fills, the ellipse inscribed in the w x h box.
 //   DrawString    draws at x with its baseline on y; StringWidth is its advance.
 //
+// A fine device (a picture of more pixels than drawing units, a PDF or SVG page) can show more
+// than whole units: DrawFineLine and FillFineDisc take fractional coordinates there, where a
+// whole unit x stands for the unit's middle x + 0.5, as the integer rules cover it.
+//
 // Font names are logical: "Helvetica", "System" and "Symbol" resolve to installed fonts
 // (see Fonts.h); "Symbol" draws Greek letters at the codes of Latin letters.
 class Graphics {
@@ -65,6 +69,16 @@ class Graphics {
     double StringWidth(const QString& text) const;
     int TextHeight() const;
 
+    // Whether fractional coordinates show (see above). On a plain picture or screen they would
+    // only be rounded by the rasteriser in its own way, unlike the integer rules.
+    bool IsFine() const { return fine_; }
+    // A one-unit line between fractional points, its ends included as DrawLine's. Elsewhere than
+    // on a fine device the points are rounded to whole units first.
+    void DrawFineLine(double x1, double y1, double x2, double y2);
+    // A filled disc about a fractional centre, as FillOval fills a `diameter` x `diameter` box
+    // (rounded to whole units elsewhere than on a fine device).
+    void FillFineDisc(double cx, double cy, int diameter);
+
     // Copies the source rectangle of `picture` into the destination rectangle.
     void DrawPicture(const Picture& picture, int dx, int dy, int dw, int dh, int sx, int sy, int sw,
                      int sh);
@@ -82,8 +96,8 @@ class Graphics {
     int Height() const;
 
   private:
-    // On an image of more pixels than drawing units, a one-unit pen is centred on the pixel's
-    // middle rather than its corner, so a stroke covers the same unit as on a plain picture.
+    // On a fine device a one-unit pen is centred on the unit's middle rather than its corner,
+    // so a stroke covers the same unit as on a plain picture (and is crisp in a vector page).
     class PixelCentred {
       public:
         explicit PixelCentred(Graphics& g);
@@ -102,6 +116,7 @@ class Graphics {
     QPaintDevice* device_ = nullptr;
     double scale_ = 1.0;
     double ratio_ = 1.0; // device pixels per unit of an image on a high-density screen
+    bool fine_ = false;
     QPainter painter_;
     Color fore_{0, 0, 0};
     QString fontName_ = QStringLiteral("System");

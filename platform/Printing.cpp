@@ -1,5 +1,6 @@
 #include "platform/Printing.h"
 
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -28,4 +29,18 @@ std::unique_ptr<Graphics> OpenPdfPage(const QString& path) {
     printer->setOutputFileName(path);
     printer->setPageSize(QPageSize(QPageSize::A4));
     return pageOn(std::move(printer));
+}
+
+std::unique_ptr<Graphics> OpenPdfPage(QIODevice& out) {
+    auto writer = std::make_unique<QPdfWriter>(&out);
+    // As the printer above lays out its PDF page: A4 at its resolution, with its margins.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    writer->setResolution(printer.resolution());
+    writer->setPageLayout(printer.pageLayout());
+    const double scale = writer->resolution() / 72.0;
+    auto g = std::make_unique<Graphics>(std::unique_ptr<QPaintDevice>(std::move(writer)), scale);
+    if (!g->IsActive()) return nullptr;
+    return g;
 }

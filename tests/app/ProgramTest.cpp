@@ -31,6 +31,7 @@
 #include <QUndoStack>
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <cmath>
 #include <csignal>
 #include <sys/resource.h>
@@ -272,6 +273,61 @@ TEST(Program, PrintsAndSnapshotsEveryRowOnOnePageAndSharplyAtRatioTwo) {
             mixed += two.pixel(2 * x + 1, 2 * y) != c || two.pixel(2 * x, 2 * y + 1) != c;
         }
     EXPECT_GT(mixed, 20); // the title is drawn at full resolution
+}
+
+// What a tool of poppler-utils (which scripts/install-deps installs) prints about a PDF.
+QString poppler(const QString& tool, const QStringList& args) {
+    QProcess p;
+    p.start(tool, args);
+    EXPECT_TRUE(p.waitForFinished(60000) && p.exitCode() == 0) << tool.toStdString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+TEST(Program, PageAndSvgHoldThePlotTextsAsTextAndAFailedPictureSaysWhy) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("p.pdf"), svg = dir.filePath("p.svg");
+    ASSERT_EQ(wellscope({"print", pdf, "--energy", "2.5"}).status, 0);
+    ASSERT_EQ(wellscope({"snapshot", svg, "--energy", "2.5"}).status, 0);
+    // Titles, axis labels and tick numbers of both plots.
+    const QStringList texts = {"Potential",
+                               "Potential (eV)",
+                               "Solution for Energy = 2.5 eV",
+                               "x (nm)",
+                               "20",
+                               "15",
+                               "-1.5",
+                               "0.5",
+                               "-0.5",
+                               "relative"};
+    const QStringList pdfLines = poppler("pdftotext", {pdf, "-"}).split('\n');
+    QStringList svgTexts;
+    bool svgImage = false;
+    QXmlStreamReader xml(contents(svg));
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement) {
+            if (xml.name() == QLatin1String("text")) svgTexts << xml.readElementText().trimmed();
+            svgImage = svgImage || xml.name() == QLatin1String("image");
+        }
+    for (const QString& t : texts) {
+        EXPECT_TRUE(std::any_of(pdfLines.begin(), pdfLines.end(),
+                                [&](const QString& l) { return l.contains(t); }))
+            << "pdf: " << t.toStdString();
+        EXPECT_TRUE(std::any_of(svgTexts.begin(), svgTexts.end(),
+                                [&](const QString& l) { return l.contains(t); }))
+            << "svg: " << t.toStdString();
+    }
+    // No picture of a plot: the list has its two header lines and no image.
+    EXPECT_EQ(poppler("pdfimages", {"-list", pdf}).trimmed().count('\n'), 1);
+    EXPECT_FALSE(svgImage);
+
+    for (const QString name : {"x.png", "x.pdf"}) {
+        const QString path = dir.filePath("missing/" + name);
+        const Outcome r = wellscope({name.endsWith("png") ? "snapshot" : "print", path});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(
+            r.err.toStdString(),
+            ("wellscope: cannot write " + path + ": the folder does not exist\n").toStdString());
+    }
 }
 
 TEST(Document, SaveAndOpenRestoreEveryRowAndADrawnPotential) {

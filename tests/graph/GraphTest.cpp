@@ -304,3 +304,43 @@ TEST(GraphRandom, NothingCrashesAndEverythingStaysInThePicture) {
     }
     EXPECT_GT(defined, 1000); // a good part of the steps ran on defined graphs
 }
+
+// At a device pixel ratio of 2 a gentle slope climbs one image pixel at a time along the curve's
+// unrounded points (rounded ones climb in stairs of 2), and a point sits where it lies.
+TEST(GraphPrimitive, RatioTwoCurvesAreSmooth) {
+    auto g = OpenGraph(232, 132, NoTicks); // one pixel per unit from (16, 16)
+    g->DefineGraph(0, 200, 0, 100);
+    g->DrawContent = [&] {
+        g->CurveStart(0, 20);
+        for (int i = 1; i <= 400; ++i) g->CurveTo(i * 0.5, 20 + 0.3 * i * 0.5);
+        g->DrawPoint(100, 80.5); // half a unit between two rows
+    };
+    auto page = Picture::Make(232, 132, 32, 2);
+    g->PrintGraphOn(*page->GetGraphics());
+    const QImage& image = page->Image();
+    const QRgb black = qRgb(0, 0, 0);
+    int previous = -1, climbs = 0, stairs = 0;
+    double offBy = 0;
+    for (int x = 2 * 16 + 4; x < 2 * 216 - 4; ++x) {
+        if (std::abs(x - 2 * 116) <= 12) continue; // the point's columns
+        int top = 2 * 16 + 2;
+        while (top < 2 * 116 && image.pixel(x, top) != black) ++top;
+        ASSERT_LT(top, 2 * 116) << x;
+        if (previous >= 0 && x != 2 * 116 + 13) {
+            climbs += top != previous;
+            stairs += std::abs(top - previous) > 1;
+        }
+        previous = top;
+        // The stroke's middle, 2 x (unit + 0.5) for the unit at x + 0.5, lies 1 image pixel
+        // below its top edge, within a pixel.
+        const double unit = (x + 0.5) / 2 - 0.5 - 16;
+        offBy = std::max(offBy, std::abs(top + 0.5 + 1 - 2 * (116 - 20 - 0.3 * unit + 0.5)));
+    }
+    EXPECT_EQ(stairs, 0);
+    EXPECT_GT(climbs, 100);
+    EXPECT_LE(offBy, 1.0);
+    int lo = image.height(), hi = -1;
+    for (int y = 2 * 30; y < 2 * 42; ++y)
+        if (image.pixel(2 * 116 + 1, y) == black) lo = std::min(lo, y), hi = std::max(hi, y);
+    EXPECT_EQ((lo + hi + 1) / 2.0, 2 * (116 - 80.5 + 0.5)); // the disc's middle row
+}

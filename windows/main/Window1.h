@@ -82,11 +82,16 @@ class Window1 : public QMainWindow {
     bool CalculateEnergy();
 
     // --- Menu commands.
-    // Prints both plots' pictures on one page, the potential above the wave function. A
-    // cancelled print dialog is silent.
+    // Prints both plots on one page, the potential above the wave function. A cancelled print
+    // dialog is silent.
     bool _FilePrint_Action();
-    // The page that Print sends: both pictures at their own size, at (0, 0) and (0, 220).
+    // The page that Print sends: both plots redrawn at their pictures' size, the potential at
+    // the top and the wave function PageGap below, as vectors on a PDF or SVG page.
     void PrintOn(Graphics& page);
+    // The printed page's layout: the wave-function plot this far below the potential plot, and
+    // the height both take.
+    static constexpr int PageGap = 220;
+    static constexpr int PageHeight = 424;
 
     // --- Window events.
     void Event_Open();

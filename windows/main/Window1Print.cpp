@@ -10,6 +10,9 @@ bool Window1::_FilePrint_Action() {
 }
 
 void Window1::PrintOn(Graphics& page) {
-    page.DrawPicture(*Graph1->GXP, 0, 0);
-    page.DrawPicture(*Graph2->GXP, 0, 220);
+    // Redrawn rather than copied from the pictures: lines and text at the page's resolution.
+    Graph1->PrintGraphOn(page);
+    page.Translate(0, PageGap);
+    Graph2->PrintGraphOn(page);
+    page.Translate(0, -PageGap);
 }
