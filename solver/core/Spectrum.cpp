@@ -1,15 +1,28 @@
 #include "solver/core/Spectrum.h"
 
+#include "solver/core/ClusterEigenpairs.h"
 #include "solver/core/Constants.h"
+#include "solver/core/GridProblem.h"
+#include "solver/core/LevelShooter.h"
 #include "solver/core/Solver.h"
-
-#include <lapacke.h>
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace {
+
+// A vector leans toward a neighbour by about the grid's rounding, 1e-14 eV, over their gap:
+// levels closer than ReorthogonalGap are made orthogonal to each other, and levels closer than
+// ClusterGap, which the counts hardly separate, come from LAPACK. Both occur only where wells
+// stand far apart.
+constexpr double ReorthogonalGap = 1e-3; // eV
+constexpr double ClusterGap = 1e-6;      // eV
+
+// The end of the run of levels from k on whose gaps stay below `gap`.
+int runEnd(const Eigenpairs& e, int k, double gap) {
+    while (k + 1 < e.Count() && e.values[std::size_t(k + 1)] - e.values[std::size_t(k)] < gap) ++k;
+    return k;
+}
 
 // The integration's recurrence, written as H psi = E psi on the unknowns it determines:
 // H = tridiag(-1/K, 2/K + V(i), -1/K), with psi = 0 one step beyond each end.
@@ -27,60 +40,34 @@ Problem problemOf(int row, bool even) {
     return {1, GridLast - 1, false};
 }
 
-// How many eigenvalues of the tridiagonal matrix (d, e) lie below x: the inertia of H - x.
-int countBelow(const std::vector<double>& d, const std::vector<double>& e, double x) {
-    int count = 0;
-    double q = 1;
-    for (std::size_t i = 0; i < d.size(); ++i) {
-        const double off = i == 0 ? 0.0 : e[i - 1] * e[i - 1] / q;
-        q = d[i] - x - off;
-        if (q == 0) q = -std::numeric_limits<double>::min();
-        if (q < 0) ++count;
-    }
-    return count;
-}
-
-struct Eigenpairs {
-    std::vector<double> values;
-    std::vector<double> vectors; // column j: values[j]'s unit eigenvector, size() entries each
-    int size = 0;
+// What one thread keeps between spectra.
+struct Workspace {
+    LevelShooter shooter;
+    Eigenpairs pairs;
 };
 
-// The eigenpairs of the problem below `limit`, at most `maxCount`, from LAPACK's MRRR solver.
-// dstemr directly rather than through the dstevr driver: for a subset dstevr falls back to
-// bisection and inverse iteration, which reorthogonalises the whole cluster of bound states
-// and takes twice as long for the oscillator's hundred.
-Eigenpairs solve(const Problem& p, const std::array<double, 1004>& v, double limit, int maxCount) {
-    const double inv = 1.0 / phys::StepFactor;
-    std::vector<double> d(std::size_t(p.size)), e(std::size_t(p.size));
-    for (int j = 0; j < p.size; ++j) {
-        d[std::size_t(j)] = 2 * inv + v[std::size_t(p.first + j)];
-        e[std::size_t(j)] = -inv;
+Workspace& workspace() {
+    thread_local Workspace w;
+    return w;
+}
+
+// The eigenpairs of the problem below `limit`, at most `maxCount`: shot, and the clusters that
+// shooting cannot separate from LAPACK.
+const Eigenpairs& solve(const GridProblem& p, double limit, int maxCount) {
+    Workspace& w = workspace();
+    Eigenpairs& e = w.pairs;
+    w.shooter.Solve(p, limit, maxCount, e);
+    for (int k = 0; k < e.Count(); ++k) {
+        const int last = runEnd(e, k, ClusterGap);
+        if (last > k || !e.settled[std::size_t(k)]) SolveCluster(p, k, last, e);
+        k = last;
     }
-    if (p.flatLeft) d[0] -= inv;
-
-    Eigenpairs out;
-    out.size = p.size;
-    if (!std::isfinite(limit)) return out;
-    for (double x : d)
-        if (!std::isfinite(x)) return out;
-    const int wanted = std::min(countBelow(d, e, limit), maxCount);
-    if (wanted <= 0) return out;
-
-    lapack_int found = 0;
-    out.values.resize(std::size_t(p.size));
-    out.vectors.resize(std::size_t(p.size) * std::size_t(wanted));
-    std::vector<lapack_int> support(2 * std::size_t(wanted));
-    lapack_logical highAccuracy = 1;
-    const lapack_int info = LAPACKE_dstemr(
-        LAPACK_COL_MAJOR, 'V', 'I', p.size, d.data(), e.data(), 0, 0, 1, wanted, &found,
-        out.values.data(), out.vectors.data(), p.size, wanted, support.data(), &highAccuracy);
-    if (info != 0) found = 0;
-    // An eigenvalue within rounding of the limit may have been counted on either side.
-    while (found > 0 && !(out.values[std::size_t(found - 1)] < limit)) --found;
-    out.values.resize(std::size_t(found));
-    out.vectors.resize(std::size_t(p.size) * std::size_t(found));
-    return out;
+    for (int k = 0; k < e.Count(); ++k) {
+        const int last = runEnd(e, k, ReorthogonalGap);
+        if (last > k) Reorthonormalise(e, k, last);
+        k = last;
+    }
+    return e;
 }
 
 // Sign changes among the values that stand above the eigensolver's rounding.
@@ -96,6 +83,21 @@ int signChanges(const double* v, int n) {
         last = s;
     }
     return changes;
+}
+
+// SpectrumPosition over the grid, worked out once: a division per point would cost more than
+// the rest of the observables.
+const double* positionsOf(int row) {
+    using Table = std::array<double, GridLast + 1>;
+    static const std::array<Table, 2> tables = [] {
+        std::array<Table, 2> t{};
+        for (int i = 0; i <= GridLast; ++i) {
+            t[0][std::size_t(i)] = SpectrumPosition(RowWell, i);
+            t[1][std::size_t(i)] = SpectrumPosition(RowHydrogen, i);
+        }
+        return t;
+    }();
+    return tables[row == RowHydrogen ? 1 : 0].data();
 }
 
 // The state on the whole grid from eigenvector `col`, with its observables. `potential` is the
@@ -127,13 +129,14 @@ BoundState stateOf(int row, const Problem& p, int parity, double energy, const d
             break;
         }
     }
+    const double* position = positionsOf(row);
     double mx = 0, mx2 = 0, mv = 0, forbidden = 0;
     for (int i = 0; i <= GridLast; ++i) {
         double& psi = s.psi[std::size_t(i)];
         psi *= scale;
         if (psi == 0) continue; // also where the potential is infinite
         const double w = psi * psi * SpectrumWeight(row, i);
-        const double x = SpectrumPosition(row, i);
+        const double x = position[i];
         const double v = potential[std::size_t(i)];
         mx += w * x;
         mx2 += w * x * x;
@@ -161,7 +164,7 @@ double SpectrumPosition(int row, int i) {
 }
 
 Spectrum ComputeSpectrum(const std::array<double, 1004>& potential, int row, double limit,
-                         int maxStates) {
+                         int maxStates, double mass) {
     Spectrum out;
     if (maxStates <= 0) return out;
     std::array<double, 1004> solvedOn = potential;
@@ -174,10 +177,12 @@ Spectrum ComputeSpectrum(const std::array<double, 1004>& potential, int row, dou
     for (int k = 0; k < kinds; ++k) {
         const int parity = row == RowSymmetricWell ? parities[k] : 0;
         const Problem p = problemOf(row, parity > 0);
-        const Eigenpairs e = solve(p, potential, limit, maxStates);
-        for (std::size_t j = 0; j < e.values.size(); ++j)
-            out.states.push_back(stateOf(row, p, parity, e.values[j],
-                                         e.vectors.data() + j * std::size_t(e.size), solvedOn));
+        const GridProblem grid{potential.data() + p.first, p.size, p.flatLeft,
+                               phys::StepFactorFor(mass)};
+        const Eigenpairs& e = solve(grid, limit, maxStates);
+        for (int j = 0; j < e.Count(); ++j)
+            out.states.push_back(
+                stateOf(row, p, parity, e.values[std::size_t(j)], e.Vector(j), solvedOn));
     }
     std::sort(out.states.begin(), out.states.end(),
               [](const BoundState& a, const BoundState& b) { return a.energy < b.energy; });
