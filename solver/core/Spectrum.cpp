@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -17,6 +19,9 @@ namespace {
 // stand far apart.
 constexpr double ReorthogonalGap = 1e-3; // eV
 constexpr double ClusterGap = 1e-6;      // eV
+
+// Even and odd levels this close are one pair whose order the grid's rounding cannot tell.
+constexpr double ParityTie = 1e-12; // eV
 
 // The end of the run of levels from k on whose gaps stay below `gap`.
 int runEnd(const Eigenpairs& e, int k, double gap) {
@@ -174,6 +179,7 @@ Spectrum ComputeSpectrum(const std::array<double, 1004>& potential, int row, dou
 
     const int parities[] = {+1, -1};
     const int kinds = row == RowSymmetricWell ? 2 : 1;
+    std::vector<BoundState> found[2];
     for (int k = 0; k < kinds; ++k) {
         const int parity = row == RowSymmetricWell ? parities[k] : 0;
         const Problem p = problemOf(row, parity > 0);
@@ -181,12 +187,19 @@ Spectrum ComputeSpectrum(const std::array<double, 1004>& potential, int row, dou
                                phys::StepFactorFor(mass)};
         const Eigenpairs& e = solve(grid, limit, maxStates);
         for (int j = 0; j < e.Count(); ++j)
-            out.states.push_back(
+            found[k].push_back(
                 stateOf(row, p, parity, e.values[std::size_t(j)], e.Vector(j), solvedOn));
     }
-    std::sort(out.states.begin(), out.states.end(),
-              [](const BoundState& a, const BoundState& b) { return a.energy < b.energy; });
-    if (int(out.states.size()) > maxStates) out.states.resize(std::size_t(maxStates));
+    // The even and odd halves merged, an even state first where the two lie within rounding
+    // of each other (wells far apart): the odd one has the extra node at the centre.
+    std::size_t even = 0, odd = 0;
+    while (int(out.states.size()) < maxStates &&
+           (even < found[0].size() || odd < found[1].size())) {
+        const bool takeOdd =
+            even == found[0].size() ||
+            (odd < found[1].size() && found[1][odd].energy < found[0][even].energy - ParityTie);
+        out.states.push_back(std::move(takeOdd ? found[1][odd++] : found[0][even++]));
+    }
     const int first = row == RowHydrogen ? 1 : 0;
     for (std::size_t j = 0; j < out.states.size(); ++j) out.states[j].n = first + int(j);
     return out;
