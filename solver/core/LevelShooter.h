@@ -33,13 +33,22 @@ class LevelShooter {
     void glue(double* to) const;
     // The classical turning point at E nearer the middle; the lowest point when none.
     int turningPoint(double E) const;
+    // Where the integrations start at energies near E: deep enough in the forbidden tails.
+    void cutTails(double E);
     // Finds level k in (lo, hi), starting from `guess`; writes it into out column k.
     void findLevel(int k, double lo, double guess, Eigenpairs& out);
 
     GridProblem p_;
-    double tolerance_ = 0;      // eV: where the correction and the bracket stop
-    std::vector<double> left_;  // psi from the left end at index j + 1, j = -1 ... size
-    std::vector<double> right_; // psi from the right end, likewise
-    std::vector<double> above_; // above_[k]: the lowest energy seen with more than k below
-    int match_ = 0;             // the last pass's matching point
+    double tolerance_ = 0;          // eV: where the correction and the bracket stop
+    std::vector<double> left_;      // psi from the left end at index j + 1, j = -1 ... size
+    std::vector<double> right_;     // psi from the right end, likewise
+    std::vector<double> above_;     // above_[k]: the lowest energy seen with more than k below
+    std::vector<double> estimate_;  // estimate_[k]: a corrected energy whose vector had k nodes
+    std::vector<double> closeness_; // and the correction that gave it
+    int match_ = 0;
+    double lowest_ = 0;    // the potential's lowest value
+    double cutEnergy_ = 0; // the cuts hold up to this energy
+    double cutFloor_ = 0;  // and are needlessly wide below this one
+    int cutLeft_ = 0;      // the unknowns the integrations start from
+    int cutRight_ = 0;     // the last pass's matching point
 };

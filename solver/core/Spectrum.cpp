@@ -75,10 +75,19 @@ const Eigenpairs& solve(const GridProblem& p, double limit, int maxCount) {
     return e;
 }
 
-// Sign changes among the values that stand above the eigensolver's rounding.
-int signChanges(const double* v, int n) {
-    double peak = 0;
-    for (int i = 0; i < n; ++i) peak = std::max(peak, std::fabs(v[i]));
+// The largest |v[i]|, in four running maxima: one would wait on the last at every step.
+double largestMagnitude(const double* v, int n) {
+    double m[4] = {0, 0, 0, 0};
+    int i = 0;
+    for (; i + 4 <= n; i += 4)
+        for (int k = 0; k < 4; ++k) m[k] = std::max(m[k], std::fabs(v[i + k]));
+    for (; i < n; ++i) m[0] = std::max(m[0], std::fabs(v[i]));
+    return std::max(std::max(m[0], m[1]), std::max(m[2], m[3]));
+}
+
+// Sign changes among the values that stand above the eigensolver's rounding, for the largest
+// |v[i]| `peak`.
+int signChanges(const double* v, int n, double peak) {
     const double floor = 1e-12 * peak;
     int changes = 0, last = 0;
     for (int i = 0; i < n; ++i) {
@@ -105,6 +114,31 @@ const double* positionsOf(int row) {
     return tables[row == RowHydrogen ? 1 : 0].data();
 }
 
+// The sums of psi^2 times 1, x, x^2, V and [V > E] over a stretch of the grid: two sets in
+// turn, so that the additions, which must stay in order, overlap.
+struct Sums {
+    double norm = 0, x = 0, x2 = 0, v = 0, forbidden = 0;
+
+    void add(double p2, double x0, double v0, double energy) {
+        norm += p2;
+        x += p2 * x0;
+        x2 += p2 * x0 * x0;
+        v += p2 * v0;
+        forbidden += v0 > energy ? p2 : 0.0;
+    }
+    void add(const Sums& o) {
+        norm += o.norm;
+        x += o.x;
+        x2 += o.x2;
+        v += o.v;
+        forbidden += o.forbidden;
+    }
+};
+
+// Values below this share of the peak add nothing to any observable to 1e-10 (their squares
+// are 1e-40 of the norm); the sums skip the tails where they lie.
+constexpr double TailShare = 1e-20;
+
 // The state on the whole grid from eigenvector `col`, with its observables. `potential` is the
 // potential the problem was solved on, over the whole grid.
 BoundState stateOf(int row, const Problem& p, int parity, double energy, const double* col,
@@ -113,46 +147,58 @@ BoundState stateOf(int row, const Problem& p, int parity, double energy, const d
     s.energy = energy;
     s.parity = parity;
     s.psi.assign(GridLast + 1, 0.0);
-    for (int j = 0; j < p.size; ++j) s.psi[std::size_t(p.first + j)] = col[j];
+    double* psi = s.psi.data();
+    std::copy_n(col, p.size, psi + p.first);
     if (row == RowSymmetricWell) {
         // The half-problem's mirror image, about grid index 500 as the window draws it.
-        s.psi[500] = parity > 0 ? col[0] : 0.0;
-        for (int i = 1; i <= 500; ++i)
-            s.psi[std::size_t(500 - i)] = double(parity) * s.psi[std::size_t(500 + i)];
-        s.nodes = 2 * signChanges(col, p.size) + (parity < 0 ? 1 : 0);
-    } else {
-        s.nodes = signChanges(s.psi.data(), GridLast + 1);
+        psi[500] = parity > 0 ? col[0] : 0.0;
+        for (int i = 1; i <= 500; ++i) psi[500 - i] = double(parity) * psi[500 + i];
+    }
+    const double peak = largestMagnitude(col, p.size); // the mirror adds no larger value
+    if (row == RowSymmetricWell)
+        s.nodes = 2 * signChanges(col, p.size, peak) + (parity < 0 ? 1 : 0);
+    else
+        s.nodes = signChanges(psi, GridLast + 1, peak);
+
+    int first = 0, last = GridLast;
+    while (first < last && !(std::fabs(psi[first]) > TailShare * peak)) ++first;
+    while (last > first && !(std::fabs(psi[last]) > TailShare * peak)) --last;
+
+    const double* position = positionsOf(row);
+    const double* v = potential.data();
+    Sums even, odd;
+    int i = first;
+    for (; i + 1 <= last; i += 2) {
+        even.add(psi[i] * psi[i], position[i], v[i], energy);
+        odd.add(psi[i + 1] * psi[i + 1], position[i + 1], v[i + 1], energy);
+    }
+    if (i == last) even.add(psi[i] * psi[i], position[i], v[i], energy);
+    even.add(odd);
+    if (row == RowSymmetricWell && first <= 500 && 500 <= last) {
+        // The centre carries no weight: both mirrored halves share it.
+        Sums centre;
+        centre.add(psi[500] * psi[500], position[500], v[500], energy);
+        even.norm -= centre.norm;
+        even.x -= centre.x;
+        even.x2 -= centre.x2;
+        even.v -= centre.v;
+        even.forbidden -= centre.forbidden;
     }
 
-    double norm = 0;
-    for (int i = 0; i <= GridLast; ++i)
-        norm += SpectrumWeight(row, i) * s.psi[std::size_t(i)] * s.psi[std::size_t(i)];
-    double scale = 1.0 / std::sqrt(norm);
-    for (double x : s.psi) {
-        if (std::fabs(x) > 1e-12 / scale) {
-            if (x < 0) scale = -scale;
+    double scale = 1.0 / std::sqrt(even.norm * phys::Dx);
+    for (int j = first; j <= last; ++j) {
+        if (std::fabs(psi[j]) > 1e-12 / scale) {
+            if (psi[j] < 0) scale = -scale;
             break;
         }
     }
-    const double* position = positionsOf(row);
-    double mx = 0, mx2 = 0, mv = 0, forbidden = 0;
-    for (int i = 0; i <= GridLast; ++i) {
-        double& psi = s.psi[std::size_t(i)];
-        psi *= scale;
-        if (psi == 0) continue; // also where the potential is infinite
-        const double w = psi * psi * SpectrumWeight(row, i);
-        const double x = position[i];
-        const double v = potential[std::size_t(i)];
-        mx += w * x;
-        mx2 += w * x * x;
-        mv += w * v;
-        if (v > energy) forbidden += w;
-    }
+    for (int j = 0; j <= GridLast; ++j) psi[j] *= scale;
+    const double mx = even.x / even.norm;
     s.meanX = mx;
-    s.spreadX = std::sqrt(std::max(0.0, mx2 - mx * mx));
-    s.meanV = mv;
-    s.meanT = energy - mv;
-    s.pForbidden = forbidden;
+    s.spreadX = std::sqrt(std::max(0.0, even.x2 / even.norm - mx * mx));
+    s.meanV = even.v / even.norm;
+    s.meanT = energy - s.meanV;
+    s.pForbidden = even.forbidden / even.norm;
     return s;
 }
 
