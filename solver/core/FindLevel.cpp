@@ -11,7 +11,7 @@ double PublishedEnergy(double level) {
 FoundLevel FindNextLevel(Solver& solver, int physicsRow, double start) {
     FoundLevel out;
     if (!std::isfinite(start)) return out;
-    const GridProblem p = GridProblemOf(physicsRow, solver.symmetric);
+    const RowUnknowns p = RowUnknownsOf(physicsRow, solver.symmetric);
     const auto count = [&](double e) {
         return LevelsBelow(p, solver.PEGraph, solver.stepFactor, e);
     };

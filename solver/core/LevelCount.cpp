@@ -5,13 +5,13 @@
 #include <cmath>
 #include <limits>
 
-GridProblem GridProblemOf(int row, bool even) {
+RowUnknowns RowUnknownsOf(int row, bool even) {
     if (row == RowHydrogen) return {WindowFirst + 1, GridLast - WindowFirst - 1, false};
     if (row == RowSymmetricWell) return {501, 498, even};
     return {1, GridLast - 1, false};
 }
 
-int LevelsBelow(const GridProblem& p, const std::array<double, 1004>& potential, double stepFactor,
+int LevelsBelow(const RowUnknowns& p, const std::array<double, 1004>& potential, double stepFactor,
                 double energy) {
     // q = psi(i + 1) / psi(i) of the recurrence psi(i+1) = (2 - K (E - V)) psi(i) - psi(i-1);
     // each negative ratio is a sign change.
@@ -26,7 +26,7 @@ int LevelsBelow(const GridProblem& p, const std::array<double, 1004>& potential,
     return count;
 }
 
-double LevelByCount(const GridProblem& p, const std::array<double, 1004>& potential,
+double LevelByCount(const RowUnknowns& p, const std::array<double, 1004>& potential,
                     double stepFactor, int k, double low, double high) {
     if (!(LevelsBelow(p, potential, stepFactor, high) > k) ||
         LevelsBelow(p, potential, stepFactor, low) > k)

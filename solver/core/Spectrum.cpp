@@ -1,93 +1,80 @@
 #include "solver/core/Spectrum.h"
 
+#include "solver/core/ClusterEigenpairs.h"
 #include "solver/core/Constants.h"
+#include "solver/core/GridProblem.h"
+#include "solver/core/LevelCount.h"
+#include "solver/core/LevelShooter.h"
 #include "solver/core/Solver.h"
-
-#include <lapacke.h>
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
+#include <utility>
+#include <vector>
 
 namespace {
 
+// A vector leans toward a neighbour by about the grid's rounding, 1e-14 eV, over their gap:
+// levels closer than ReorthogonalGap are made orthogonal to each other, and levels closer than
+// ClusterGap, which the counts hardly separate, come from LAPACK. Both occur only where wells
+// stand far apart.
+constexpr double ReorthogonalGap = 1e-3; // eV
+constexpr double ClusterGap = 1e-6;      // eV
+
+// Even and odd levels this close are one pair whose order the grid's rounding cannot tell.
+constexpr double ParityTie = 1e-12; // eV
+
+// The end of the run of levels from k on whose gaps stay below `gap`.
+int runEnd(const Eigenpairs& e, int k, double gap) {
+    while (k + 1 < e.Count() && e.values[std::size_t(k + 1)] - e.values[std::size_t(k)] < gap) ++k;
+    return k;
+}
+
 // The integration's recurrence, written as H psi = E psi on the unknowns it determines:
 // H = tridiag(-1/K, 2/K + V(i), -1/K), with psi = 0 one step beyond each end.
-struct Problem {
-    int first;     // grid index of the first unknown
-    int size;      // number of unknowns
-    bool flatLeft; // psi(first - 1) = psi(first): the even half-problem's zero slope
+// What one thread keeps between spectra.
+struct Workspace {
+    LevelShooter shooter;
+    Eigenpairs pairs;
 };
 
-// The row's unknowns, as its integration fixes them: it starts from psi = 0 (or the even
-// half's zero slope) and the sign of the tail is read at grid index 1000 (999 for the halves).
-Problem problemOf(int row, bool even) {
-    if (row == RowHydrogen) return {WindowFirst + 1, GridLast - WindowFirst - 1, false};
-    if (row == RowSymmetricWell) return {501, 498, even};
-    return {1, GridLast - 1, false};
+Workspace& workspace() {
+    thread_local Workspace w;
+    return w;
 }
 
-// How many eigenvalues of the tridiagonal matrix (d, e) lie below x: the inertia of H - x.
-int countBelow(const std::vector<double>& d, const std::vector<double>& e, double x) {
-    int count = 0;
-    double q = 1;
-    for (std::size_t i = 0; i < d.size(); ++i) {
-        const double off = i == 0 ? 0.0 : e[i - 1] * e[i - 1] / q;
-        q = d[i] - x - off;
-        if (q == 0) q = -std::numeric_limits<double>::min();
-        if (q < 0) ++count;
+// The eigenpairs of the problem below `limit`, at most `maxCount`: shot, and the clusters that
+// shooting cannot separate from LAPACK.
+const Eigenpairs& solve(const GridProblem& p, double limit, int maxCount) {
+    Workspace& w = workspace();
+    Eigenpairs& e = w.pairs;
+    w.shooter.Solve(p, limit, maxCount, e);
+    for (int k = 0; k < e.Count(); ++k) {
+        const int last = runEnd(e, k, ClusterGap);
+        if (last > k || !e.settled[std::size_t(k)]) SolveCluster(p, k, last, e);
+        k = last;
     }
-    return count;
-}
-
-struct Eigenpairs {
-    std::vector<double> values;
-    std::vector<double> vectors; // column j: values[j]'s unit eigenvector, size() entries each
-    int size = 0;
-};
-
-// The eigenpairs of the problem below `limit`, at most `maxCount`, from LAPACK's MRRR solver.
-// dstemr directly rather than through the dstevr driver: for a subset dstevr falls back to
-// bisection and inverse iteration, which reorthogonalises the whole cluster of bound states
-// and takes twice as long for the oscillator's hundred.
-Eigenpairs solve(const Problem& p, const std::array<double, 1004>& v, double limit, int maxCount,
-                 double mass) {
-    const double inv = 1.0 / phys::StepFactorFor(mass);
-    std::vector<double> d(std::size_t(p.size)), e(std::size_t(p.size));
-    for (int j = 0; j < p.size; ++j) {
-        d[std::size_t(j)] = 2 * inv + v[std::size_t(p.first + j)];
-        e[std::size_t(j)] = -inv;
+    for (int k = 0; k < e.Count(); ++k) {
+        const int last = runEnd(e, k, ReorthogonalGap);
+        if (last > k) Reorthonormalise(e, k, last);
+        k = last;
     }
-    if (p.flatLeft) d[0] -= inv;
-
-    Eigenpairs out;
-    out.size = p.size;
-    if (!std::isfinite(limit)) return out;
-    for (double x : d)
-        if (!std::isfinite(x)) return out;
-    const int wanted = std::min(countBelow(d, e, limit), maxCount);
-    if (wanted <= 0) return out;
-
-    lapack_int found = 0;
-    out.values.resize(std::size_t(p.size));
-    out.vectors.resize(std::size_t(p.size) * std::size_t(wanted));
-    std::vector<lapack_int> support(2 * std::size_t(wanted));
-    lapack_logical highAccuracy = 1;
-    const lapack_int info = LAPACKE_dstemr(
-        LAPACK_COL_MAJOR, 'V', 'I', p.size, d.data(), e.data(), 0, 0, 1, wanted, &found,
-        out.values.data(), out.vectors.data(), p.size, wanted, support.data(), &highAccuracy);
-    if (info != 0) found = 0;
-    // An eigenvalue within rounding of the limit may have been counted on either side.
-    while (found > 0 && !(out.values[std::size_t(found - 1)] < limit)) --found;
-    out.values.resize(std::size_t(found));
-    out.vectors.resize(std::size_t(p.size) * std::size_t(found));
-    return out;
+    return e;
 }
 
-// Sign changes among the values that stand above the eigensolver's rounding.
-int signChanges(const double* v, int n) {
-    double peak = 0;
-    for (int i = 0; i < n; ++i) peak = std::max(peak, std::fabs(v[i]));
+// The largest |v[i]|, in four running maxima: one would wait on the last at every step.
+double largestMagnitude(const double* v, int n) {
+    double m[4] = {0, 0, 0, 0};
+    int i = 0;
+    for (; i + 4 <= n; i += 4)
+        for (int k = 0; k < 4; ++k) m[k] = std::max(m[k], std::fabs(v[i + k]));
+    for (; i < n; ++i) m[0] = std::max(m[0], std::fabs(v[i]));
+    return std::max(std::max(m[0], m[1]), std::max(m[2], m[3]));
+}
+
+// Sign changes among the values that stand above the eigensolver's rounding, for the largest
+// |v[i]| `peak`.
+int signChanges(const double* v, int n, double peak) {
     const double floor = 1e-12 * peak;
     int changes = 0, last = 0;
     for (int i = 0; i < n; ++i) {
@@ -99,53 +86,106 @@ int signChanges(const double* v, int n) {
     return changes;
 }
 
+// SpectrumPosition over the grid, worked out once: a division per point would cost more than
+// the rest of the observables.
+const double* positionsOf(int row) {
+    using Table = std::array<double, GridLast + 1>;
+    static const std::array<Table, 2> tables = [] {
+        std::array<Table, 2> t{};
+        for (int i = 0; i <= GridLast; ++i) {
+            t[0][std::size_t(i)] = SpectrumPosition(RowWell, i);
+            t[1][std::size_t(i)] = SpectrumPosition(RowHydrogen, i);
+        }
+        return t;
+    }();
+    return tables[row == RowHydrogen ? 1 : 0].data();
+}
+
+// The sums of psi^2 times 1, x, x^2, V and [V > E] over a stretch of the grid: two sets in
+// turn, so that the additions, which must stay in order, overlap.
+struct Sums {
+    double norm = 0, x = 0, x2 = 0, v = 0, forbidden = 0;
+
+    void add(double p2, double x0, double v0, double energy) {
+        norm += p2;
+        x += p2 * x0;
+        x2 += p2 * x0 * x0;
+        v += p2 * v0;
+        forbidden += v0 > energy ? p2 : 0.0;
+    }
+    void add(const Sums& o) {
+        norm += o.norm;
+        x += o.x;
+        x2 += o.x2;
+        v += o.v;
+        forbidden += o.forbidden;
+    }
+};
+
+// Values below this share of the peak add nothing to any observable to 1e-10 (their squares
+// are 1e-40 of the norm); the sums skip the tails where they lie.
+constexpr double TailShare = 1e-20;
+
 // The state on the whole grid from eigenvector `col`, with its observables. `potential` is the
 // potential the problem was solved on, over the whole grid.
-BoundState stateOf(int row, const Problem& p, int parity, double energy, const double* col,
+BoundState stateOf(int row, const RowUnknowns& p, int parity, double energy, const double* col,
                    const std::array<double, 1004>& potential) {
     BoundState s;
     s.energy = energy;
     s.parity = parity;
     s.psi.assign(GridLast + 1, 0.0);
-    for (int j = 0; j < p.size; ++j) s.psi[std::size_t(p.first + j)] = col[j];
+    double* psi = s.psi.data();
+    std::copy_n(col, p.size, psi + p.first);
     if (row == RowSymmetricWell) {
         // The half-problem's mirror image, about grid index 500 as the window draws it.
-        s.psi[500] = parity > 0 ? col[0] : 0.0;
-        for (int i = 1; i <= 500; ++i)
-            s.psi[std::size_t(500 - i)] = double(parity) * s.psi[std::size_t(500 + i)];
-        s.nodes = 2 * signChanges(col, p.size) + (parity < 0 ? 1 : 0);
-    } else {
-        s.nodes = signChanges(s.psi.data(), GridLast + 1);
+        psi[500] = parity > 0 ? col[0] : 0.0;
+        for (int i = 1; i <= 500; ++i) psi[500 - i] = double(parity) * psi[500 + i];
+    }
+    const double peak = largestMagnitude(col, p.size); // the mirror adds no larger value
+    if (row == RowSymmetricWell)
+        s.nodes = 2 * signChanges(col, p.size, peak) + (parity < 0 ? 1 : 0);
+    else
+        s.nodes = signChanges(psi, GridLast + 1, peak);
+
+    int first = 0, last = GridLast;
+    while (first < last && !(std::fabs(psi[first]) > TailShare * peak)) ++first;
+    while (last > first && !(std::fabs(psi[last]) > TailShare * peak)) --last;
+
+    const double* position = positionsOf(row);
+    const double* v = potential.data();
+    Sums even, odd;
+    int i = first;
+    for (; i + 1 <= last; i += 2) {
+        even.add(psi[i] * psi[i], position[i], v[i], energy);
+        odd.add(psi[i + 1] * psi[i + 1], position[i + 1], v[i + 1], energy);
+    }
+    if (i == last) even.add(psi[i] * psi[i], position[i], v[i], energy);
+    even.add(odd);
+    if (row == RowSymmetricWell && first <= 500 && 500 <= last) {
+        // The centre carries no weight: both mirrored halves share it.
+        Sums centre;
+        centre.add(psi[500] * psi[500], position[500], v[500], energy);
+        even.norm -= centre.norm;
+        even.x -= centre.x;
+        even.x2 -= centre.x2;
+        even.v -= centre.v;
+        even.forbidden -= centre.forbidden;
     }
 
-    double norm = 0;
-    for (int i = 0; i <= GridLast; ++i)
-        norm += SpectrumWeight(row, i) * s.psi[std::size_t(i)] * s.psi[std::size_t(i)];
-    double scale = 1.0 / std::sqrt(norm);
-    for (double x : s.psi) {
-        if (std::fabs(x) > 1e-12 / scale) {
-            if (x < 0) scale = -scale;
+    double scale = 1.0 / std::sqrt(even.norm * phys::Dx);
+    for (int j = first; j <= last; ++j) {
+        if (std::fabs(psi[j]) > 1e-12 / scale) {
+            if (psi[j] < 0) scale = -scale;
             break;
         }
     }
-    double mx = 0, mx2 = 0, mv = 0, forbidden = 0;
-    for (int i = 0; i <= GridLast; ++i) {
-        double& psi = s.psi[std::size_t(i)];
-        psi *= scale;
-        if (psi == 0) continue; // also where the potential is infinite
-        const double w = psi * psi * SpectrumWeight(row, i);
-        const double x = SpectrumPosition(row, i);
-        const double v = potential[std::size_t(i)];
-        mx += w * x;
-        mx2 += w * x * x;
-        mv += w * v;
-        if (v > energy) forbidden += w;
-    }
+    for (int j = 0; j <= GridLast; ++j) psi[j] *= scale;
+    const double mx = even.x / even.norm;
     s.meanX = mx;
-    s.spreadX = std::sqrt(std::max(0.0, mx2 - mx * mx));
-    s.meanV = mv;
-    s.meanT = energy - mv;
-    s.pForbidden = forbidden;
+    s.spreadX = std::sqrt(std::max(0.0, even.x2 / even.norm - mx * mx));
+    s.meanV = even.v / even.norm;
+    s.meanT = energy - s.meanV;
+    s.pForbidden = even.forbidden / even.norm;
     return s;
 }
 
@@ -172,17 +212,27 @@ Spectrum ComputeSpectrum(const std::array<double, 1004>& potential, int row, dou
 
     const int parities[] = {+1, -1};
     const int kinds = row == RowSymmetricWell ? 2 : 1;
+    std::vector<BoundState> found[2];
     for (int k = 0; k < kinds; ++k) {
         const int parity = row == RowSymmetricWell ? parities[k] : 0;
-        const Problem p = problemOf(row, parity > 0);
-        const Eigenpairs e = solve(p, potential, limit, maxStates, mass);
-        for (std::size_t j = 0; j < e.values.size(); ++j)
-            out.states.push_back(stateOf(row, p, parity, e.values[j],
-                                         e.vectors.data() + j * std::size_t(e.size), solvedOn));
+        const RowUnknowns p = RowUnknownsOf(row, parity > 0);
+        const GridProblem grid{potential.data() + p.first, p.size, p.flatLeft,
+                               phys::StepFactorFor(mass)};
+        const Eigenpairs& e = solve(grid, limit, maxStates);
+        for (int j = 0; j < e.Count(); ++j)
+            found[k].push_back(
+                stateOf(row, p, parity, e.values[std::size_t(j)], e.Vector(j), solvedOn));
     }
-    std::sort(out.states.begin(), out.states.end(),
-              [](const BoundState& a, const BoundState& b) { return a.energy < b.energy; });
-    if (int(out.states.size()) > maxStates) out.states.resize(std::size_t(maxStates));
+    // The even and odd halves merged, an even state first where the two lie within rounding
+    // of each other (wells far apart): the odd one has the extra node at the centre.
+    std::size_t even = 0, odd = 0;
+    while (int(out.states.size()) < maxStates &&
+           (even < found[0].size() || odd < found[1].size())) {
+        const bool takeOdd =
+            even == found[0].size() ||
+            (odd < found[1].size() && found[1][odd].energy < found[0][even].energy - ParityTie);
+        out.states.push_back(std::move(takeOdd ? found[1][odd++] : found[0][even++]));
+    }
     const int first = row == RowHydrogen ? 1 : 0;
     for (std::size_t j = 0; j < out.states.size(); ++j) out.states[j].n = first + int(j);
     return out;

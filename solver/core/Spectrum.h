@@ -2,7 +2,10 @@
 
 // The whole spectrum of the grid's potential at once: every bound state below a limit, as the
 // eigenpairs of the finite-difference matrix whose eigenvalues are exactly the energies where
-// the integration's tail changes sign. Values in, values out; no state.
+// the integration's tail changes sign. Values in, values out; the buffers it keeps between
+// calls (one set per thread) hold nothing a result depends on.
+
+#include "solver/core/Constants.h"
 
 #include "solver/core/Constants.h"
 
@@ -34,7 +37,8 @@ inline constexpr int MaxSpectrumStates = 100;
 // The lowest bound states of `potential` (grid indices 0 ... 1000, in eV) below `limit`, at most
 // `maxStates`, for the potential row `row`: the same grid points and boundary conditions that
 // the row's integration uses (the Symmetric Well's even and odd half-problems, the Hydrogen
-// row's start at its centre).
+// row's start at its centre). `mass` is the particle's in electron masses; it enters through the
+// integration constant phys::StepFactorFor(mass).
 Spectrum ComputeSpectrum(const std::array<double, 1004>& potential, int row, double limit,
                          int maxStates = MaxSpectrumStates, double mass = phys::ElectronMass);
 

@@ -1,0 +1,271 @@
+#include "solver/core/LevelShooter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// An integration growing past Big is scaled by Small: powers of two, so exactly, and small
+// enough that its sum of squares cannot overflow.
+constexpr double Big = 0x1p332;
+constexpr double Small = 0x1p-332;
+
+// Entries of the glued vector (1 at its matching point) below this count for nothing in any
+// observable; zeroing them keeps subnormal numbers out of the sums.
+constexpr double Negligible = 1e-150;
+
+// Bisection alone settles a level within about 50 passes; beyond this the count itself wavers.
+constexpr int MaxPasses = 200;
+
+// A shift below this share of the tolerance leaves the vector as good as another pass would.
+constexpr double FineShare = 1.0 / 32;
+
+// How far the solution decays beyond the outermost turning points before it is taken as 0.
+constexpr double TailDecay = 50;
+// The cuts are made for energies up to this share of the distance from the lowest point higher.
+constexpr double CutMargin = 0.25;
+
+// One inward integration: its last two values, its sum of squares, its sign changes and its
+// largest value so far.
+struct Chain {
+    double before, here;
+    double squares; // from the starting value's, 1
+    int changes;
+    double peak;
+    int peakAt;
+};
+
+} // namespace
+
+// The recurrence from both ends toward unknown m, interleaved so that the two independent
+// chains share the processor's pipelines. Glued at m, the two halves solve (H - E) u = gamma/K
+// e_m with u(m) = 1: the twisted factorisation of H - E, whose pivots are the ratios of
+// consecutive values. Its negative pivots, the sign changes of both halves and gamma < 0,
+// count the eigenvalues below E; and u's Rayleigh quotient is E + gamma / (K |u|^2).
+LevelShooter::Pass LevelShooter::integrate(double E, int m) {
+    if (!(E <= cutEnergy_ && E >= cutFloor_)) cutTails(E);
+    const double* v = p_.v;
+    const double K = p_.K;
+    const int a = cutLeft_, b = cutRight_;
+    m = std::clamp(m, a, b);
+    double* L = left_.data() + 1;
+    double* R = right_.data() + 1;
+    L[a - 1] = a == 0 && p_.flatLeft ? 1.0 : 0.0;
+    L[a] = 1.0;
+    R[b + 1] = 0.0;
+    R[b] = 1.0;
+    Chain l{L[a - 1], L[a], 1, 0, 1, a};
+    Chain r{R[b + 1], R[b], 1, 0, 1, b};
+
+    auto advance = [](Chain& c, double next, int at) {
+        const double a = std::fabs(next);
+        c.squares += next * next;
+        c.changes += (next < 0) != (c.here < 0);
+        c.peakAt = a > c.peak ? at : c.peakAt;
+        c.peak = a > c.peak ? a : c.peak;
+        c.before = c.here;
+        c.here = next;
+        return a > Big;
+    };
+    auto shrink = [](Chain& c, double* from, double* to) {
+        for (double* x = from; x <= to; ++x) *x *= Small;
+        c.before *= Small;
+        c.here *= Small;
+        c.squares *= Small * Small;
+        c.peak *= Small;
+    };
+    auto stepLeft = [&](int j) { // psi(j + 1) from psi(j) and psi(j - 1)
+        const double next = (2 * l.here - l.before) - (K * (E - v[j])) * l.here;
+        L[j + 1] = next;
+        if (advance(l, next, j + 1)) [[unlikely]]
+            shrink(l, L + a - 1, L + j + 1);
+    };
+    auto stepRight = [&](int j) { // psi(j - 1) from psi(j) and psi(j + 1)
+        const double next = (2 * r.here - r.before) - (K * (E - v[j])) * r.here;
+        R[j - 1] = next;
+        if (advance(r, next, j - 1)) [[unlikely]]
+            shrink(r, R + j - 1, R + b + 1);
+    };
+
+    const int both = std::min(m - a, b - m);
+    for (int t = 0; t < both; ++t) {
+        stepLeft(a + t);
+        stepRight(b - t);
+    }
+    for (int j = a + both; j < m; ++j) stepLeft(j);
+    for (int j = b - both; j > m; --j) stepRight(j);
+    match_ = m;
+
+    // l.here = psi_L(m), l.before = psi_L(m - 1); r.here = psi_R(m), r.before = psi_R(m + 1).
+    const double gamma = (2 - K * (E - v[m])) - l.before / l.here - r.before / r.here;
+    const double norm2 =
+        l.squares / (l.here * l.here) + r.squares / (r.here * r.here) - 1; // u(m) counted once
+    Pass out;
+    out.nodes = l.changes + r.changes;
+    out.count = out.nodes + (gamma < 0);
+    out.shift = gamma / (K * norm2);
+    out.peak = l.peak / std::fabs(l.here) >= r.peak / std::fabs(r.here) ? l.peakAt : r.peakAt;
+    return out;
+}
+
+void LevelShooter::glue(double* to) const {
+    const int m = match_;
+    const double* L = left_.data() + 1;
+    const double* R = right_.data() + 1;
+    const double toLeft = 1 / L[m], toRight = 1 / R[m];
+    std::fill(to, to + cutLeft_, 0.0);
+    for (int j = cutLeft_; j <= m; ++j) {
+        const double x = L[j] * toLeft;
+        to[j] = std::fabs(x) < Negligible ? 0.0 : x;
+    }
+    for (int j = m + 1; j <= cutRight_; ++j) {
+        const double x = R[j] * toRight;
+        to[j] = std::fabs(x) < Negligible ? 0.0 : x;
+    }
+    std::fill(to + cutRight_ + 1, to + p_.size, 0.0);
+}
+
+// Beyond the outermost turning points the solution decays by the recurrence's growth factor r
+// per step, r + 1/r = 2 + K (V - E), so r >= 1 + sqrt(K (V - E)). Where it has decayed by
+// e^-TailDecay, psi = 0 there instead changes the levels by about e^-2 TailDecay: nothing, and
+// the integrations skip the rest. The cuts hold for every energy up to cutEnergy_ (a little
+// above E), and are redone below cutFloor_, where they would be needlessly wide.
+void LevelShooter::cutTails(double E) {
+    const double* v = p_.v;
+    const int n = p_.size;
+    const double above = E + CutMargin * (std::fabs(E - lowest_) + tolerance_);
+    cutEnergy_ = above;
+    cutFloor_ = E - CutMargin * (std::fabs(E - lowest_) + tolerance_);
+    int first = 0;
+    while (first < n && !(v[first] < above)) ++first;
+    if (first == n) {
+        cutLeft_ = 0;
+        cutRight_ = n - 1;
+        return;
+    }
+    int last = n - 1;
+    while (!(v[last] < above)) --last;
+    // ln(1 + s) >= 2 s / (2 + s): a lower bound is safe, and cheaper than the logarithm.
+    auto decayOf = [&](int j) {
+        const double s = std::sqrt(p_.K * (v[j] - above));
+        return 2 * s / (2 + s);
+    };
+    double decay = 0;
+    cutLeft_ = first;
+    while (cutLeft_ > 0 && decay < TailDecay) decay += decayOf(--cutLeft_);
+    decay = 0;
+    cutRight_ = last;
+    while (cutRight_ < n - 1 && decay < TailDecay) decay += decayOf(++cutRight_);
+}
+
+int LevelShooter::turningPoint(double E) const {
+    const double* v = p_.v;
+    const int n = p_.size;
+    int first = 0;
+    while (first < n && !(v[first] < E)) ++first;
+    if (first == n) return int(std::min_element(v, v + n) - v);
+    int last = n - 1;
+    while (!(v[last] < E)) --last;
+    // The shorter way to the far end keeps the two integrations of similar length.
+    const int middle = (n - 1) / 2;
+    return std::abs(first - middle) <= std::abs(last - middle) ? first : last;
+}
+
+void LevelShooter::findLevel(int k, double lo, double guess, Eigenpairs& out) {
+    double hi = above_[std::size_t(k)];
+    lo = std::min(lo, hi);
+    const double known = estimate_[std::size_t(k)];
+    if (known > lo && known < hi) guess = known;
+    double E = guess >= lo && guess < hi ? guess : 0.5 * (lo + hi);
+    int m = turningPoint(E);
+    bool settled = false, confirmed = false;
+    double at = E; // the last pass's energy
+    for (int pass = 0; pass < MaxPasses; ++pass) {
+        at = E;
+        const Pass r = integrate(E, m);
+        // A pass that landed near another level starts that level later.
+        if (r.nodes > k && r.nodes < int(estimate_.size()) &&
+            std::fabs(r.shift) < std::fabs(closeness_[std::size_t(r.nodes)])) {
+            estimate_[std::size_t(r.nodes)] = E + r.shift;
+            closeness_[std::size_t(r.nodes)] = r.shift;
+        }
+        if (r.count <= k) {
+            lo = std::max(lo, E);
+        } else {
+            hi = std::min(hi, E);
+            // A bound for the levels above as well.
+            for (int j = std::min(r.count, int(above_.size())) - 1;
+                 j > k && above_[std::size_t(j)] > E; --j)
+                above_[std::size_t(j)] = E;
+        }
+        if (r.nodes == k && std::fabs(r.shift) <= tolerance_) {
+            // The vector leans toward its neighbours by about the shift over their distance:
+            // one more pass from the corrected energy, unless the shift is already tiny.
+            if (confirmed || std::fabs(r.shift) <= FineShare * tolerance_) {
+                at = E + r.shift;
+                settled = true;
+                break;
+            }
+            confirmed = true;
+            E += r.shift;
+            m = r.peak;
+            continue;
+        }
+        if (hi - lo <= tolerance_) break;
+        const double next = E + r.shift;
+        E = next > lo && next < hi && std::fabs(r.shift) > tolerance_ ? next : 0.5 * (lo + hi);
+        m = r.peak;
+    }
+    // The vector of the last pass, at an energy within the tolerance of the level when settled.
+    glue(out.Vector(k));
+    out.values[std::size_t(k)] = at;
+    out.settled[std::size_t(k)] = settled;
+}
+
+void LevelShooter::Solve(const GridProblem& p, double limit, int maxCount, Eigenpairs& out) {
+    p_ = p;
+    out.size = p.size;
+    out.values.clear();
+    out.settled.clear();
+    if (p.size < 2 || maxCount <= 0 || !std::isfinite(limit) || !(p.K > 0)) return;
+    double largest = 0;
+    for (int j = 0; j < p.size; ++j) {
+        if (!std::isfinite(p.v[j])) return;
+        largest = std::max(largest, std::fabs(p.v[j]));
+    }
+    left_.resize(std::size_t(p.size) + 2);
+    right_.resize(std::size_t(p.size) + 2);
+    // The diagonal's rounding, 2/K + V, bounds how well the grid defines its levels.
+    tolerance_ = 16 * std::numeric_limits<double>::epsilon() * (2 / p.K + largest);
+    lowest_ = *std::min_element(p.v, p.v + p.size);        // H >= min V
+    cutEnergy_ = -std::numeric_limits<double>::infinity(); // no cuts yet
+
+    const int wanted = std::min(integrate(limit, turningPoint(limit)).count, maxCount);
+    if (wanted <= 0) return;
+    above_.assign(std::size_t(wanted), limit);
+    estimate_.assign(std::size_t(wanted), std::numeric_limits<double>::quiet_NaN());
+    closeness_.assign(std::size_t(wanted), std::numeric_limits<double>::infinity());
+    out.values.resize(std::size_t(wanted));
+    out.settled.resize(std::size_t(wanted));
+    // Never shrunk: a buffer reused is not paged in afresh.
+    const std::size_t entries = std::size_t(wanted) * std::size_t(p.size);
+    if (out.vectors.size() < entries) out.vectors.resize(entries);
+
+    const double lowest = lowest_;
+    const std::vector<double>& e = out.values;
+    for (int k = 0; k < wanted; ++k) {
+        const std::size_t j = std::size_t(k);
+        // Each level starts where the trend of the levels below points.
+        double guess = lowest;
+        if (k == 1) guess = e[0] + 2 * (e[0] - lowest);
+        if (k == 2) guess = 2 * e[1] - e[0];
+        if (k >= 3) guess = 3 * e[j - 1] - 3 * e[j - 2] + e[j - 3];
+        findLevel(k, k == 0 ? lowest : e[j - 1], guess, out);
+    }
+    // A level within rounding of the limit may have been counted on either side of it.
+    while (!out.values.empty() && !(out.values.back() < limit)) {
+        out.values.pop_back();
+        out.settled.pop_back();
+    }
+}
