@@ -1,6 +1,7 @@
 // The Levels window on the real main window: choosing, following while shown, the time view.
 #include "windows/levels/LevelsWindow.h"
 #include "graph/Graph.h"
+#include "model/EnergyText.h"
 #include "model/Model.h"
 #include "tests/common/PrintQt.h"
 #include "windows/levels/LevelsReport.h"
@@ -172,4 +173,27 @@ TEST_F(LevelsTest, TickedLevelsMoveInTimeTheMarkerTunnelsAndANewPotentialStopsTh
     main.Slider1->setValue(20); // too narrow for a second level: it is unticked
     EXPECT_EQ(levels->Ticked(), (std::vector<int>{0}));
     EXPECT_TRUE(levels->GraphState->isVisible());
+}
+
+TEST_F(LevelsTest, ASliderDragIsFollowedStepByStepAndUndoneAsOne) {
+    QUndoStack& stack = *main.model().UndoStack();
+    const int before = stack.count();
+    QSlider& s = *main.Slider1;
+    s.setSliderDown(true); // the thumb held: each position is shown as the hand moves it
+    for (const int width : {120, 160, 200}) {
+        s.setSliderPosition(width);
+        EXPECT_EQ(main.STTitle1->text(), QStringLiteral("Width = %1 nm").arg(width / 100.0));
+        // The Levels table keeps up: a wider well holds more levels.
+        const LevelsModel fresh = ComputeLevels(main.model().Value());
+        EXPECT_EQ(levels->Table->rowCount(), int(fresh.spectrum.states.size()));
+        EXPECT_EQ(cell(0, 1), EnergyText(PublishedEnergy(fresh.spectrum.states[0].energy)));
+    }
+    s.setSliderDown(false);
+    EXPECT_EQ(stack.count(), before + 1);
+    const QImage dragged = main.Graph2->GXP->Image().copy();
+    stack.undo();
+    s.setValue(200); // the same value in one step gives the same picture
+    EXPECT_EQ(main.Graph2->GXP->Image(), dragged);
+    QTest::keyClick(&s, Qt::Key_PageDown); // a tenth of the range
+    EXPECT_EQ(s.value(), 165);
 }

@@ -41,7 +41,8 @@ QSlider* slider(QWidget* parent, int left, int top) {
     s->setValue(0);
     s->setSingleStep(1);
     s->setPageStep(10);
-    s->setTracking(false); // a drag is reported once, where the thumb is released
+    // A drag is reported at every step, so the plots follow the hand; its steps are one change.
+    s->setTracking(true);
     return s;
 }
 

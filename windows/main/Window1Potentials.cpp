@@ -15,6 +15,8 @@
 #include <QSignalBlocker>
 #include <QSlider>
 
+#include <algorithm>
+
 namespace {
 
 QString text(std::string_view s) {
@@ -57,7 +59,8 @@ void Window1::showRowControls() {
         QSlider* slider = group(n).slider;
         slider->setMinimum(info.min);
         slider->setMaximum(info.maxFollowsSlider1 ? v.sliders[0] : info.max);
-        slider->setPageStep(1);
+        // A click in the groove, Page Up and Page Down move a tenth of the range.
+        slider->setPageStep(std::max(1, (slider->maximum() - slider->minimum()) / 10));
         slider->setValue(v.sliders[std::size_t(n - 1)]);
     }
     for (int n = 1; n <= r.sliderCount; ++n) {
