@@ -66,8 +66,7 @@ void click(Graph* g, int x, int y) {
 
 TEST_F(WindowTest, OpensOnAWellAndEveryRowShowsItsControls) {
     EXPECT_EQ(w->centralWidget()->size(), QSize(671, 469));
-    EXPECT_EQ(w->minimumSize(), w->maximumSize()); // not resizable
-    EXPECT_EQ(energyText(), ".30273417311");       // the lowest level of the 1 nm well
+    EXPECT_EQ(energyText(), ".30273417311"); // the lowest level of the 1 nm well
     EXPECT_EQ(w->solver.Energy, 0.30273417311);
     EXPECT_EQ(visibleGroups(*w), "100");
     EXPECT_TRUE(w->solver.symmetric); // the parity follows "Symmetric" in the popup
@@ -350,4 +349,24 @@ TEST_F(WindowTest, UndoAndRedoRestoreTheTextSlidersHandlesAndPicturesAndPlotsNev
         stack.redo();
         EXPECT_TRUE(shown() == states[i]) << "redo to " << i;
     }
+}
+
+TEST_F(WindowTest, AResizedWindowGivesThePlotsTheRoomAndRightToLeftMirrorsIt) {
+    const QRect find = w->PBFind->geometry(), plot = w->Graph2->geometry();
+    EXPECT_EQ(std::pair(find, plot), std::pair(QRect(524, 328, 119, 20), QRect(5, 243, 450, 204)));
+    w->resize(w->width() + 200, w->height() + 100);
+    QApplication::sendPostedEvents();
+    EXPECT_EQ(w->PBFind->geometry(), find.translated(200, 0)); // the controls keep to the right
+    EXPECT_EQ(w->Graph2->geometry(), QRect(5, 293, 650, 254));
+    const Graph& g = *w->Graph2;
+    EXPECT_EQ(std::pair(g.GXP->Width(), g.GXP->Height()), std::pair(650, 254));
+    // The potential spans the larger frame: the picture was made anew and redrawn.
+    Graph& p = *w->Graph1;
+    const auto [left, right] = xExtent(curveOf(p));
+    EXPECT_EQ(std::pair(int(left), int(right)), std::pair(p.XCoord(-1.75), p.XCoord(1.75)));
+    EXPECT_GT(p.GWidth, 500);
+    w->setLayoutDirection(Qt::RightToLeft);
+    QApplication::sendPostedEvents();
+    EXPECT_EQ(w->Graph2->x(), w->centralWidget()->width() - 5 - 650);
+    EXPECT_EQ(w->PBFind->x(), w->centralWidget()->width() - find.right() - 1 - 200);
 }

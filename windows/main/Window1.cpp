@@ -10,6 +10,7 @@
 #include "platform/NumberText.h"
 #include "platform/Place.h"
 #include "platform/System.h"
+#include "windows/common/GrowingLayout.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -52,6 +53,7 @@ Window1::Window1(Model& model, QMenuBar* menuBar, QWidget* parent)
     : QMainWindow(parent), solver(&YieldToFramework), beep(&Beep), model_(model) {
     Layout(menuBar);
     _CreateControls0();
+    layOutControls();
     // The plots open first (their pictures, defaults and first ranges), then the window.
     Graph1->Event_Open();
     Graph2->Event_Open();
@@ -69,12 +71,33 @@ void Window1::Layout(QMenuBar* menuBar) {
     if (menuBar) setMenuBar(menuBar);
     setWindowTitle(QStringLiteral("Wellscope"));
     auto* content = new QWidget(this);
-    content->setFixedSize(kContentWidth, kContentHeight);
+    content->setMinimumSize(kContentWidth, kContentHeight);
     setCentralWidget(content);
-    // A fixed-size document window: close and minimise, no maximise, no resizing.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // It opens at the size it was drawn for; the plots take any size it is given beyond that.
+    resize(sizeHint());
+}
+
+void Window1::layOutControls() {
+    QWidget* content = centralWidget();
+    auto* grid = new GrowingLayout(content, QSize(kContentWidth, kContentHeight));
+    for (QWidget* w : content->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        GrowingLayout::Growth growth{0, 0, 1, 0}; // the controls keep to the right edge
+        if (w == Graph1) growth = {1, 0.5, 0, 0};
+        if (w == Graph2) growth = {1, 0.5, 0, 0.5};
+        grid->Add(w, w->geometry(), growth);
+    }
+    // A plot draws into a picture of its own size: a new size makes a new picture.
+    Graph1->installEventFilter(this);
+    Graph2->installEventFilter(this);
+}
+
+bool Window1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && (watched == Graph1 || watched == Graph2)) {
+        auto* g = static_cast<Graph*>(watched);
+        if (g->GXP && (g->GXP->Width() != g->width() || g->GXP->Height() != g->height()))
+            g->HandleResize();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void Window1::_CreateControls0() {

@@ -136,10 +136,13 @@ class Window1 : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void Layout(QMenuBar* menuBar);
     void _CreateControls0();
+    // The controls where they were placed, the plots growing with the window.
+    void layOutControls();
 
     // A slider with its title and end labels, 1 ... 3.
     struct SliderGroup {
