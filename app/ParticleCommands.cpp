@@ -29,7 +29,7 @@ void WireParticleCommands(Menu& menu, Model& model) {
     QMenu* particles = menu.Item(QStringLiteral("ViewParticleMenu"))->menu();
     auto* group = new QActionGroup(particles);
     for (const ParticlePreset& p : ParticlePresets) {
-        QAction* a = particles->addAction(QString::fromUtf8(p.name) + QStringLiteral(" (") +
+        QAction* a = particles->addAction('&' + QString::fromUtf8(p.name) + QStringLiteral(" (") +
                                           MassText(p.mass) + ')');
         a->setCheckable(true);
         a->setData(p.mass);
@@ -38,7 +38,7 @@ void WireParticleCommands(Menu& menu, Model& model) {
         QObject::connect(a, &QAction::triggered, &model, [&model, mass] { model.SetMass(mass); });
     }
     // Last, so that it is checked when no preset is.
-    QAction* custom = particles->addAction(QString::fromUtf8("Other Mass…"));
+    QAction* custom = particles->addAction(QString::fromUtf8("&Other Mass…"));
     custom->setObjectName(QStringLiteral("ViewParticleCustom"));
     custom->setCheckable(true);
     group->addAction(custom);

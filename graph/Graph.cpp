@@ -2,6 +2,7 @@
 
 #include "graph/Graph.h"
 
+#include "graph/GraphAccessible.h"
 #include "graph/Scale.h"
 #include "platform/GraphicsState.h"
 #include "platform/Printing.h"
@@ -50,7 +51,9 @@ int AdjustBar(QScrollBar* bar, int virtualExtent, int controlExtent, int offset)
 
 } // namespace
 
-Graph::Graph(QWidget* parent) : Canvas(parent) {}
+Graph::Graph(QWidget* parent) : Canvas(parent) {
+    InstallGraphAccessibility();
+}
 
 Graph::~Graph() {
     GX = nullptr;

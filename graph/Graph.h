@@ -54,6 +54,7 @@ class Graph : public Canvas {
 
     // ---- Events the owner may implement; an unset one gives the default result. ----
     std::function<void()> Open;                // end of opening: title, labels, first definition
+    std::function<QString()> Summary;          // what the plot shows, in words, for screen readers
     std::function<void()> Close;               // after the picture was released
     std::function<int()> DepthQuery;           // picture bit depth: 1, 2, 4, 8, 16, 32 (else 1)
     std::function<int()> HeightQuery;          // virtual height, asked only with a vertical bar

@@ -1,6 +1,7 @@
 // The main window: start-up, rows, plots, the typed energy's red line and the mouse's edits.
 #include "WindowFixture.h"
 
+#include <QAccessible>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -369,4 +370,33 @@ TEST_F(WindowTest, AResizedWindowGivesThePlotsTheRoomAndRightToLeftMirrorsIt) {
     QApplication::sendPostedEvents();
     EXPECT_EQ(w->Graph2->x(), w->centralWidget()->width() - 5 - 650);
     EXPECT_EQ(w->PBFind->x(), w->centralWidget()->width() - find.right() - 1 - 200);
+}
+
+TEST_F(WindowTest, TabGoesInReadingOrderAndEveryControlAndPlotSaysWhatItIs) {
+    chooseRow(RowSymmetricWell);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    w->PopupMenu1->setFocus();
+    std::vector<QWidget*> order{QApplication::focusWidget()};
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order.push_back(QApplication::focusWidget());
+    }
+    EXPECT_EQ(order, (std::vector<QWidget*>{w->PopupMenu1, w->Slider1, w->Slider2, w->PMSymmetric,
+                                            w->EFEnergy, w->PBDraw, w->PBFind}));
+    for (QWidget* c : order) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
+        EXPECT_FALSE(a->text(QAccessible::Name).trimmed().isEmpty())
+            << c->metaObject()->className();
+    }
+    EXPECT_EQ(w->Slider2->toolTip(), "0.5 nm"); // the value and its unit
+    chooseRow(RowWell);
+    QAccessibleInterface* potential = QAccessible::queryAccessibleInterface(w->Graph1);
+    EXPECT_EQ(potential->text(QAccessible::Name), "Potential plot");
+    EXPECT_EQ(potential->text(QAccessible::Description),
+              "Potential: Well, width 1 nm; trial energy 0.30273 eV");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(w->Graph2)->text(QAccessible::Description),
+              "Wave function at 0.30273 eV, 0 nodes where the energy lies above the potential");
+    chooseRow(RowRamp); // the slope's title shows no value; its tip does
+    EXPECT_EQ(std::pair(w->STTitle1->text(), w->Slider1->toolTip()),
+              std::pair(QString("Slope"), QString("4 eV/nm")));
 }

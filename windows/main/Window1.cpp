@@ -53,6 +53,7 @@ Window1::Window1(Model& model, QMenuBar* menuBar, QWidget* parent)
     : QMainWindow(parent), solver(&YieldToFramework), beep(&Beep), model_(model) {
     Layout(menuBar);
     _CreateControls0();
+    describeControls();
     layOutControls();
     // The plots open first (their pictures, defaults and first ranges), then the window.
     Graph1->Event_Open();
@@ -86,6 +87,10 @@ void Window1::layOutControls() {
         if (w == Graph2) growth = {1, 0.5, 0, 0.5};
         grid->Add(w, w->geometry(), growth);
     }
+    // Tab in reading order: the potential and its parameters, then the energy and its buttons.
+    const QList<QWidget*> chain{PopupMenu1,  Slider1,  Slider2, Slider3,
+                                PMSymmetric, EFEnergy, PBDraw,  PBFind};
+    for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
     // A plot draws into a picture of its own size: a new size makes a new picture.
     Graph1->installEventFilter(this);
     Graph2->installEventFilter(this);

@@ -156,6 +156,12 @@ class Window1 : public QMainWindow {
     void showRowControls();
     // Slider n's title for its current value.
     QString sliderTitle(int n) const;
+    // Slider n's value in its unit: "1 nm", "4 eV/nm", "1".
+    QString sliderValueText(int n) const;
+    // Names and descriptions for screen readers, and the plots' summaries.
+    void describeControls();
+    QString potentialSummary() const;
+    QString waveSummary() const;
     // The plots' ranges and the note for the row.
     void showRow();
     // The window's and the plots' titles for the row's energy and the particle.

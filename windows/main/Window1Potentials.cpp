@@ -14,6 +14,7 @@
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -47,6 +48,12 @@ QString Window1::sliderTitle(int n) const {
     return text(info.title) + inUnits(info, group(n).slider->value()) + ' ' + text(info.unit);
 }
 
+QString Window1::sliderValueText(int n) const {
+    const SliderInfo& info = RowOf(row()).sliders[std::size_t(n - 1)];
+    const QString value = inUnits(info, group(n).slider->value());
+    return info.unit.empty() ? value : value + ' ' + text(info.unit);
+}
+
 void Window1::showRowControls() {
     const Setup& v = model_.Value();
     const RowInfo& r = RowOf(v.row);
@@ -67,6 +74,9 @@ void Window1::showRowControls() {
         const SliderInfo& info = r.sliders[std::size_t(n - 1)];
         const SliderGroup g = group(n);
         g.title->setText(sliderTitle(n));
+        // The value with its unit, also where the title shows none (slope, narrowness).
+        g.slider->setToolTip(sliderValueText(n));
+        g.slider->setAccessibleName(text(info.what));
         g.left->setText(info.leftText.empty() ? inUnits(info, g.slider->minimum())
                                               : text(info.leftText));
         g.right->setText(info.rightText.empty() ? inUnits(info, g.slider->maximum())
@@ -137,6 +147,10 @@ void Window1::sliderMoved(int n) {
     if (n > RowOf(row()).sliderCount) return;
     const SliderGroup g = group(n);
     model_.MoveSlider(n, g.slider->value(), g.slider->isSliderDown());
+    // While it moves, the value and its unit beside the thumb.
+    if (g.slider->isSliderDown() || g.slider->hasFocus())
+        QToolTip::showText(g.slider->mapToGlobal(QPoint(0, -g.slider->height())),
+                           sliderValueText(n), g.slider);
 }
 
 void Window1::Slider1_ValueChanged() {
