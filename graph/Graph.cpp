@@ -84,7 +84,6 @@ void Graph::Event_Open() {
     zSBVAdjust();
     zSBHAdjust();
 
-    InvLog10 = 1.0 / std::log(10.0);
     CBlack = {0, 0, 0};
     CWhite = {255, 255, 255};
     CGrid = {180, 180, 180};
@@ -101,8 +100,6 @@ void Graph::Event_Open() {
     SetFontInfo(QStringLiteral("Helvetica"), 10, false, false);
     SetColor(CBlack);
     SetTickFontInfo(QStringLiteral("Helvetica"), 9);
-    SetXColor(CBlack);
-    SetYColor(CBlack);
 
     XLabel.clear();
     YLabel.clear();
@@ -231,14 +228,6 @@ void Graph::PrintGraphOn(Graphics& page) {
 
 void Graph::SetColor(Color c) {
     if (GX) GX->SetForeColor(c);
-}
-
-void Graph::SetXColor(Color c) {
-    XColor = c;
-}
-
-void Graph::SetYColor(Color c) {
-    YColor = c;
 }
 
 void Graph::SetXAdjust(bool on) {

@@ -82,12 +82,10 @@ class Graph : public Canvas {
     int ScPixV = 0;               // ... and top edge
     QString Title;                // encoded (see Markup.h)
     Color CGrid{180, 180, 180};
-    Color XColor;   // stored only; no drawing reads it
     QString XLabel; // encoded
     int XFlags = 0; // option bits, see Scale.h
     double XMax = 0;
     double XMin = 0;
-    Color YColor; // stored only
     int YFlags = 0;
     QString YLabel; // encoded
     double YMax = 0;
@@ -103,7 +101,6 @@ class Graph : public Canvas {
     int PrevCurvH = 0;
     double PrevCurvX = 0; // ... and where it is before rounding, for a fine GX
     double PrevCurvY = 0;
-    double InvLog10 = 0;
     QString TickFont;
     int TickFSize = 0;
     int FDepth = 1;
@@ -128,8 +125,6 @@ class Graph : public Canvas {
 
     // Options: they only store, and take effect at the next DefineGraph or ReDrawAll.
     void SetColor(Color c);
-    void SetXColor(Color c);
-    void SetYColor(Color c);
     void SetXAdjust(bool on);
     void SetYAdjust(bool on);
     void SetXMajTix(bool on);

@@ -198,7 +198,6 @@ int Window1::row() const {
 void Window1::Event_Open() {
     dragging = false;
     BusyFindingEta = false;
-    solver.NewStep = true;
     setCursor(ArrowCursor());
     // Open on the lowest level of the 1 nm well, exactly as if the "Well" row had been chosen.
     if (!model_.ChooseRow(RowWell) && beep) beep();

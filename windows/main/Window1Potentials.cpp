@@ -101,7 +101,6 @@ void Window1::showRow() {
     Graph1->DefineGraph(potential.xMin, potential.xMax, potential.yMin, potential.yMax);
     Graph2->DefineGraph(psi.xMin, psi.xMax, psi.yMin, psi.yMax);
     StaticText1->setVisible(r == RowDraw);
-    solver.NCrossings = 0;
 }
 
 void Window1::showTitles() {
