@@ -81,43 +81,83 @@ void PacketWindow::defineRanges() {
         kReach_ = 10;
         densityTop_ = 1;
     }
-    GraphPsi->DefineGraph(position(AbsorberLeftEdge), position(AbsorberRightEdge), low, high);
-    GraphMomentum->DefineGraph(-kReach_, kReach_, 0, densityTop_);
+    // Each background is drawn once per start and copied under every frame.
+    auto background = [](Graph& g, std::unique_ptr<Picture>& copy, auto&& draw) {
+        draw();
+        copy =
+            Picture::Make(g.GXP->Width(), g.GXP->Height(), 32, g.GXP->Image().devicePixelRatio());
+        if (copy) copy->GetGraphics()->DrawPicture(*g.GXP, 0, 0);
+    };
+    background(*GraphPsi, psiBackground_, [&] {
+        GraphPsi->DefineGraph(position(AbsorberLeftEdge), position(AbsorberRightEdge), low, high);
+        drawPotential();
+    });
+    background(*GraphMomentum, momentumBackground_, [&] {
+        GraphMomentum->DefineGraph(-kReach_, kReach_, 0, densityTop_);
+        drawTransmission();
+    });
     GraphSides->DefineGraph(0, kShortestFlight, 0, 1);
+    sidesDrawn_ = 0;
 }
 
 void PacketWindow::redraw() {
-    GraphPsi->ReDrawAll();
-    GraphMomentum->ReDrawAll();
-    // The time axis doubles whenever the packet reaches its end.
+    // Each frame starts from the backgrounds, and draws only what moves on them.
+    for (auto [g, copy] : {std::pair(GraphPsi, psiBackground_.get()),
+                           std::pair(GraphMomentum, momentumBackground_.get())}) {
+        if (copy)
+            g->GX->DrawPicture(*copy, 0, 0);
+        else
+            g->ReDrawAll();
+    }
+    drawPacket();
+    GraphPsi->UpdateScreen();
+    drawMomentum();
+    GraphMomentum->UpdateScreen();
+    // The sides plot adds the new stretch of its curves; its time axis doubles whenever the
+    // packet reaches its end, and the plot is then drawn afresh.
     double span = GraphSides->XMax;
     while (time() > span) span *= 2;
-    GraphSides->DefineGraph(0, span, 0, 1);
-    GraphSides->GetContent();
+    if (span != GraphSides->XMax || sidesDrawn_ > history_.size()) {
+        GraphSides->DefineGraph(0, span, 0, 1);
+        sidesDrawn_ = 0;
+    }
+    drawSides(sidesDrawn_ == 0 ? 0 : sidesDrawn_ - 1);
+    sidesDrawn_ = history_.size();
+    GraphSides->UpdateScreen();
     showResult();
 }
 
-void PacketWindow::GraphPsi_DrawContent() {
+void PacketWindow::drawPotential() {
     Graph& g = *GraphPsi;
     g.SetColor(kPotential);
     curve(g, [this](std::size_t i) { return potential_[i]; });
-    if (packet_) {
-        const std::vector<std::complex<double>>& psi = packet_->Psi();
-        g.SetColor(kEnergy);
-        const int y = g.YCoord(level_);
-        g.GX->DrawLine(g.GLeft, y, g.GLeft + g.GWidth, y);
-        if (CBReal->isChecked()) {
-            g.SetColor(kReal);
-            const double re = std::sqrt(scale_ * kPacketHeight);
-            curve(g, [&](std::size_t i) { return level_ + re * psi[i].real(); });
-        }
-        g.SetColor(kBlack);
-        curve(g, [&](std::size_t i) { return level_ + scale_ * std::norm(psi[i]); });
-    }
     g.SetColor(kBlack);
 }
 
-void PacketWindow::GraphMomentum_DrawContent() {
+void PacketWindow::drawPacket() {
+    if (!packet_) return;
+    Graph& g = *GraphPsi;
+    const std::vector<std::complex<double>>& psi = packet_->Psi();
+    if (CBReal->isChecked()) {
+        g.SetColor(kReal);
+        const double re = std::sqrt(scale_ * kPacketHeight);
+        curve(g, [&](std::size_t i) { return level_ + re * psi[i].real(); });
+    }
+    g.SetColor(kBlack);
+    curve(g, [&](std::size_t i) { return level_ + scale_ * std::norm(psi[i]); });
+    // The energy line over the packet's foot, where |Psi|^2 has died away.
+    g.SetColor(kEnergy);
+    const int y = g.YCoord(level_);
+    g.GX->DrawLine(g.GLeft, y, g.GLeft + g.GWidth, y);
+    g.SetColor(kBlack);
+}
+
+void PacketWindow::GraphPsi_DrawContent() {
+    drawPotential();
+    drawPacket();
+}
+
+void PacketWindow::drawTransmission() {
     if (!packet_) return;
     Graph& g = *GraphMomentum;
     g.SetColor(kTransmission);
@@ -129,6 +169,12 @@ void PacketWindow::GraphMomentum_DrawContent() {
         else
             g.CurveTo(k, t);
     }
+    g.SetColor(kBlack);
+}
+
+void PacketWindow::drawMomentum() {
+    if (!packet_) return;
+    Graph& g = *GraphMomentum;
     const MomentumSpace& m = packet_->Momentum();
     g.SetColor(kBlack);
     bool started = false;
@@ -142,13 +188,24 @@ void PacketWindow::GraphMomentum_DrawContent() {
     }
 }
 
-void PacketWindow::GraphSides_DrawContent() {
-    if (history_.empty()) return;
+void PacketWindow::GraphMomentum_DrawContent() {
+    drawTransmission();
+    drawMomentum();
+}
+
+void PacketWindow::drawSides(std::size_t from) {
+    if (from >= history_.size()) return;
     Graph& g = *GraphSides;
     for (const bool right : {false, true}) {
         g.SetColor(right ? kRightColor : kLeftColor);
-        g.CurveStart(history_.front().t, right ? history_.front().right : history_.front().left);
-        for (const Sides& s : history_) g.CurveTo(s.t, right ? s.right : s.left);
+        const Sides& first = history_[from];
+        g.CurveStart(first.t, right ? first.right : first.left);
+        for (std::size_t j = from + 1; j < history_.size(); ++j)
+            g.CurveTo(history_[j].t, right ? history_[j].right : history_[j].left);
     }
     g.SetColor(kBlack);
+}
+
+void PacketWindow::GraphSides_DrawContent() {
+    drawSides(0);
 }

@@ -17,11 +17,13 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
 class Graph;
 class Model;
+class Picture;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -79,6 +81,7 @@ class PacketWindow : public QWidget {
     void PBPlay_Action();
     void PBReset_Action();
     void Timer_Action();
+    // Each draws the whole content; a frame redraws only what moves (see redraw).
     void GraphPsi_DrawContent();
     void GraphMomentum_DrawContent();
     void GraphSides_DrawContent();
@@ -94,8 +97,15 @@ class PacketWindow : public QWidget {
     // The packet afresh from the fields, in the potential and mass last followed.
     void restart();
     void observe();
+    // The plots' ranges, and their backgrounds: the frames with what does not move.
     void defineRanges();
     void redraw();
+    // What stays on the plots while the packet flies, and what moves.
+    void drawPotential();
+    void drawTransmission();
+    void drawPacket();
+    void drawMomentum();
+    void drawSides(std::size_t from);
     void showResult();
 
     ::Model& model_;
@@ -114,5 +124,8 @@ class PacketWindow : public QWidget {
         double t, left, right;
     };
     std::vector<Sides> history_;
+    std::size_t sidesDrawn_ = 0; // points of history_ on the sides plot
+    // GraphPsi and GraphMomentum as defineRanges left them, each frame's starting point.
+    std::unique_ptr<Picture> psiBackground_, momentumBackground_;
     QElapsedTimer frameClock_;
 };
