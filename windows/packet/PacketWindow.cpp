@@ -144,8 +144,9 @@ void PacketWindow::restart() {
     const auto infinite = std::find_if(potential_.begin(), potential_.begin() + GridLast + 1,
                                        [](double v) { return !std::isfinite(v); });
     if (infinite != potential_.begin() + GridLast + 1)
-        message = QStringLiteral("No wave packet in this potential: it is infinite at a point (the "
-                                 "Hydrogen row's nucleus). Choose another potential.");
+        message = QStringLiteral("The wave packet is not available in this potential: it is "
+                                 "infinite at the Hydrogen row's nucleus. Choose another "
+                                 "potential.");
     PacketStart start;
     auto read = [&](QLineEdit* field, const char* name, double& value) {
         bool ok = false;
