@@ -8,6 +8,7 @@
 #include "model/Model.h"
 #include "windows/levels/LevelsWindow.h"
 #include "windows/main/Window1.h"
+#include "windows/packet/PacketWindow.h"
 
 #include "graph/Graph.h"
 
@@ -46,6 +47,8 @@ Menu* App::menuBar() {
             [this] { SolverWindow()->close(); }, Qt::QueuedConnection);
         connect(menu_->Item(QStringLiteral("ViewLevels")), &QAction::triggered, this,
                 [this] { LevelsWindow::Show(*model_, SolverWindow()); });
+        connect(menu_->Item(QStringLiteral("ViewPacket")), &QAction::triggered, this,
+                [this] { PacketWindow::Show(*model_, SolverWindow()); });
     }
     return menu_;
 }

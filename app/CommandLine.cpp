@@ -2,11 +2,13 @@
 
 #include "app/Document.h"
 #include "app/EvolveCommand.h"
+#include "app/PacketCommand.h"
 #include "app/QtOptions.h"
 #include "model/Particles.h"
 #include "platform/NumberText.h"
 #include "solver/core/PotentialRows.h"
 #include "solver/core/Setup.h"
+#include "solver/core/WavePacket.h"
 
 #include <QCommandLineParser>
 
@@ -39,7 +41,7 @@ const CommandInfo kCommands[] = {
      Command::Levels,
      {},
      {"from", "count", "format", "open"},
-     {"all", "compare"},
+     {"all", "compare", "momentum"},
      "print the energies of the levels, one per line, as the energy field shows them (Find "
      "pressed --count times); with --all, every level with its nodes, parity, <x>, spread and "
      "forbidden-region probability, as View > Levels shows them"},
@@ -74,6 +76,13 @@ const CommandInfo kCommands[] = {
      {"states", "amplitudes", "until", "step", "open"},
      {},
      "print <x>, its spread and the norm of a superposition of levels in time, as CSV: "},
+    {"packet",
+     Command::Packet,
+     {},
+     {"x0", "sigma", "energy", "until", "step", "open"},
+     {},
+     "print a Gaussian wave packet moving through the potential (left and right: the "
+     "probability at x < 0 and x >= 0, with what each side's absorber took), as CSV: "},
 };
 
 const QString kDocumentSuffix = QStringLiteral(".wellscope");
@@ -87,16 +96,24 @@ const char* const kOptionHelp[][2] = {
     {"--format F", "levels --all: text (aligned columns, default) or csv"},
     {"--compare", "levels --all: the exact level of the continuous problem beside each, and "
                   "the difference in per cent"},
+    {"--momentum", "levels --all: <k> (CSV only), Delta k in nm^-1 and Delta x Delta k of each "
+                   "level"},
     {"--open FILE", "every command: set up from a .wellscope file first; the other options "
                     "then apply on top of it"},
     {"--mass ME", "every command: the particle's mass in electron masses, 0.01 to 10 (default "
                   "1, the electron)"},
-    {"--energy EV", "snapshot, print, save, data: type this energy and press Draw"},
+    {"--energy EV", "snapshot, print, save, data: type this energy and press Draw; packet: the "
+                    "packet's kinetic energy where it starts, from 0 (default %2)"},
+    {"--x0 NM", "packet: the packet's centre at t = 0 (default %3); x0 +- 4 sigma must lie "
+                "between the absorbers at +-3.5 nm"},
+    {"--sigma NM", "packet: the packet's width sigma, at least 0.03 nm (default %4)"},
     {"--levels", "snapshot: a picture of the Levels window"},
     {"--states N,N,...", "evolve: the levels, counted from 0 (hydrogen: n from 1)"},
     {"--amplitudes A,...", "evolve: one per level, 0 to 1 (default 1 each)"},
-    {"--until FS", "evolve: the last time, in fs (the first is 0)"},
-    {"--step FS", "evolve: the time step, in fs (at most %1 rows)"},
+    {"--until FS", "evolve, packet: the last time, in fs (the first is 0)"},
+    {"--step FS", "evolve, packet: the time between rows, in fs (at most %1 rows); packet "
+                  "integrates in equal steps of at most %5 fs, as many as make up --step, so "
+                  "each row's time is met exactly"},
     {"-h, --help", "show this help"},
     {"-v, --version", "show the version"},
 };
@@ -323,7 +340,7 @@ bool readEnergies(const QCommandLineParser& parser, Command& c, QString& error) 
             return false;
         }
     }
-    if (parser.isSet("energy")) {
+    if (parser.isSet("energy") && c.kind != Command::Packet) {
         c.energy = parser.value("energy").trimmed();
         if (!number(*c.energy)) {
             error =
@@ -347,9 +364,12 @@ bool readEnergies(const QCommandLineParser& parser, Command& c, QString& error) 
 bool readSpectrumOptions(const QCommandLineParser& parser, Command& c, QString& error) {
     c.all = parser.isSet("all");
     c.compare = parser.isSet("compare");
-    if (c.compare && !c.all) {
-        error = QStringLiteral("--compare: used only with --all");
-        return false;
+    c.momentum = parser.isSet("momentum");
+    for (const char* flag : {"compare", "momentum"}) {
+        if (parser.isSet(flag) && !c.all) {
+            error = QStringLiteral("--%1: used only with --all").arg(QLatin1String(flag));
+            return false;
+        }
     }
     c.levelsWindow = parser.isSet("levels");
     for (const char* single : {"from", "count"}) {
@@ -393,6 +413,35 @@ QString helpEntry(const QString& name, const QString& help) {
         used += int(word.size());
     }
     return out + '\n';
+}
+
+// --until and --step of evolve and packet: the step and the rows after t = 0.
+bool readTimes(const QCommandLineParser& parser, Command& c, QString& error) {
+    // A time in fs: --until from 0, --step above 0.
+    auto time = [&](const char* option, bool zeroAllowed, const char* accepts) {
+        const QString value = parser.value(option);
+        const std::optional<double> v = number(value);
+        if (!parser.isSet(option))
+            error = QStringLiteral("--%1: missing (%2)").arg(option, accepts);
+        else if (!v || *v < 0 || (*v == 0 && !zeroAllowed))
+            error = QStringLiteral("--%1: '%2' (%3)").arg(option, value, accepts);
+        return error.isEmpty() ? v : std::nullopt;
+    };
+    const std::optional<double> until = time("until", true, "accepts the last time in fs, from 0");
+    if (!until) return false;
+    const std::optional<double> step = time("step", false, "accepts a time step in fs above 0");
+    if (!step) return false;
+    // A last row that rounding puts a hair beyond --until still counts: 0.3 / 0.1 is 2.9999...
+    const double steps = std::floor(*until / *step * (1 + 1e-9));
+    if (!(steps < kMostRows)) {
+        error = QStringLiteral("--step: %1 fs up to %2 fs makes more than %3 rows")
+                    .arg(parser.value("step"), parser.value("until"))
+                    .arg(kMostRows);
+        return false;
+    }
+    c.step = *step;
+    c.steps = int(steps);
+    return true;
 }
 
 // The --states and --amplitudes lists of an evolve command, its time step and its rows.
@@ -440,31 +489,30 @@ bool readEvolve(const QCommandLineParser& parser, Command& c, QString& error) {
             return false;
         }
     }
-    // A time in fs: --until from 0, --step above 0.
-    auto time = [&](const char* option, bool zeroAllowed, const char* accepts) {
-        const QString value = parser.value(option);
-        const std::optional<double> v = number(value);
-        if (!parser.isSet(option))
-            error = QStringLiteral("--%1: missing (%2)").arg(option, accepts);
-        else if (!v || *v < 0 || (*v == 0 && !zeroAllowed))
-            error = QStringLiteral("--%1: '%2' (%3)").arg(option, value, accepts);
-        return error.isEmpty() ? v : std::nullopt;
-    };
-    const std::optional<double> until = time("until", true, "accepts the last time in fs, from 0");
-    if (!until) return false;
-    const std::optional<double> step = time("step", false, "accepts a time step in fs above 0");
-    if (!step) return false;
-    // A last row that rounding puts a hair beyond --until still counts: 0.3 / 0.1 is 2.9999...
-    const double steps = std::floor(*until / *step * (1 + 1e-9));
-    if (!(steps < kMostRows)) {
-        error = QStringLiteral("--step: %1 fs up to %2 fs makes more than %3 rows")
-                    .arg(parser.value("step"), parser.value("until"))
-                    .arg(kMostRows);
-        return false;
+    return readTimes(parser, c, error);
+}
+
+// The packet's start and its times. What fits the grid is the packet's own check, when it is
+// made: here only the numbers are read.
+bool readPacket(const QCommandLineParser& parser, Command& c, QString& error) {
+    if (c.kind != Command::Packet) return true;
+    const std::pair<const char*, double*> starts[] = {
+        {"x0", &c.x0}, {"sigma", &c.sigma}, {"energy", &c.kinetic}};
+    c.x0 = DefaultPacketX0;
+    c.sigma = DefaultPacketSigma;
+    c.kinetic = DefaultPacketEnergy;
+    for (const auto& [option, value] : starts) {
+        if (!parser.isSet(option)) continue;
+        const std::optional<double> v = number(parser.value(option));
+        if (!v) {
+            error = QStringLiteral("--%1: '%2' is not a number (accepts %3)")
+                        .arg(QLatin1String(option), parser.value(option),
+                             *option == 'e' ? QStringLiteral("eV") : QStringLiteral("nm"));
+            return false;
+        }
+        *value = *v;
     }
-    c.step = *step;
-    c.steps = int(steps);
-    return true;
+    return readTimes(parser, c, error);
 }
 
 QString metavariable(std::string_view unit) {
@@ -509,6 +557,7 @@ QString CommandLineHelp() {
             usage += QStringLiteral(" FILE") + c.extensions.join(QLatin1Char('|'));
         QString help = QString::fromLatin1(c.help);
         if (c.kind == Command::Evolve) help += QLatin1String(EvolveCsvHeader);
+        if (c.kind == Command::Packet) help += QLatin1String(PacketCsvHeader);
         out += helpEntry(usage, help);
     }
     out +=
@@ -520,7 +569,12 @@ QString CommandLineHelp() {
     out += parameterHelp();
     for (const auto& entry : kOptionHelp) {
         QString help = QString::fromLatin1(entry[1]);
-        if (help.contains(QLatin1String("%1"))) help = help.arg(kMostRows);
+        // %1 ... %5: the numbers the texts quote, from their one home each.
+        const QString values[] = {QString::number(kMostRows), Str(DefaultPacketEnergy),
+                                  Str(DefaultPacketX0), Str(DefaultPacketSigma),
+                                  Str(DefaultPacketStep)};
+        for (int n = 1; n <= 5; ++n)
+            help.replace(QStringLiteral("%") + QString::number(n), values[n - 1]);
         out += helpEntry(QString::fromLatin1(entry[0]), help);
     }
     out += QStringLiteral("Qt's own options (-style, -platform, -reverse, -qwindowgeometry, ...) "
@@ -601,7 +655,8 @@ ParsedCommand ParseCommandLine(const QStringList& arguments, const Document* ope
     if (!c.open.isEmpty() && !opened) return out;
     if (!readPotential(parser, opened, c, error) || !checkOptionsBelong(parser, *info, error) ||
         !readMass(parser, c, error) || !readEnergies(parser, c, error) ||
-        !readSpectrumOptions(parser, c, error) || !readEvolve(parser, c, error))
+        !readSpectrumOptions(parser, c, error) || !readEvolve(parser, c, error) ||
+        !readPacket(parser, c, error))
         return out;
     return out;
 }

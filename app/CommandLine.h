@@ -12,7 +12,7 @@
 struct Document;
 
 struct Command {
-    enum Kind { Window, Help, Version, Levels, Snapshot, Print, Save, Data, Evolve };
+    enum Kind { Window, Help, Version, Levels, Snapshot, Print, Save, Data, Evolve, Packet };
     Kind kind = Window;
     QString file;                                 // the file the command writes
     QString open;                                 // the .wellscope file set up first
@@ -25,11 +25,13 @@ struct Command {
     bool all = false;                             // levels: the whole spectrum at once
     bool csv = false;                             // levels --all: CSV instead of aligned text
     bool compare = false;                         // levels --all: the exact levels beside
+    bool momentum = false;                        // levels --all: <k>, Delta k, Delta x Delta k
     bool levelsWindow = false;                    // snapshot: the Levels window
     std::vector<int> states;                      // evolve: as the spectrum counts them
     std::vector<double> amplitudes;               // evolve: one per state, 0 ... 1
-    double step = 0;                              // evolve: fs between rows
-    int steps = 0;                                // evolve: rows after t = 0
+    double step = 0;                              // evolve, packet: fs between rows
+    int steps = 0;                                // evolve, packet: rows after t = 0
+    double x0 = 0, sigma = 0, kinetic = 0;        // packet: nm, nm, eV
     std::optional<double> mass;                   // the particle's, in electron masses
 };
 

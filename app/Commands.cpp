@@ -4,6 +4,7 @@
 #include "app/EvolveCommand.h"
 #include "app/Export.h"
 #include "app/FileIO.h"
+#include "app/PacketCommand.h"
 
 #include "graph/Graph.h"
 #include "model/Model.h"
@@ -29,7 +30,7 @@ void nameParticle(const Model& m, QTextStream& out) {
 int spectrum(const Command& c, Model& model, QTextStream& out) {
     const LevelsModel m = ComputeLevels(model.Value());
     if (!c.csv) nameParticle(model, out);
-    out << (c.csv ? LevelsCsv(m, c.compare) : LevelsText(m, c.compare));
+    out << (c.csv ? LevelsCsv(m, c.compare, c.momentum) : LevelsText(m, c.compare, c.momentum));
     return 0;
 }
 
@@ -134,6 +135,8 @@ int RunCommand(const Command& c, Window1& w, QTextStream& out, QTextStream& err)
         return write(c.file, DataCsv(model.Value()), err);
     case Command::Evolve:
         return RunEvolve(c, model.Value(), out, err);
+    case Command::Packet:
+        return RunPacket(c, model.Value(), out, err);
     default:
         return 0;
     }

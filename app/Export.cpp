@@ -52,7 +52,7 @@ QString OpenLevelsTableCsv(Window1& w) {
     LevelsWindow* levels = LevelsWindow::Open(&w);
     if (!levels) return QString();
     levels->Refresh();
-    return LevelsCsv(levels->Model(), true); // the table as the window shows it
+    return LevelsCsv(levels->Model(), true, true); // the table as the window shows it
 }
 
 QByteArray PictureSvg(Window1& w) {

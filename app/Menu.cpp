@@ -49,6 +49,8 @@ Menu::Menu(QWidget* parent) : QMenuBar(parent) {
     QMenu* view = addMenu(QStringLiteral("&View"));
     view->menuAction()->setObjectName(QStringLiteral("ViewMenu"));
     addItem(view, "ViewLevels", QString::fromUtf8("&Levels…"), QKeySequence(Qt::CTRL | Qt::Key_L));
+    addItem(view, "ViewPacket", QString::fromUtf8("&Wave Packet…"),
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W));
     QMenu* particle = view->addMenu(QStringLiteral("P&article"));
     particle->menuAction()->setObjectName(QStringLiteral("ViewParticleMenu"));
 

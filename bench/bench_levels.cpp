@@ -16,7 +16,7 @@ void LevelsAfterSliderMove(benchmark::State& state) {
         win->show();
         return win;
     }();
-    LevelsWindow* levels = LevelsWindow::Show(w->model(), w.get());
+    LevelsWindow* levels = LevelsWindow::Show(w->model(), w);
     int value = 100;
     for (auto _ : state) {
         value = value == 100 ? 120 : 100; // main window: build, integrate, redraw; then Levels

@@ -157,7 +157,14 @@ TEST(CommandLine, OptionsBecomeSliderValuesAndMistakesNameTheOptionInOneLine) {
          {"evolve --states 0,1 --step 0.1", "evolve --states 0,1 --until -1 --step 0.1"}},
         {"--step",
          {"evolve --states 0,1 --until 1", "evolve --states 0,1 --until 1 --step 0",
-          "evolve --states 0,1 --until 1e6 --step 9.99"}},
+          "evolve --states 0,1 --until 1e6 --step 9.99", "packet --until 1e6 --step 9.99"}},
+        {"--momentum", {"levels --momentum"}},
+        {"--x0", {"packet --x0 -3 --until 1 --step 1", "packet --x0 1e400 --until 1 --step 1"}},
+        {"--sigma", {"packet --sigma 0.029 --until 1 --step 1"}},
+        {"--energy",
+         {"packet --energy -1 --until 1 --step 1", "packet --energy 2000 --until 1 "
+                                                   "--step 1"}},
+        {"--potential", {"packet --potential hydrogen --until 1 --step 1"}},
     };
     for (const auto& [mentions, lines] : cases)
         for (const QString& line : lines) {
@@ -198,6 +205,42 @@ TEST(CommandLine, LevelsPrintsWhatFindFindsAndEvolveOneRowPerStep) {
     // Hydrogen counts its levels from n = 1; 0.3 / 0.1 falls a hair short of 3 in binary.
     const Outcome h = run("evolve --potential hydrogen --states 2 --until 0.3 --step 0.1");
     EXPECT_TRUE(h.out.count('\n') == 5 && h.out.section('\n', 4, 4).startsWith("0.3,"));
+}
+
+TEST(CommandLine, PacketFliesAtTheGroupVelocityAndLevelsGiveTheirMomentum) {
+    const QStringList csv =
+        run("levels --all --format csv --momentum --potential oscillator").out.split('\n');
+    EXPECT_EQ(csv[0], "n,energy_eV,nodes,parity,mean_x_nm,spread_x_nm,p_forbidden,"
+                      "mean_k_per_nm,spread_k_per_nm,dx_dk");
+    for (int n = 0; n < 3; ++n) // the oscillator's Delta x Delta k = n + 1/2
+        EXPECT_NEAR(csv[n + 1].section(',', 9).toDouble() / (n + 0.5), 1, 5e-3) << n;
+
+    // A free packet, on the Uneven row with no walls, at 5 eV: <x> moves at
+    // hbar k0 / m = sqrt(2 E / m) = 1.3262 nm/fs.
+    const double velocity = std::sqrt(2 * 5 / 511003.0) * 299.792458;
+    Outcome r = run("packet --potential uneven --left 0 --right 0 --x0 -1.5 --sigma 0.25 --energy "
+                    "5 --until 2 --step 0.25");
+    const QStringList rows = r.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(rows.size(), 10);
+    EXPECT_EQ(rows[0], "t_fs,norm,mean_x_nm,spread_x_nm,mean_k_per_nm,spread_k_per_nm,left,right");
+    for (int k = 1; k < rows.size(); ++k) {
+        const QStringList f = rows[k].split(',');
+        ASSERT_EQ(f.size(), 8);
+        const double t = (k - 1) * 0.25;
+        EXPECT_EQ(f[0], QString::number(t));
+        EXPECT_NEAR(f[1].toDouble(), 1, 1e-6) << t; // still between the absorbers
+        EXPECT_NEAR(f[2].toDouble(), -1.5 + velocity * t, 5e-3 * velocity * t + 1e-9) << t;
+        EXPECT_NEAR(f[6].toDouble() + f[7].toDouble(), 1, 1e-9) << t;
+    }
+    // Rows a step that is no whole number of 0.01 fs apart still fall at their times: a time
+    // off by half that step would move <x> by 7e-3 nm, the finer steps only by 4e-4.
+    r = run("packet --potential uneven --left 0 --right 0 --x0 -1.5 --sigma 0.25 --energy 5 "
+            "--until 2 --step 0.125");
+    EXPECT_NEAR(r.out.split('\n').value(17).section(',', 2, 2).toDouble(),
+                rows[9].section(',', 2, 2).toDouble(), 1e-3);
+    const Outcome shell = wellscope({"packet", "--x0", "3", "--until", "1", "--step", "1"});
+    EXPECT_TRUE(shell.status == 2 && shell.err.startsWith("wellscope: --x0: ") &&
+                shell.err.count('\n') == 1 && shell.out.isEmpty());
 }
 
 TEST(Program, QtOptionsMistakesAndOpenRunAsFromTheShell) {

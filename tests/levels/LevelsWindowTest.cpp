@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -196,4 +197,33 @@ TEST_F(LevelsTest, ASliderDragIsFollowedStepByStepAndUndoneAsOne) {
     EXPECT_EQ(main.Graph2->GXP->Image(), dragged);
     QTest::keyClick(&s, Qt::Key_PageDown); // a tenth of the range
     EXPECT_EQ(s.value(), 165);
+}
+
+TEST_F(LevelsTest, TheBoxShowsTheChosenStateInMomentumSpaceAndTheTableItsSpread) {
+    const int columns = levels->Table->columnCount(); // ..., delta k, delta x delta k, amplitude
+    EXPECT_EQ(levels->Table->horizontalHeaderItem(columns - 3)->text(), QString("Δk (nm⁻¹)"));
+    EXPECT_GE(levels->Table->item(0, columns - 2)->text().toDouble(), 0.5); // the uncertainty bound
+    Graph& g = *levels->GraphState;
+    levels->CBMomentum->setChecked(true);
+    EXPECT_TRUE(g.XMin == -g.XMax && g.XLabel.contains("k") && !levels->CBDensity->isEnabled());
+    // The curve's highest point in a column (the frame's bottom when it has none there): even
+    // states peak at k = 0, odd ones vanish there.
+    auto top = [&g](int x) {
+        const QImage image = g.GXP->Image();
+        int y = g.GTop + 1;
+        while (y < g.GTop + g.GHeight && image.pixel(x, y) != qRgb(0, 0, 0)) ++y;
+        return y;
+    };
+    auto highest = [&] {
+        int y = g.GTop + g.GHeight;
+        for (int x = g.GLeft + 1; x < g.GLeft + g.GWidth; ++x) y = std::min(y, top(x));
+        return y;
+    };
+    levels->ChooseLevel(0);
+    EXPECT_EQ(top(g.XCoord(0)), highest());
+    EXPECT_LT(highest(), g.GTop + g.GHeight / 2);
+    levels->ChooseLevel(1);
+    EXPECT_GE(top(g.XCoord(0)), g.GTop + g.GHeight - 1);
+    levels->CBMomentum->setChecked(false);
+    EXPECT_TRUE(g.XMin < -1 && levels->CBDensity->isEnabled()); // psi in x again
 }

@@ -1,6 +1,7 @@
 #include "windows/levels/LevelsModel.h"
 
 #include "solver/core/Mirror.h"
+#include "solver/core/MomentumSpace.h"
 
 namespace {
 
@@ -35,6 +36,11 @@ LevelsModel ComputeLevels(const Setup& s) {
     // A reshaped Symmetric Well is solved on the whole grid: each state says its own parity.
     if (m.shownRow == RowSymmetricWell && m.row != RowSymmetricWell)
         for (BoundState& state : m.spectrum.states) state.parity = ParityOf(state.psi);
+    MomentumSpace transform; // one plan for all the states
+    for (const BoundState& state : m.spectrum.states) {
+        transform.Transform(state.psi);
+        m.momenta.push_back({transform.MeanK(), transform.SpreadK()});
+    }
     if (s.row != RowDraw && !s.reshape)
         m.exact = ExactLevelsOf(s.row, s.sliders[0], s.sliders[1], s.sliders[2], m.limit,
                                 MaxSpectrumStates, s.mass);

@@ -8,6 +8,12 @@
 #include "solver/core/Spectrum.h"
 
 #include <array>
+#include <vector>
+
+// A bound state in momentum space: <k> and Delta k in nm^-1 of its phi(k).
+struct StateMomentum {
+    double meanK = 0, spreadK = 0;
+};
 
 struct LevelsModel {
     int row = 0;      // the row whose grid problem was solved (see PhysicsRow)
@@ -19,6 +25,8 @@ struct LevelsModel {
     // The exact levels of the continuous problem the sliders describe; not available for a
     // drawn potential or one reshaped with the mouse, which the sliders no longer describe.
     ExactLevels exact;
+    // Per state of the spectrum, in its order.
+    std::vector<StateMomentum> momenta;
 
     // The exact level with state `index`'s n, or nullptr.
     const ExactLevel* ExactFor(int index) const;

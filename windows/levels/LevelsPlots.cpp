@@ -1,5 +1,5 @@
 // What the Levels window's two plots show: the potential with a line at each level, and the
-// chosen state with its classically forbidden regions shaded.
+// chosen state with its classically forbidden regions shaded, or its |phi(k)|^2.
 #include "graph/Graph.h"
 #include "model/EnergyText.h"
 #include "windows/levels/LevelsReport.h"
@@ -103,8 +103,49 @@ void LevelsWindow::defineStatePlot() {
     g.DefineGraph(xmin, xmax, density ? 0 : -top, top);
 }
 
+void LevelsWindow::defineMomentumPlot() {
+    Graph& g = *GraphState;
+    g.SetYLabel(QStringLiteral("&|$f$&|^2^ (nm)"));
+    if (chosen_ < 0) {
+        g.SetTitle(model_.spectrum.states.empty() ? QStringLiteral("No bound state")
+                                                  : QStringLiteral("No level chosen"));
+        g.DefineGraph(-10, 10, 0, 1);
+        return;
+    }
+    const BoundState& s = model_.spectrum.states[std::size_t(chosen_)];
+    momentum_.Transform(s.psi);
+    const std::vector<double>& k = momentum_.k();
+    const std::vector<double>& d = momentum_.density();
+    const double peak = *std::max_element(d.begin(), d.end());
+    // Out to where |phi|^2 has fallen to a thousandth of its peak, the same on both sides.
+    double reach = 1;
+    for (std::size_t j = 0; j < k.size(); ++j)
+        if (d[j] > 1e-3 * peak) reach = std::max(reach, std::fabs(k[j]));
+    const StateMomentum& m = model_.momenta[std::size_t(chosen_)];
+    g.SetTitle(QStringLiteral("Level n = ") + QString::number(s.n) +
+               QStringLiteral(" in momentum space, $D$k = ") + QString::number(m.spreadK, 'f', 3) +
+               QStringLiteral(" nm^-1"));
+    g.DefineGraph(-1.1 * reach, 1.1 * reach, 0, peak > 0 ? 1.1 * peak : 1);
+}
+
+void LevelsWindow::drawMomentum() {
+    Graph& g = *GraphState;
+    const std::vector<double>& k = momentum_.k();
+    const std::vector<double>& d = momentum_.density();
+    bool started = false;
+    for (std::size_t j = 0; j < k.size(); ++j) {
+        if (k[j] < g.XMin || k[j] > g.XMax) continue;
+        if (started)
+            g.CurveTo(k[j], d[j]);
+        else
+            g.CurveStart(k[j], d[j]);
+        started = true;
+    }
+}
+
 void LevelsWindow::GraphState_DrawContent() {
     if (chosen_ < 0) return;
+    if (CBMomentum->isChecked()) return drawMomentum();
     Graph& g = *GraphState;
     const int row = model_.row;
     const BoundState& s = model_.spectrum.states[std::size_t(chosen_)];

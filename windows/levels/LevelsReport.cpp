@@ -28,16 +28,17 @@ double DifferencePercent(double grid, double exact) {
     return 100 * (grid - exact) / std::fabs(exact);
 }
 
-QStringList LevelHeaders(int row, bool compare) {
+QStringList LevelHeaders(int row, bool compare, bool momentum) {
     QStringList h = {QStringLiteral("n"), QStringLiteral("Energy (eV)"), QStringLiteral("Nodes")};
     if (hasParity(row)) h << QStringLiteral("Parity");
     h << QStringLiteral("<x> (nm)") << QString::fromUtf8("Δx (nm)")
       << QStringLiteral("Forbidden (%)");
     if (compare) h << QStringLiteral("Exact (eV)") << QStringLiteral("Difference (%)");
+    if (momentum) h << QString::fromUtf8("Δk (nm⁻¹)") << QString::fromUtf8("Δx·Δk");
     return h;
 }
 
-QStringList LevelCells(const LevelsModel& m, int index, bool compare) {
+QStringList LevelCells(const LevelsModel& m, int index, bool compare, bool momentum) {
     const BoundState& s = m.spectrum.states[std::size_t(index)];
     QStringList c = {QString::number(s.n), EnergyText(PublishedEnergy(s.energy)),
                      QString::number(s.nodes)};
@@ -48,6 +49,10 @@ QStringList LevelCells(const LevelsModel& m, int index, bool compare) {
         c << (e ? EnergyText(e->energy) : QString())
           << (e ? fixed(DifferencePercent(s.energy, e->energy), 3) : QString());
     }
+    if (momentum) {
+        const double spreadK = m.momenta[std::size_t(index)].spreadK;
+        c << fixed(spreadK, 4) << fixed(s.spreadX * spreadK, 4);
+    }
     return c;
 }
 
@@ -55,11 +60,11 @@ QString NoBoundStateText(const LevelsModel& m) {
     return QStringLiteral("No bound state below ") + Str(m.limit) + QStringLiteral(" eV");
 }
 
-QString LevelsText(const LevelsModel& m, bool compare) {
+QString LevelsText(const LevelsModel& m, bool compare, bool momentum) {
     const int count = int(m.spectrum.states.size());
     if (count == 0) return NoBoundStateText(m) + '\n';
-    std::vector<QStringList> rows = {LevelHeaders(m.shownRow, compare)};
-    for (int i = 0; i < count; ++i) rows.push_back(LevelCells(m, i, compare));
+    std::vector<QStringList> rows = {LevelHeaders(m.shownRow, compare, momentum)};
+    for (int i = 0; i < count; ++i) rows.push_back(LevelCells(m, i, compare, momentum));
     std::vector<qsizetype> width(std::size_t(rows[0].size()), 0);
     for (const QStringList& r : rows)
         for (qsizetype c = 0; c < r.size(); ++c)
@@ -77,9 +82,11 @@ QString LevelsText(const LevelsModel& m, bool compare) {
     return out;
 }
 
-QString LevelsCsv(const LevelsModel& m, bool compare) {
+QString LevelsCsv(const LevelsModel& m, bool compare, bool momentum) {
     QString out = QStringLiteral("n,energy_eV,nodes,parity,mean_x_nm,spread_x_nm,p_forbidden");
-    out += compare ? QStringLiteral(",exact_eV,difference_percent\n") : QStringLiteral("\n");
+    if (compare) out += QStringLiteral(",exact_eV,difference_percent");
+    out +=
+        momentum ? QStringLiteral(",mean_k_per_nm,spread_k_per_nm,dx_dk\n") : QStringLiteral("\n");
     for (int i = 0; i < int(m.spectrum.states.size()); ++i) {
         const BoundState& s = m.spectrum.states[std::size_t(i)];
         QStringList fields = {QString::number(s.n),     fixed(PublishedEnergy(s.energy), 11),
@@ -90,6 +97,10 @@ QString LevelsCsv(const LevelsModel& m, bool compare) {
             const ExactLevel* e = m.ExactFor(i);
             fields << (e ? fixed(e->energy, 11) : QString())
                    << (e ? fixed(DifferencePercent(s.energy, e->energy), 6) : QString());
+        }
+        if (momentum) {
+            const StateMomentum& k = m.momenta[std::size_t(i)];
+            fields << fixed(k.meanK, 6) << fixed(k.spreadK, 6) << fixed(s.spreadX * k.spreadK, 6);
         }
         out += fields.join(',') + '\n';
     }

@@ -10,16 +10,17 @@
 #include <QStringList>
 
 // The table's column titles; the parity column only where the row has parity, the exact level
-// and the difference with `compare`.
-QStringList LevelHeaders(int row, bool compare);
+// and the difference with `compare`, Delta k and Delta x Delta k last with `momentum`.
+QStringList LevelHeaders(int row, bool compare, bool momentum = false);
 // One row of the table for state `index` of the model.
-QStringList LevelCells(const LevelsModel& m, int index, bool compare);
+QStringList LevelCells(const LevelsModel& m, int index, bool compare, bool momentum = false);
 // 100 (grid - exact) / |exact|: positive where the grid's level lies higher.
 double DifferencePercent(double grid, double exact);
 
 // What stands where the table would be when there is no bound state.
 QString NoBoundStateText(const LevelsModel& m);
 
-// `levels --all`: the table as aligned columns for a person, or as CSV.
-QString LevelsText(const LevelsModel& m, bool compare);
-QString LevelsCsv(const LevelsModel& m, bool compare);
+// `levels --all`: the table as aligned columns for a person, or as CSV; `momentum` adds <k>
+// (CSV only), Delta k and Delta x Delta k after the other columns.
+QString LevelsText(const LevelsModel& m, bool compare, bool momentum = false);
+QString LevelsCsv(const LevelsModel& m, bool compare, bool momentum = false);

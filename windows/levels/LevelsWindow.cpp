@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -54,6 +55,8 @@ LevelsWindow::LevelsWindow(::Model& model, QWidget* parent)
 
     CBDensity = new QCheckBox(QString::fromUtf8("Show |ψ|² instead of ψ"), this);
     connect(CBDensity, &QCheckBox::toggled, this, [this] { CBDensity_Action(); });
+    CBMomentum = new QCheckBox(QString::fromUtf8("Show |φ(k)|² in momentum space"), this);
+    connect(CBMomentum, &QCheckBox::toggled, this, [this] { CBMomentum_Action(); });
 
     Table = new QTableWidget(this);
     Table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -81,7 +84,11 @@ LevelsWindow::LevelsWindow(::Model& model, QWidget* parent)
     layout->addWidget(GraphLevels, 3);
     layout->addWidget(GraphState, 3);
     layout->addWidget(Time, 0, Qt::AlignHCenter);
-    layout->addWidget(CBDensity);
+    auto* boxes = new QHBoxLayout();
+    boxes->addWidget(CBDensity);
+    boxes->addWidget(CBMomentum);
+    boxes->addStretch();
+    layout->addLayout(boxes);
     layout->addWidget(Table, 2);
     layout->addWidget(STNone, 2);
     layout->addWidget(STNote);
@@ -154,13 +161,14 @@ void LevelsWindow::Refresh() {
 void LevelsWindow::fillTable() {
     const QSignalBlocker quiet(Table);
     const int count = int(model_.spectrum.states.size());
-    const QStringList headers = LevelHeaders(model_.shownRow, true) << QStringLiteral("Amplitude");
+    const QStringList headers = LevelHeaders(model_.shownRow, true, true)
+                                << QStringLiteral("Amplitude");
     Table->clear();
     Table->setColumnCount(int(headers.size()));
     Table->setHorizontalHeaderLabels(headers);
     Table->setRowCount(count);
     for (int r = 0; r < count; ++r) {
-        const QStringList cells = LevelCells(model_, r, true);
+        const QStringList cells = LevelCells(model_, r, true, true);
         for (int c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -211,7 +219,7 @@ void LevelsWindow::Table_CellClicked(int row) {
 }
 
 int LevelsWindow::amplitudeColumn() const {
-    return int(LevelHeaders(model_.shownRow, true).size());
+    return int(LevelHeaders(model_.shownRow, true, true).size());
 }
 
 void LevelsWindow::Table_ItemChanged(QTableWidgetItem* item) {
@@ -261,9 +269,15 @@ void LevelsWindow::showSuperposition() {
     Time->setVisible(superposed);
     GraphState->setVisible(!superposed);
     CBDensity->setVisible(!superposed);
+    CBMomentum->setVisible(!superposed);
 }
 
 void LevelsWindow::CBDensity_Action() {
+    redrawPlots();
+}
+
+void LevelsWindow::CBMomentum_Action() {
+    CBDensity->setEnabled(!CBMomentum->isChecked()); // momentum space has no psi to choose
     redrawPlots();
 }
 
@@ -271,11 +285,14 @@ void LevelsWindow::redrawPlots() {
     const QString x =
         model_.row == RowHydrogen ? QStringLiteral("r (nm)") : QStringLiteral("x (nm)");
     GraphLevels->SetXLabel(x);
-    GraphState->SetXLabel(x);
+    GraphState->SetXLabel(CBMomentum->isChecked() ? QStringLiteral("k (nm^-1^)") : x);
     // The ranges of every potential plot, so this one shows the main window's picture.
     const PlotRange r = PotentialRange(model_.shownRow);
     GraphLevels->DefineGraph(r.xMin, r.xMax, r.yMin, r.yMax);
     GraphLevels->GetContent();
-    defineStatePlot();
+    if (CBMomentum->isChecked())
+        defineMomentumPlot();
+    else
+        defineStatePlot();
     GraphState->GetContent();
 }

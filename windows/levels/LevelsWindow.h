@@ -3,10 +3,12 @@
 // The Levels window: every bound state of the model's potential at once. Above, the potential
 // with a line at each level; below, the chosen state's psi or |psi|^2 with the classically
 // forbidden regions shaded; under them a table of the levels. It reads the model; choosing a
-// level is a change of the model (its parity and energy), which every window then shows.
+// level is a change of the model (its parity and energy), which every window then shows. A box
+// shows the chosen state's |phi(k)|^2 in momentum space in place of psi.
 // Ticking two or more levels in the table shows their superposition moving in time in place
 // of the chosen state.
 
+#include "solver/core/MomentumSpace.h"
 #include "windows/levels/LevelsModel.h"
 
 #include <QWidget>
@@ -34,9 +36,10 @@ class LevelsWindow : public QWidget {
     static LevelsWindow* Open(QWidget* owner);
 
     // --- Controls.
-    Graph* GraphLevels = nullptr;   // the potential and a line at each level
-    Graph* GraphState = nullptr;    // the chosen state
-    QCheckBox* CBDensity = nullptr; // |psi|^2 instead of psi
+    Graph* GraphLevels = nullptr;    // the potential and a line at each level
+    Graph* GraphState = nullptr;     // the chosen state
+    QCheckBox* CBDensity = nullptr;  // |psi|^2 instead of psi
+    QCheckBox* CBMomentum = nullptr; // |phi(k)|^2 instead of either
     QTableWidget* Table = nullptr;
     QLabel* STNone = nullptr; // says so when there is no bound state
     QLabel* STNote = nullptr; // what the exact levels stand for, where that needs saying
@@ -62,6 +65,7 @@ class LevelsWindow : public QWidget {
     void GraphLevels_DrawContent();
     void GraphState_DrawContent();
     void CBDensity_Action();
+    void CBMomentum_Action();
     void Table_CellClicked(int row);
     void Table_ItemChanged(QTableWidgetItem* item);
 
@@ -74,6 +78,9 @@ class LevelsWindow : public QWidget {
     // The level the model's energy and parity name, if the spectrum has it.
     void followModel();
     void defineStatePlot();
+    // The chosen state in momentum space: its plot's range, then its curve.
+    void defineMomentumPlot();
+    void drawMomentum();
     void redrawPlots();
     // Shows the superposition when two or more levels are ticked, the chosen state otherwise.
     void showSuperposition();
@@ -86,4 +93,5 @@ class LevelsWindow : public QWidget {
     // Per level, kept across recomputations while the level still exists.
     std::vector<bool> ticked_;
     std::vector<double> amplitudes_;
+    MomentumSpace momentum_; // the chosen state's phi(k), while CBMomentum is ticked
 };
