@@ -81,6 +81,10 @@ class Graph : public Canvas {
     int ScPixH = 0;               // picture pixel shown at the control's left edge
     int ScPixV = 0;               // ... and top edge
     QString Title;                // encoded (see Markup.h)
+    // The least margins left and right of the frame, in pixels: plots that share an axis ask
+    // for the larger of their margins, so their frames line up; labels beside a frame need room.
+    int MinLeftMargin = 0;
+    int MinRightMargin = 0;
     Color CGrid{180, 180, 180};
     QString XLabel; // encoded
     int XFlags = 0; // option bits, see Scale.h

@@ -96,10 +96,11 @@ void Graph::zDefineGRect(double xmin, double xmax, double ymin, double ymax) {
     // The y axis comes first: the left margin depends on its tick labels.
     defineAxis([&] { DefineAxis(Axis::Y, ymin, ymax); });
     const bool yTicks = (YFlags & scale::kTicks) != 0;
-    const int left = scale::LeftMargin(GetSSWidth(YLabel), yTicks, yTicks ? TickWidth(Axis::Y) : 0);
+    const int left = std::max(MinLeftMargin, scale::LeftMargin(GetSSWidth(YLabel), yTicks,
+                                                               yTicks ? TickWidth(Axis::Y) : 0));
     GLeft = left;
     GTop = top;
-    GWidth = FWidth - left - 16;
+    GWidth = FWidth - left - std::max(16, MinRightMargin);
     if (GWidth < 100) {
         GLeft = GTop = GWidth = GHeight = 0;
         throw GraphError(QStringLiteral("zDefineGRect: Graph too small."));

@@ -4,6 +4,7 @@
 #include "model/EnergyText.h"
 #include "model/Model.h"
 #include "tests/common/PrintQt.h"
+#include "windows/levels/LevelLabels.h"
 #include "windows/levels/LevelsReport.h"
 #include "windows/levels/TimeView.h"
 #include "windows/main/Window1.h"
@@ -12,9 +13,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSlider>
 #include <QTableWidget>
 #include <QTest>
@@ -226,4 +229,34 @@ TEST_F(LevelsTest, TheBoxShowsTheChosenStateInMomentumSpaceAndTheTableItsSpread)
     EXPECT_GE(top(g.XCoord(0)), g.GTop + g.GHeight - 1);
     levels->CBMomentum->setChecked(false);
     EXPECT_TRUE(g.XMin < -1 && levels->CBDensity->isEnabled()); // psi in x again
+}
+
+TEST_F(LevelsTest, OpensShowingTheWholeTableLinesUpItsAxesAndNeverOverprintsALabel) {
+    QHeaderView& header = *levels->Table->horizontalHeader(); // as it opens
+    EXPECT_LE(header.length(), levels->Table->viewport()->width());              // every column
+    EXPECT_GE(levels->Table->rowAt(levels->Table->viewport()->height() - 1), 5); // six rows
+    EXPECT_LE(levels->height(), levels->screen()->availableGeometry().height());
+    main.PopupMenu1->setCurrentIndex(RowHydrogen);
+    EXPECT_EQ(std::pair(levels->GraphLevels->GLeft, levels->GraphLevels->GWidth),
+              std::pair(levels->GraphState->GLeft, levels->GraphState->GWidth));
+    // Hydrogen's upper levels crowd under 0 eV: they share labels, one label-height apart.
+    Graph& g = *levels->GraphLevels;
+    const std::vector<LevelLabel> labels =
+        LevelLabels(levels->Model().spectrum.states, levels->Chosen(), g.YMin, g.YMax, 12,
+                    std::function<int(double)>([&g](double e) { return g.YCoord(e); }));
+    ASSERT_LT(labels.size(), levels->Model().spectrum.states.size());
+    EXPECT_EQ(labels.front().text, "1");
+    EXPECT_TRUE(labels.front().chosen);
+    for (std::size_t i = 1; i < labels.size(); ++i) EXPECT_GE(labels[i - 1].y - labels[i].y, 12);
+    EXPECT_TRUE(labels[1].text == "2" && labels[2].text.contains(QString::fromUtf8("–")));
+    // Tab leaves the table, and the level chosen stays as it was.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(levels));
+    levels->Table->setFocus();
+    QTest::keyClick(levels->Table, Qt::Key_Down);
+    EXPECT_EQ(levels->Chosen(), 1);
+    QTest::keyClick(levels->Table, Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), levels->Table);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(levels->Chosen(), 1);
 }

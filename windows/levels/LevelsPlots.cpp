@@ -2,6 +2,7 @@
 // chosen state with its classically forbidden regions shaded, or its |phi(k)|^2.
 #include "graph/Graph.h"
 #include "model/EnergyText.h"
+#include "windows/levels/LevelLabels.h"
 #include "windows/levels/LevelsReport.h"
 #include "windows/levels/LevelsWindow.h"
 
@@ -41,25 +42,22 @@ void LevelsWindow::GraphLevels_DrawContent() {
         const double e = states[std::size_t(k)].energy;
         return e >= g.YMin && e <= g.YMax;
     };
-    for (int k = 0; k < int(states.size()); ++k) {
-        if (!shown(k)) continue;
+    // The chosen level last, so that a near-degenerate partner cannot paint over it.
+    auto line = [&](int k) {
         const int y = g.YCoord(states[std::size_t(k)].energy);
         g.SetColor(k == chosen_ ? kChosen : kLevel);
         g.GX->DrawLine(g.GLeft, y, g.GLeft + g.GWidth, y);
-    }
-    // Each level's n in the right margin; where labels would crowd, the chosen one's first.
-    std::vector<int> labelled;
-    auto label = [&](int k) {
-        const int y = g.YCoord(states[std::size_t(k)].energy);
-        for (int other : labelled)
-            if (std::abs(other - y) < g.GX->TextHeight() - 2) return;
-        g.SetColor(k == chosen_ ? kChosen : kLevel);
-        g.GX->DrawString(QString::number(states[std::size_t(k)].n), g.GLeft + g.GWidth + 2, y + 4);
-        labelled.push_back(y);
     };
-    if (chosen_ >= 0 && shown(chosen_)) label(chosen_);
     for (int k = 0; k < int(states.size()); ++k)
-        if (shown(k)) label(k);
+        if (shown(k) && k != chosen_) line(k);
+    if (chosen_ >= 0 && shown(chosen_)) line(chosen_);
+    // Each level's n right of the frame; levels closer than a label's height share one label,
+    // "0, 1" or "4–7", never printed over each other.
+    for (const LevelLabel& l : LevelLabels(states, chosen_, g.YMin, g.YMax, g.GX->TextHeight(),
+                                           [&g](double e) { return g.YCoord(e); })) {
+        g.SetColor(l.chosen ? kChosen : kLevel);
+        g.GX->DrawString(l.text, g.GLeft + g.GWidth + 2, l.y + 4);
+    }
     g.SetColor(kBlack);
 }
 

@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -24,6 +26,13 @@
 #include <cmath>
 
 namespace {
+
+// Room right of the levels plot's frame for the levels' numbers ("10, 11"); the state plot's
+// frame keeps the same edge.
+constexpr int kLabelMargin = 40;
+
+// The table shows at least this many rows without scrolling.
+constexpr int kShownRows = 6;
 
 // Below this a plot has no room for its frame.
 constexpr QSize kSmallestPlot{360, 170};
@@ -52,6 +61,8 @@ LevelsWindow::LevelsWindow(::Model& model, QWidget* parent)
     GraphState = NewPlot(this, opening(GraphState, "No level chosen", QString()),
                          [this] { GraphState_DrawContent(); });
     GraphState->setMinimumSize(kSmallestPlot);
+    // The levels' numbers stand right of the frame.
+    GraphLevels->MinRightMargin = GraphState->MinRightMargin = kLabelMargin;
 
     CBDensity = new QCheckBox(QString::fromUtf8("Show |ψ|² instead of ψ"), this);
     connect(CBDensity, &QCheckBox::toggled, this, [this] { CBDensity_Action(); });
@@ -62,6 +73,7 @@ LevelsWindow::LevelsWindow(::Model& model, QWidget* parent)
     Table->setSelectionBehavior(QAbstractItemView::SelectRows);
     Table->setSelectionMode(QAbstractItemView::SingleSelection);
     Table->verticalHeader()->hide();
+    Table->setTabKeyNavigation(false); // Tab leaves the table; the arrow keys move between rows
     Table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     Table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                            QAbstractItemView::SelectedClicked);
@@ -124,6 +136,26 @@ LevelsWindow* LevelsWindow::Show(::Model& model, QWidget* owner) {
 void LevelsWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     Refresh();
+    if (!sized_) {
+        sized_ = true;
+        fitTable();
+    }
+}
+
+void LevelsWindow::fitTable() {
+    // Every column and at least six rows, on a window no taller than the screen leaves room for.
+    Table->resizeColumnsToContents();
+    const int frame = 2 * Table->frameWidth();
+    const int rowHeight =
+        Table->rowCount() > 0 ? Table->rowHeight(0) : Table->verticalHeader()->defaultSectionSize();
+    Table->setMinimumSize(Table->horizontalHeader()->length() + frame +
+                              Table->verticalScrollBar()->sizeHint().width(),
+                          Table->horizontalHeader()->height() + kShownRows * rowHeight + frame);
+    layout()->activate();
+    QSize fitted = size().expandedTo(minimumSizeHint());
+    if (const QScreen* s = screen())
+        fitted.setHeight(std::min(fitted.height(), s->availableGeometry().height()));
+    resize(fitted);
 }
 
 bool LevelsWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -189,6 +221,9 @@ void LevelsWindow::fillTable() {
     STNone->setText(NoBoundStateText(model_));
     STNote->setText(model_.exact.note ? QString::fromUtf8(model_.exact.note) : QString());
     STNote->setVisible(model_.exact.note != nullptr);
+    // Place what was just shown or hidden now, not at the next turn of the event loop: a
+    // picture of the window may be taken before then.
+    layout()->activate();
 }
 
 void LevelsWindow::followModel() {
@@ -288,11 +323,21 @@ void LevelsWindow::redrawPlots() {
     GraphState->SetXLabel(CBMomentum->isChecked() ? QStringLiteral("k (nm^-1^)") : x);
     // The ranges of every potential plot, so this one shows the main window's picture.
     const PlotRange r = PotentialRange(model_.shownRow);
-    GraphLevels->DefineGraph(r.xMin, r.xMax, r.yMin, r.yMax);
+    auto define = [&] {
+        GraphLevels->DefineGraph(r.xMin, r.xMax, r.yMin, r.yMax);
+        if (CBMomentum->isChecked())
+            defineMomentumPlot();
+        else
+            defineStatePlot();
+    };
+    // Both plots' frames from the same left and right edges, so their x axes line up.
+    GraphLevels->MinLeftMargin = GraphState->MinLeftMargin = 0;
+    define();
+    const int left = std::max(GraphLevels->GLeft, GraphState->GLeft);
+    if (GraphLevels->GLeft != GraphState->GLeft) {
+        GraphLevels->MinLeftMargin = GraphState->MinLeftMargin = left;
+        define();
+    }
     GraphLevels->GetContent();
-    if (CBMomentum->isChecked())
-        defineMomentumPlot();
-    else
-        defineStatePlot();
     GraphState->GetContent();
 }

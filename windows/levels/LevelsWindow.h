@@ -75,6 +75,8 @@ class LevelsWindow : public QWidget {
 
   private:
     void fillTable();
+    // The window's first size: the table's every column and several rows.
+    void fitTable();
     // The level the model's energy and parity name, if the spectrum has it.
     void followModel();
     void defineStatePlot();
@@ -89,6 +91,7 @@ class LevelsWindow : public QWidget {
     ::Model& main_;
     LevelsModel model_;
     bool computed_ = false;
+    bool sized_ = false;
     int chosen_ = -1;
     // Per level, kept across recomputations while the level still exists.
     std::vector<bool> ticked_;
