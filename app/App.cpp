@@ -8,6 +8,7 @@
 #include "model/Model.h"
 #include "windows/levels/LevelsWindow.h"
 #include "windows/main/Window1.h"
+#include "windows/transmission/TransmissionWindow.h"
 
 #include <QAction>
 
@@ -41,6 +42,8 @@ Menu* App::menuBar() {
             [this] { SolverWindow()->close(); }, Qt::QueuedConnection);
         connect(menu_->Item(QStringLiteral("ViewLevels")), &QAction::triggered, this,
                 [this] { LevelsWindow::Show(*model_, SolverWindow()); });
+        connect(menu_->Item(QStringLiteral("ViewTransmission")), &QAction::triggered, this,
+                [this] { TransmissionWindow::Show(*model_, SolverWindow()); });
     }
     return menu_;
 }

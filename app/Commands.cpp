@@ -4,6 +4,7 @@
 #include "app/EvolveCommand.h"
 #include "app/Export.h"
 #include "app/FileIO.h"
+#include "app/TransmissionCommands.h"
 
 #include "graph/Graph.h"
 #include "model/Model.h"
@@ -129,6 +130,10 @@ int RunCommand(const Command& c, Window1& w, QTextStream& out, QTextStream& err)
         return write(c.file, DataCsv(model.Value()), err);
     case Command::Evolve:
         return RunEvolve(c, model.Value(), out, err);
+    case Command::Transmission:
+        return RunTransmission(c, model.Value(), out, err);
+    case Command::Resonances:
+        return RunResonances(c, model.Value(), out);
     default:
         return 0;
     }

@@ -49,6 +49,8 @@ Menu::Menu(QWidget* parent) : QMenuBar(parent) {
     QMenu* view = addMenu(QStringLiteral("View"));
     view->menuAction()->setObjectName(QStringLiteral("ViewMenu"));
     addItem(view, "ViewLevels", QString::fromUtf8("Levels…"), QKeySequence(Qt::CTRL | Qt::Key_L));
+    addItem(view, "ViewTransmission", QString::fromUtf8("Transmission…"),
+            QKeySequence(Qt::CTRL | Qt::Key_T));
     QMenu* particle = view->addMenu(QStringLiteral("Particle"));
     particle->menuAction()->setObjectName(QStringLiteral("ViewParticleMenu"));
 
