@@ -107,8 +107,8 @@ TEST(TransmissionCommand, ResonancesOfTheDoubleBarrierAndMistakesNameTheOption) 
          {"transmission --from 2 --to 1 --step 1", "resonances --to abc",
           "transmission --from 0 --step 1"}},
         {"--step",
-         {"transmission --from 0 --to 1 --step 0", "transmission --from 0 --to 1",
-          "transmission --from 0 --to 10 --step 0.0001"}},
+         {"transmission --from 0 --to 1 --step 0", "transmission --from 0 --to 1 --step -1",
+          "transmission --from 0 --to 1", "transmission --from 0 --to 10 --step 0.0001"}},
         {"--exact",
          {"resonances --exact", "transmission --from 1 --to 2 --step 1 --potential "
                                 "oscillator --exact"}},
