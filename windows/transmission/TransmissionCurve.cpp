@@ -43,9 +43,10 @@ TransmissionCurve ComputeTransmissionCurve(const Setup& s, double top) {
     c.scan = ScanGridTransmission(c.potential, c.mass, c.open.lowest, to, CurvePoints);
     c.resonances = GridResonances(c.potential, c.mass, c.scan);
     if (c.pieces) {
-        c.continuum.reserve(c.scan.energies.size());
-        for (double e : c.scan.energies) {
+        for (std::size_t i = 0; i < c.scan.energies.size(); i += ContinuumEvery) {
+            const double e = c.scan.energies[i];
             const auto r = ContinuumTransmission(*c.pieces, c.mass, e);
+            c.continuumEnergies.push_back(e);
             c.continuum.push_back(r ? std::optional(r->transmission) : std::nullopt);
         }
     }

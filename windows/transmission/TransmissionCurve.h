@@ -16,6 +16,7 @@
 
 inline constexpr int CurvePoints = DefaultResonanceScan;
 inline constexpr double DefaultCurveTop = 15; // eV
+inline constexpr int ContinuumEvery = 4;
 
 struct TransmissionCurve {
     // What it was computed for.
@@ -29,7 +30,10 @@ struct TransmissionCurve {
     // The grid's T and R at CurvePoints energies from open.lowest to the top (or the band's end,
     // if lower); empty when no energy below the top is open.
     TransmissionScan scan;
-    // The continuum's T at the same energies; empty without pieces.
+    // The continuum's T at every ContinuumEvery-th of those energies, enough for a dashed line
+    // across the plot (its transfer matrices cost more than a pass of the grid's recurrence);
+    // empty without pieces.
+    std::vector<double> continuumEnergies;
     std::vector<std::optional<double>> continuum;
     std::vector<Resonance> resonances;
 

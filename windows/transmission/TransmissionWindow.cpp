@@ -155,9 +155,11 @@ void TransmissionWindow::Refresh() {
     const double mass = main_.Value().mass;
     setWindowTitle(IsElectron(mass) ? QStringLiteral("Transmission")
                                     : QString::fromUtf8("Transmission — ") + ParticleText(mass));
-    if (!computed_ || !curve_.IsFor(main_.Value(), EFTop->value())) startCurve();
+    // A curve on its way is drawn when it comes.
+    const bool newCurve = !computed_ || !curve_.IsFor(main_.Value(), EFTop->value());
+    if (newCurve) startCurve();
     updateState();
-    redrawPlots();
+    redrawPlots(!newCurve);
 }
 
 void TransmissionWindow::startCurve() {
@@ -174,8 +176,10 @@ void TransmissionWindow::startCurve() {
 void TransmissionWindow::curveDone() {
     curve_ = watcher_->result();
     computed_ = true;
-    // A change that came meanwhile supersedes this curve; it is shown until that one ends.
-    if (waiting_ || !curve_.IsFor(main_.Value(), EFTop->value())) startCurve();
+    // A change that came meanwhile supersedes this curve; it is shown until that one ends. A
+    // hidden window starts nothing: showing it does.
+    waiting_ = false;
+    if (isVisible() && !curve_.IsFor(main_.Value(), EFTop->value())) startCurve();
     fillTable();
     showCurve();
 }
@@ -249,12 +253,13 @@ void TransmissionWindow::CBLog_Action() {
     GraphCurve->GetContent();
 }
 
-void TransmissionWindow::redrawPlots() {
+void TransmissionWindow::redrawPlots(bool withCurve) {
     const PlotRange r = PotentialRange(stateRow_);
     GraphPotential->DefineGraph(r.xMin, r.xMax, r.yMin, r.yMax);
     GraphPotential->GetContent();
     defineStatePlot();
     GraphState->GetContent();
+    if (!withCurve) return;
     defineCurvePlot();
     GraphCurve->GetContent();
 }

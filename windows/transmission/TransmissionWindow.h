@@ -83,7 +83,7 @@ class TransmissionWindow : public QWidget {
     void updateState();
     void defineStatePlot();
     void defineCurvePlot();
-    void redrawPlots();
+    void redrawPlots(bool withCurve = true);
 
     ::Model& main_;
     TransmissionCurve curve_;
