@@ -9,6 +9,7 @@
 #include "windows/levels/LevelsWindow.h"
 #include "windows/main/Window1.h"
 #include "windows/packet/PacketWindow.h"
+#include "windows/transmission/TransmissionWindow.h"
 
 #include "graph/Graph.h"
 
@@ -49,6 +50,8 @@ Menu* App::menuBar() {
                 [this] { LevelsWindow::Show(*model_, SolverWindow()); });
         connect(menu_->Item(QStringLiteral("ViewPacket")), &QAction::triggered, this,
                 [this] { PacketWindow::Show(*model_, SolverWindow()); });
+        connect(menu_->Item(QStringLiteral("ViewTransmission")), &QAction::triggered, this,
+                [this] { TransmissionWindow::Show(*model_, SolverWindow()); });
     }
     return menu_;
 }

@@ -4,6 +4,7 @@
 #include "app/EvolveCommand.h"
 #include "app/PacketCommand.h"
 #include "app/QtOptions.h"
+#include "app/TransmissionCommands.h"
 #include "model/Particles.h"
 #include "platform/NumberText.h"
 #include "solver/core/PotentialRows.h"
@@ -20,7 +21,7 @@
 
 namespace {
 
-constexpr int kMostRows = 100000; // evolve's rows: more would be a typing slip, not a table
+constexpr int kMostRows = 100000; // evolve's and transmission's rows: more is a slip, not a table
 
 QString text(std::string_view s) {
     return QString::fromLatin1(s.data(), qsizetype(s.size()));
@@ -83,6 +84,21 @@ const CommandInfo kCommands[] = {
      {},
      "print a Gaussian wave packet moving through the potential (left and right: the "
      "probability at x < 0 and x >= 0, with what each side's absorber took), as CSV: "},
+    {"transmission",
+     Command::Transmission,
+     {},
+     {"from", "to", "step", "open"},
+     {"exact"},
+     "print the grid's transmission and reflection of a particle coming in from the left, as "
+     "CSV: energy_eV,transmission,reflection (and exact_transmission with --exact); the cells "
+     "are empty where a lead is closed"},
+    {"resonances",
+     Command::Resonances,
+     {},
+     {"to", "open"},
+     {},
+     "print the maxima of the transmission from the lowest open energy up to --to, as View > "
+     "Transmission lists them, as CSV: energy_eV,width_eV,lifetime_fs,peak_transmission"},
 };
 
 const QString kDocumentSuffix = QStringLiteral(".wellscope");
@@ -90,7 +106,9 @@ const QString kDocumentSuffix = QStringLiteral(".wellscope");
 // Every other option of the help: its name with its value, and what it does.
 const char* const kOptionHelp[][2] = {
     {"--parity P", "symmetric: even or odd (default even)"},
-    {"--from EV", "levels: start energy (default 0.01, or -13.6 for hydrogen)"},
+    {"--from EV", "levels: start energy (default 0.01, or -13.6 for hydrogen); transmission: "
+                  "the first energy"},
+    {"--to EV", "transmission: the last energy; resonances: the top of the search (default 15)"},
     {"--count N", "levels: number of levels to look for, 1 to 100 (default 5)"},
     {"--all", "levels: every level of the spectrum at once"},
     {"--format F", "levels --all: text (aligned columns, default) or csv"},
@@ -114,6 +132,9 @@ const char* const kOptionHelp[][2] = {
     {"--step FS", "evolve, packet: the time between rows, in fs (at most %1 rows); packet "
                   "integrates in equal steps of at most %5 fs, as many as make up --step, so "
                   "each row's time is met exactly"},
+    {"--step EV", "transmission: the energy step, in eV (at most %1 rows)"},
+    {"--exact", "transmission: the continuum's transmission beside, for potentials made of flat "
+                "pieces (well, symmetric, uneven, barrier, double-barrier, step)"},
     {"-h, --help", "show this help"},
     {"-v, --version", "show the version"},
 };
@@ -515,6 +536,55 @@ bool readPacket(const QCommandLineParser& parser, Command& c, QString& error) {
     return readTimes(parser, c, error);
 }
 
+// The energies of a transmission command, from --from to --to every --step eV, and the top
+// of a resonances command.
+bool readScan(const QCommandLineParser& parser, Command& c, QString& error) {
+    if (c.kind != Command::Transmission && c.kind != Command::Resonances) return true;
+    const bool scan = c.kind == Command::Transmission;
+    // An energy in eV; `required` for the transmission command.
+    auto energy = [&](const char* option, const char* what) -> std::optional<double> {
+        if (!parser.isSet(option)) {
+            if (scan) error = QStringLiteral("--%1: missing (%2 in eV)").arg(option, what);
+            return std::nullopt;
+        }
+        const std::optional<double> v = number(parser.value(option));
+        if (!v)
+            error = QStringLiteral("--%1: '%2' is not a number of eV")
+                        .arg(option, parser.value(option));
+        return v;
+    };
+    const std::optional<double> to = energy("to", "the last energy");
+    if (!error.isEmpty()) return false;
+    if (to) c.to = *to;
+    if (!scan) return true;
+    const std::optional<double> from = energy("from", "the first energy");
+    if (!from) return false;
+    const std::optional<double> step = energy("step", "the energy step");
+    if (!step) return false;
+    if (*to < *from) {
+        error = QStringLiteral("--to: %1 eV lies below --from %2 eV")
+                    .arg(parser.value("to"), parser.value("from"));
+        return false;
+    }
+    if (!(*step > 0)) {
+        error = QStringLiteral("--step: '%1' (accepts an energy step in eV above 0)")
+                    .arg(parser.value("step"));
+        return false;
+    }
+    // A last energy that rounding puts a hair beyond --to still counts.
+    const double steps = std::floor((*to - *from) / *step * (1 + 1e-9));
+    if (!(steps < kMostRows)) {
+        error = QStringLiteral("--step: %1 eV from %2 to %3 eV makes more than %4 rows")
+                    .arg(parser.value("step"), parser.value("from"), parser.value("to"))
+                    .arg(kMostRows);
+        return false;
+    }
+    c.exact = parser.isSet("exact");
+    c.step = *step;
+    c.steps = int(steps);
+    return true;
+}
+
 QString metavariable(std::string_view unit) {
     if (unit.empty()) return QStringLiteral("N");
     QString m = text(unit).toUpper();
@@ -549,7 +619,8 @@ QString parameterHelp() {
 QString CommandLineHelp() {
     QString out = QStringLiteral("Usage: wellscope [COMMAND] [OPTIONS]\n"
                                  "Finds the bound states of an electron in a one-dimensional "
-                                 "potential.\nWith no command, Wellscope opens its window.\n\n"
+                                 "potential,\nand its transmission through barriers.\nWith no "
+                                 "command, Wellscope opens its window.\n\n"
                                  "Commands:\n");
     for (const CommandInfo& c : kCommands) {
         QString usage = QString::fromLatin1(c.name);
@@ -558,6 +629,8 @@ QString CommandLineHelp() {
         QString help = QString::fromLatin1(c.help);
         if (c.kind == Command::Evolve) help += QLatin1String(EvolveCsvHeader);
         if (c.kind == Command::Packet) help += QLatin1String(PacketCsvHeader);
+        if (c.kind == Command::Transmission) help += QLatin1String(TransmissionCsvHeader);
+        if (c.kind == Command::Resonances) help += QLatin1String(ResonancesCsvHeader);
         out += helpEntry(usage, help);
     }
     out +=
@@ -656,7 +729,7 @@ ParsedCommand ParseCommandLine(const QStringList& arguments, const Document* ope
     if (!readPotential(parser, opened, c, error) || !checkOptionsBelong(parser, *info, error) ||
         !readMass(parser, c, error) || !readEnergies(parser, c, error) ||
         !readSpectrumOptions(parser, c, error) || !readEvolve(parser, c, error) ||
-        !readPacket(parser, c, error))
+        !readPacket(parser, c, error) || !readScan(parser, c, error))
         return out;
     return out;
 }

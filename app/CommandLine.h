@@ -12,14 +12,29 @@
 struct Document;
 
 struct Command {
-    enum Kind { Window, Help, Version, Levels, Snapshot, Print, Save, Data, Evolve, Packet };
+    enum Kind {
+        Window,
+        Help,
+        Version,
+        Levels,
+        Snapshot,
+        Print,
+        Save,
+        Data,
+        Evolve,
+        Packet,
+        Transmission,
+        Resonances
+    };
     Kind kind = Window;
     QString file;                                 // the file the command writes
     QString open;                                 // the .wellscope file set up first
     int row = 0;                                  // the potential menu's row
     std::optional<int> slider1, slider2, slider3; // slider values, as the sliders hold them
     bool even = true;                             // symmetric well: even or odd solutions
-    QString from;                                 // levels: the start energy as typed
+    QString from;                                 // levels, transmission: the start energy
+    double to = 15;                               // transmission, resonances: the last energy
+    bool exact = false;                           // transmission: the continuum's T beside
     std::optional<QString> energy;                // snapshot, print: energy typed before Draw
     int count = 5;                                // levels: how many Finds
     bool all = false;                             // levels: the whole spectrum at once
@@ -29,10 +44,10 @@ struct Command {
     bool levelsWindow = false;                    // snapshot: the Levels window
     std::vector<int> states;                      // evolve: as the spectrum counts them
     std::vector<double> amplitudes;               // evolve: one per state, 0 ... 1
-    double step = 0;                              // evolve, packet: fs between rows
-    int steps = 0;                                // evolve, packet: rows after t = 0
-    double x0 = 0, sigma = 0, kinetic = 0;        // packet: nm, nm, eV
-    std::optional<double> mass;                   // the particle's, in electron masses
+    double step = 0;                       // evolve, packet: fs between rows; transmission: eV
+    int steps = 0;                         // evolve, packet, transmission: rows after the first
+    double x0 = 0, sigma = 0, kinetic = 0; // packet: nm, nm, eV
+    std::optional<double> mass;            // the particle's, in electron masses
 };
 
 struct ParsedCommand {

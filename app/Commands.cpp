@@ -5,6 +5,7 @@
 #include "app/Export.h"
 #include "app/FileIO.h"
 #include "app/PacketCommand.h"
+#include "app/TransmissionCommands.h"
 
 #include "graph/Graph.h"
 #include "model/Model.h"
@@ -137,6 +138,10 @@ int RunCommand(const Command& c, Window1& w, QTextStream& out, QTextStream& err)
         return RunEvolve(c, model.Value(), out, err);
     case Command::Packet:
         return RunPacket(c, model.Value(), out, err);
+    case Command::Transmission:
+        return RunTransmission(c, model.Value(), out, err);
+    case Command::Resonances:
+        return RunResonances(c, model.Value(), out);
     default:
         return 0;
     }

@@ -1,5 +1,7 @@
 #include "app/EvolveCommand.h"
 
+#include "app/CsvNumber.h"
+
 #include "solver/core/Spectrum.h"
 #include "solver/core/Superposition.h"
 #include "windows/levels/LevelsModel.h"
@@ -7,11 +9,6 @@
 #include <algorithm>
 
 namespace {
-
-// Ten significant digits, shortest form, "." always: the same text in every locale.
-QString csvNumber(double v) {
-    return QString::number(v + 0.0, 'g', 10); // + 0.0: no "-0"
-}
 
 QString levelRange(const Spectrum& s, int row) {
     if (s.states.empty()) return QStringLiteral("it has no bound states");
@@ -43,8 +40,8 @@ int RunEvolve(const Command& c, const Setup& value, QTextStream& out, QTextStrea
     for (int k = 0; k <= c.steps; ++k) {
         const double t = k * c.step;
         const Moments m = superposition.MomentsAt(t);
-        out << csvNumber(t) << ',' << csvNumber(m.meanX) << ',' << csvNumber(m.spreadX) << ','
-            << csvNumber(m.norm) << '\n';
+        out << CsvNumber(t) << ',' << CsvNumber(m.meanX) << ',' << CsvNumber(m.spreadX) << ','
+            << CsvNumber(m.norm) << '\n';
     }
     return 0;
 }

@@ -51,6 +51,8 @@ Menu::Menu(QWidget* parent) : QMenuBar(parent) {
     addItem(view, "ViewLevels", QString::fromUtf8("&Levels…"), QKeySequence(Qt::CTRL | Qt::Key_L));
     addItem(view, "ViewPacket", QString::fromUtf8("&Wave Packet…"),
             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W));
+    addItem(view, "ViewTransmission", QString::fromUtf8("&Transmission…"),
+            QKeySequence(Qt::CTRL | Qt::Key_T));
     QMenu* particle = view->addMenu(QStringLiteral("P&article"));
     particle->menuAction()->setObjectName(QStringLiteral("ViewParticleMenu"));
 

@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     const Command& c = p.command;
-    check(c.row >= RowWell && c.row <= RowDraw);
+    check(c.row >= RowWell && c.row < int(PotentialRows.size()));
     check(c.count >= 1 && c.count <= 100);
     // Each slider the row uses lies in its range; the others are not set.
     const RowInfo& row = RowOf(c.row);

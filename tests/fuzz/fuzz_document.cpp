@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         check(!error.isEmpty() && !error.contains(QLatin1Char('\n')));
         return 0;
     }
-    check(d->row >= RowWell && d->row <= RowDraw);
+    check(d->row >= RowWell && d->row < int(PotentialRows.size()));
     const RowInfo& r = RowOf(d->row);
     check(int(d->sliders.size()) == r.sliderCount);
     for (int n = 0; n < r.sliderCount; ++n) {

@@ -1,5 +1,6 @@
 // A seeded random session on the real window: all stays finite and is drawn inside the picture.
 #include "WindowFixture.h"
+#include "solver/core/PotentialRows.h"
 
 #include <QMouseEvent>
 
@@ -81,7 +82,7 @@ TEST_F(WindowTest, LongRandomSessionKeepsEveryInvariant) {
     auto act = [&](bool& find) -> std::string {
         switch (Int(0, 12)) {
         case 0:
-            chooseRow(Int(0, 6));
+            chooseRow(Int(0, int(PotentialRows.size()) - 1));
             return "row";
         case 1:
         case 2: {

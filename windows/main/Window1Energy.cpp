@@ -3,6 +3,7 @@
 #include "model/EnergyText.h"
 #include "model/Model.h"
 #include "platform/NumberText.h"
+#include "solver/core/PotentialRows.h"
 #include "windows/main/Window1.h"
 
 #include <QLineEdit>
@@ -29,7 +30,7 @@ void Window1::EFEnergy_TextChange() {
 }
 
 void Window1::PBDraw_Action() {
-    if (row() < RowWell || row() > RowDraw) return;
+    if (row() < RowWell || row() >= int(PotentialRows.size())) return;
     model_.DrawEnergy(EFEnergy->text());
 }
 

@@ -1,0 +1,2 @@
+wellscope_bench(bench_transmission_window QT LIBS wellscope_window_transmission wellscope_window_main
+  SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/bench_transmission_window.cpp)
