@@ -11,6 +11,8 @@ namespace {
 constexpr double Big = 0x1p332;
 constexpr double Small = 0x1p-332;
 
+constexpr double Pi = 3.14159265358979323846;
+
 // Entries of the glued vector (1 at its matching point) below this count for nothing in any
 // observable; zeroing them keeps subnormal numbers out of the sums.
 constexpr double Negligible = 1e-150;
@@ -106,6 +108,17 @@ LevelShooter::Pass LevelShooter::integrate(double E, int m) {
     out.count = out.nodes + (gamma < 0);
     out.shift = gamma / (K * norm2);
     out.peak = l.peak / std::fabs(l.here) >= r.peak / std::fabs(r.here) ? l.peakAt : r.peakAt;
+    // The scaled Pruefer phase: each half's angle in the plane of psi and its slope per step
+    // over w, a typical phase advance per step, counting pi per sign change. It rises
+    // smoothly with E and is (k + 1) pi at level k.
+    const double w = std::sqrt(K * std::max({E - v[m], 0.25 * (E - lowest_), tolerance_}));
+    const double nextL = (2 - K * (E - v[m])) * l.here - l.before; // psi_L(m + 1)
+    const double slopeL = nextL - l.here, slopeR = r.before - r.here;
+    out.phase =
+        Pi * (out.nodes + 1) - std::atan(slopeL / (w * l.here)) + std::atan(slopeR / (w * r.here));
+    out.phaseSlope = K * w *
+                     (l.squares / (w * w * l.here * l.here + slopeL * slopeL) +
+                      (r.squares - r.here * r.here) / (w * w * r.here * r.here + slopeR * slopeR));
     return out;
 }
 
@@ -159,7 +172,7 @@ void LevelShooter::cutTails(double E) {
     while (cutRight_ < n - 1 && decay < TailDecay) decay += decayOf(++cutRight_);
 }
 
-int LevelShooter::turningPoint(double E) const {
+int LevelShooter::matchingPoint(double E) const {
     const double* v = p_.v;
     const int n = p_.size;
     int first = 0;
@@ -167,37 +180,51 @@ int LevelShooter::turningPoint(double E) const {
     if (first == n) return int(std::min_element(v, v + n) - v);
     int last = n - 1;
     while (!(v[last] < E)) --last;
-    // The shorter way to the far end keeps the two integrations of similar length.
-    const int middle = (n - 1) / 2;
-    return std::abs(first - middle) <= std::abs(last - middle) ? first : last;
+    // Inside the allowed region both halves oscillate, and the phase rises smoothly (beyond a
+    // turning point one half would grow through it, and the phase would jump at each level);
+    // its middle keeps the two integrations of similar length.
+    const int middle = (first + last) / 2;
+    for (int d = 0; d <= middle - first; ++d) {
+        if (v[middle - d] < E) return middle - d;
+        if (v[middle + d] < E) return middle + d;
+    }
+    return first;
 }
 
 void LevelShooter::findLevel(int k, double lo, double guess, Eigenpairs& out) {
+    const double target = Pi * (k + 1);
     double hi = above_[std::size_t(k)];
+    double loPhase = Pi * k, hiPhase = abovePhase_[std::size_t(k)];
     lo = std::min(lo, hi);
     const double known = estimate_[std::size_t(k)];
     if (known > lo && known < hi) guess = known;
     double E = guess >= lo && guess < hi ? guess : 0.5 * (lo + hi);
-    int m = turningPoint(E);
-    bool settled = false, confirmed = false;
-    double at = E; // the last pass's energy
+    int m = matchingPoint(E);
+    bool settled = false, confirmed = false, fellBack = false;
+    double step = INFINITY; // the last step's length
+    double at = E;          // the last pass's energy
     for (int pass = 0; pass < MaxPasses; ++pass) {
         at = E;
         const Pass r = integrate(E, m);
         // A pass that landed near another level starts that level later.
         if (r.nodes > k && r.nodes < int(estimate_.size()) &&
+            std::fabs(r.phase - Pi * (r.nodes + 1)) < 0.5 &&
             std::fabs(r.shift) < std::fabs(closeness_[std::size_t(r.nodes)])) {
             estimate_[std::size_t(r.nodes)] = E + r.shift;
             closeness_[std::size_t(r.nodes)] = r.shift;
         }
         if (r.count <= k) {
+            if (E > lo) loPhase = r.phase;
             lo = std::max(lo, E);
         } else {
+            if (E < hi) hiPhase = r.phase;
             hi = std::min(hi, E);
             // A bound for the levels above as well.
             for (int j = std::min(r.count, int(above_.size())) - 1;
-                 j > k && above_[std::size_t(j)] > E; --j)
+                 j > k && above_[std::size_t(j)] > E; --j) {
                 above_[std::size_t(j)] = E;
+                abovePhase_[std::size_t(j)] = r.phase;
+            }
         }
         if (r.nodes == k && std::fabs(r.shift) <= tolerance_) {
             // The vector leans toward its neighbours by about the shift over their distance:
@@ -213,9 +240,27 @@ void LevelShooter::findLevel(int k, double lo, double guess, Eigenpairs& out) {
             continue;
         }
         if (hi - lo <= tolerance_) break;
-        const double next = E + r.shift;
-        E = next > lo && next < hi && std::fabs(r.shift) > tolerance_ ? next : 0.5 * (lo + hi);
-        m = r.peak;
+        // The Rayleigh quotient's correction is Newton's step on the mismatch, which has poles
+        // between levels, so it is no guide far from one; Newton on the phase, which rises
+        // smoothly through them, is, and near the level it converges as fast. Where a step
+        // leaves the bracket, the phase is interpolated across it, bisected every other time
+        // so that a lopsided bracket still shrinks; steps that stop shrinking circle a pair
+        // of levels the phase hardly separates, and are bisected.
+        double next = E + (target - r.phase) / r.phaseSlope;
+        const bool slow = std::fabs(next - E) > 0.5 * step;
+        step = std::fabs(next - E);
+        if (!(next > lo && next < hi) || slow) {
+            next = 0.5 * (lo + hi);
+            if (!fellBack && !slow && loPhase < target && target < hiPhase) {
+                const double across = lo + (target - loPhase) / (hiPhase - loPhase) * (hi - lo);
+                if (across > lo && across < hi) next = across;
+            }
+            fellBack = !fellBack;
+        } else {
+            fellBack = false;
+        }
+        E = next;
+        if (p_.v[r.peak] < E) m = r.peak;
     }
     // The vector of the last pass, at an energy within the tolerance of the level when settled.
     glue(out.Vector(k));
@@ -241,9 +286,11 @@ void LevelShooter::Solve(const GridProblem& p, double limit, int maxCount, Eigen
     lowest_ = *std::min_element(p.v, p.v + p.size);        // H >= min V
     cutEnergy_ = -std::numeric_limits<double>::infinity(); // no cuts yet
 
-    const int wanted = std::min(integrate(limit, turningPoint(limit)).count, maxCount);
+    const Pass top = integrate(limit, matchingPoint(limit));
+    const int wanted = std::min(top.count, maxCount);
     if (wanted <= 0) return;
     above_.assign(std::size_t(wanted), limit);
+    abovePhase_.assign(std::size_t(wanted), top.phase);
     estimate_.assign(std::size_t(wanted), std::numeric_limits<double>::quiet_NaN());
     closeness_.assign(std::size_t(wanted), std::numeric_limits<double>::infinity());
     out.values.resize(std::size_t(wanted));
@@ -257,7 +304,8 @@ void LevelShooter::Solve(const GridProblem& p, double limit, int maxCount, Eigen
     for (int k = 0; k < wanted; ++k) {
         const std::size_t j = std::size_t(k);
         // Each level starts where the trend of the levels below points.
-        double guess = lowest;
+        // The lowest as in a box, whose phase grows as the root of the kinetic energy.
+        double guess = lowest + (limit - lowest) * (Pi / top.phase) * (Pi / top.phase);
         if (k == 1) guess = e[0] + 2 * (e[0] - lowest);
         if (k == 2) guess = 2 * e[1] - e[0];
         if (k >= 3) guess = 3 * e[j - 1] - 3 * e[j - 2] + e[j - 3];

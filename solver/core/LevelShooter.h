@@ -5,8 +5,10 @@
 // - the recurrence is run inward from both ends and glued where they meet; the glued vector's
 //   sign changes, plus the sign of the mismatch there, count the eigenvalues below E exactly
 //   (the inertia of the twisted factorisation of H - E), which brackets every level;
-// - the Rayleigh quotient of the glued vector corrects E (the Numerov-Cooley correction);
-// - a correction that leaves the bracket falls back to bisection on the count.
+// - E moves by Newton's step on the glued halves' phase, which rises smoothly by pi from level
+//   to level; the Rayleigh quotient of the glued vector (the Numerov-Cooley correction) gives
+//   the level's last digits;
+// - a step that leaves the bracket falls back to interpolation or bisection on the count.
 // Its buffers are kept between calls, so one instance per thread serves every spectrum.
 
 #include "solver/core/GridProblem.h"
@@ -21,30 +23,34 @@ class LevelShooter {
 
   private:
     struct Pass {
-        int count = 0;    // eigenvalues of H below E
-        int nodes = 0;    // sign changes of the glued vector
-        double shift = 0; // Rayleigh quotient - E
-        int peak = 0;     // the unknown where the glued vector is largest
+        int count = 0;         // eigenvalues of H below E
+        int nodes = 0;         // sign changes of the glued vector
+        double shift = 0;      // Rayleigh quotient - E
+        int peak = 0;          // the unknown where the glued vector is largest
+        double phase = 0;      // the glued halves' phase, (k + 1) pi at level k
+        double phaseSlope = 0; // its derivative in E
     };
 
     // Both inward integrations at E, glued at unknown m.
     Pass integrate(double E, int m);
     // Copies the last pass's glued vector, 1 at its matching point, into `to`.
     void glue(double* to) const;
-    // The classical turning point at E nearer the middle; the lowest point when none.
-    int turningPoint(double E) const;
+    // Where the halves meet at E: the allowed point nearest the middle of the classically
+    // allowed region; the lowest point when none.
+    int matchingPoint(double E) const;
     // Where the integrations start at energies near E: deep enough in the forbidden tails.
     void cutTails(double E);
     // Finds level k in (lo, hi), starting from `guess`; writes it into out column k.
     void findLevel(int k, double lo, double guess, Eigenpairs& out);
 
     GridProblem p_;
-    double tolerance_ = 0;          // eV: where the correction and the bracket stop
-    std::vector<double> left_;      // psi from the left end at index j + 1, j = -1 ... size
-    std::vector<double> right_;     // psi from the right end, likewise
-    std::vector<double> above_;     // above_[k]: the lowest energy seen with more than k below
-    std::vector<double> estimate_;  // estimate_[k]: a corrected energy whose vector had k nodes
-    std::vector<double> closeness_; // and the correction that gave it
+    double tolerance_ = 0;           // eV: where the correction and the bracket stop
+    std::vector<double> left_;       // psi from the left end at index j + 1, j = -1 ... size
+    std::vector<double> right_;      // psi from the right end, likewise
+    std::vector<double> above_;      // above_[k]: the lowest energy seen with more than k below
+    std::vector<double> abovePhase_; // and the phase there
+    std::vector<double> estimate_;   // estimate_[k]: a corrected energy whose vector had k nodes
+    std::vector<double> closeness_;  // and the correction that gave it
     int match_ = 0;
     double lowest_ = 0;    // the potential's lowest value
     double cutEnergy_ = 0; // the cuts hold up to this energy

@@ -72,20 +72,6 @@ double largestMagnitude(const double* v, int n) {
     return std::max(std::max(m[0], m[1]), std::max(m[2], m[3]));
 }
 
-// Sign changes among the values that stand above the eigensolver's rounding, for the largest
-// |v[i]| `peak`.
-int signChanges(const double* v, int n, double peak) {
-    const double floor = 1e-12 * peak;
-    int changes = 0, last = 0;
-    for (int i = 0; i < n; ++i) {
-        if (std::fabs(v[i]) <= floor) continue;
-        const int s = v[i] > 0 ? 1 : -1;
-        if (last != 0 && s != last) ++changes;
-        last = s;
-    }
-    return changes;
-}
-
 // SpectrumPosition over the grid, worked out once: a division per point would cost more than
 // the rest of the observables.
 const double* positionsOf(int row) {
@@ -127,60 +113,77 @@ struct Sums {
 constexpr double TailShare = 1e-20;
 
 // The state on the whole grid from eigenvector `col`, with its observables. `potential` is the
-// potential the problem was solved on, over the whole grid.
+// potential the problem was solved on, over the whole grid. The sums and the sign changes run
+// on `col` in one loop; the Symmetric Well's mirror image doubles them (its centre carries no
+// weight, and its <x> is 0).
 BoundState stateOf(int row, const RowUnknowns& p, int parity, double energy, const double* col,
                    const std::array<double, 1004>& potential) {
     BoundState s;
     s.energy = energy;
     s.parity = parity;
-    s.psi.assign(GridLast + 1, 0.0);
-    double* psi = s.psi.data();
-    std::copy_n(col, p.size, psi + p.first);
-    if (row == RowSymmetricWell) {
-        // The half-problem's mirror image, about grid index 500 as the window draws it.
-        psi[500] = parity > 0 ? col[0] : 0.0;
-        for (int i = 1; i <= 500; ++i) psi[500 - i] = double(parity) * psi[500 + i];
-    }
+    const bool mirrored = row == RowSymmetricWell;
     const double peak = largestMagnitude(col, p.size); // the mirror adds no larger value
-    if (row == RowSymmetricWell)
-        s.nodes = 2 * signChanges(col, p.size, peak) + (parity < 0 ? 1 : 0);
-    else
-        s.nodes = signChanges(psi, GridLast + 1, peak);
 
-    int first = 0, last = GridLast;
-    while (first < last && !(std::fabs(psi[first]) > TailShare * peak)) ++first;
-    while (last > first && !(std::fabs(psi[last]) > TailShare * peak)) --last;
+    int first = 0, last = p.size - 1;
+    while (first < last && !(std::fabs(col[first]) > TailShare * peak)) ++first;
+    while (last > first && !(std::fabs(col[last]) > TailShare * peak)) --last;
 
-    const double* position = positionsOf(row);
-    const double* v = potential.data();
+    // Sign changes among the values that stand above the eigensolver's rounding; the values
+    // beyond the tails lie below that floor.
+    const double floor = 1e-12 * peak;
+    int changes = 0, lastSign = 0;
+    auto count = [&](double x) {
+        if (!(std::fabs(x) > floor)) return;
+        const int sign = x > 0 ? 1 : -1;
+        changes += lastSign != 0 && sign != lastSign;
+        lastSign = sign;
+    };
+    const double* position = positionsOf(row) + p.first;
+    const double* v = potential.data() + p.first;
     Sums even, odd;
-    int i = first;
-    for (; i + 1 <= last; i += 2) {
-        even.add(psi[i] * psi[i], position[i], v[i], energy);
-        odd.add(psi[i + 1] * psi[i + 1], position[i + 1], v[i + 1], energy);
+    int j = first;
+    for (; j + 1 <= last; j += 2) {
+        count(col[j]);
+        count(col[j + 1]);
+        even.add(col[j] * col[j], position[j], v[j], energy);
+        odd.add(col[j + 1] * col[j + 1], position[j + 1], v[j + 1], energy);
     }
-    if (i == last) even.add(psi[i] * psi[i], position[i], v[i], energy);
+    if (j == last) {
+        count(col[j]);
+        even.add(col[j] * col[j], position[j], v[j], energy);
+    }
     even.add(odd);
-    if (row == RowSymmetricWell && first <= 500 && 500 <= last) {
-        // The centre carries no weight: both mirrored halves share it.
-        Sums centre;
-        centre.add(psi[500] * psi[500], position[500], v[500], energy);
-        even.norm -= centre.norm;
-        even.x -= centre.x;
-        even.x2 -= centre.x2;
-        even.v -= centre.v;
-        even.forbidden -= centre.forbidden;
-    }
+    const double twice = mirrored ? 2.0 : 1.0;
+    const double norm = twice * even.norm;
+    s.nodes = mirrored ? 2 * changes + (parity < 0 ? 1 : 0) : changes;
 
-    double scale = 1.0 / std::sqrt(even.norm * phys::Dx);
-    for (int j = first; j <= last; ++j) {
-        if (std::fabs(psi[j]) > 1e-12 / scale) {
-            if (psi[j] < 0) scale = -scale;
-            break;
+    double scale = 1.0 / std::sqrt(norm * phys::Dx);
+    // The first significant value from the left: in the Symmetric Well the mirror of the last.
+    const double significant = 1e-12 / scale;
+    if (mirrored) {
+        for (int i = last; i >= first; --i) {
+            if (std::fabs(col[i]) > significant) {
+                if (double(parity) * col[i] < 0) scale = -scale;
+                break;
+            }
+        }
+    } else {
+        for (int i = first; i <= last; ++i) {
+            if (std::fabs(col[i]) > significant) {
+                if (col[i] < 0) scale = -scale;
+                break;
+            }
         }
     }
-    for (int j = 0; j <= GridLast; ++j) psi[j] *= scale;
-    const double mx = even.x / even.norm;
+    s.psi.assign(GridLast + 1, 0.0);
+    double* psi = s.psi.data();
+    for (int i = 0; i < p.size; ++i) psi[p.first + i] = scale * col[i];
+    if (mirrored) {
+        // The half-problem's mirror image, about grid index 500 as the window draws it.
+        psi[500] = parity > 0 ? scale * col[0] : 0.0;
+        for (int i = 1; i <= 500; ++i) psi[500 - i] = double(parity) * psi[500 + i];
+    }
+    const double mx = mirrored ? 0.0 : even.x / even.norm;
     s.meanX = mx;
     s.spreadX = std::sqrt(std::max(0.0, even.x2 / even.norm - mx * mx));
     s.meanV = even.v / even.norm;
