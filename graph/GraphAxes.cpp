@@ -56,11 +56,17 @@ void Graph::DrawAxis(Axis axis) {
     const int base = vertical ? GLeft : bottom;
     const int outward = vertical ? -1 : 1;
     const int far = vertical ? GLeft + GWidth : GTop;
+    // The lines of each colour go out in one call: an axis has dozens of ticks.
+    std::vector<Point> lines;
     auto line = [&](int along1, int across1, int along2, int across2) {
         if (vertical)
-            GX->DrawLine(across1, along1, across2, along2);
+            lines.insert(lines.end(), {Point{across1, along1}, Point{across2, along2}});
         else
-            GX->DrawLine(along1, across1, along2, across2);
+            lines.insert(lines.end(), {Point{along1, across1}, Point{along2, across2}});
+    };
+    auto flush = [&] {
+        GX->DrawLines(lines);
+        lines.clear();
     };
     auto at = [&](double v) { return vertical ? YCoord(v) : XCoord(v); };
     const std::vector<scale::Tick> ticks =
@@ -89,6 +95,7 @@ void Graph::DrawAxis(Axis axis) {
         }
         inset = 1;
     }
+    flush();
 
     if (HasGrid) {
         SetColor(CGrid);
@@ -98,11 +105,13 @@ void Graph::DrawAxis(Axis axis) {
             if (p != a.start && p != a.start + a.extent)
                 line(p, base - outward * inset, p, far + outward * inset);
         }
+        flush();
     }
 
     if (a.min < 0 && 0 < a.max && (a.flags & scale::kZeroLn)) {
         SetColor(Color{0, 0, 0});
         const int p = at(0.0);
         line(p, base, p, far);
+        flush();
     }
 }

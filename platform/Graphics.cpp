@@ -3,6 +3,7 @@
 #include "platform/Fonts.h"
 #include "platform/Picture.h"
 
+#include <QHash>
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPolygon>
@@ -114,6 +115,7 @@ void Graphics::SetItalic(bool on) {
 
 void Graphics::applyFont() {
     font_ = ResolveFont(fontName_, fontSize_, bold_, italic_);
+    fontKey_ = font_.key() + QChar(0x1f) + fontName_;
     metrics_.emplace(font_);
     painter_.setFont(font_);
 }
@@ -131,6 +133,21 @@ void Graphics::DrawLine(int x1, int y1, int x2, int y2) {
     }
     const PixelCentred centred(*this);
     painter_.drawLine(x1, y1, x2, y2);
+}
+
+void Graphics::DrawLines(const std::vector<Point>& ends) {
+    QList<QLine> lines;
+    lines.reserve(qsizetype(ends.size() / 2));
+    for (std::size_t i = 0; i + 1 < ends.size(); i += 2) {
+        const Point a = ends[i], b = ends[i + 1];
+        if (a.x == b.x && a.y == b.y)
+            DrawLine(a.x, a.y, b.x, b.y);
+        else
+            lines.append(QLine(a.x, a.y, b.x, b.y));
+    }
+    if (lines.isEmpty()) return;
+    const PixelCentred centred(*this);
+    painter_.drawLines(lines);
 }
 
 void Graphics::DrawRect(int x, int y, int w, int h) {
@@ -233,7 +250,17 @@ void Graphics::FillFineDisc(double cx, double cy, int diameter) {
 }
 
 double Graphics::StringWidth(const QString& text) const {
-    return text.isEmpty() ? 0.0 : metrics_->horizontalAdvance(shown(text));
+    if (text.isEmpty()) return 0.0;
+    // Shaping text is slow, and plots measure the same tick numbers and labels on every
+    // redraw: each width is measured once per font.
+    thread_local QHash<QString, double> widths;
+    const QString key = fontKey_ + QChar(0x1f) + text;
+    const auto found = widths.constFind(key);
+    if (found != widths.constEnd()) return *found;
+    if (widths.size() > 20000) widths.clear();
+    const double w = metrics_->horizontalAdvance(shown(text));
+    widths.insert(key, w);
+    return w;
 }
 
 int Graphics::TextHeight() const {

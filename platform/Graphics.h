@@ -59,6 +59,9 @@ class Graphics {
     void SetItalic(bool on);
 
     void DrawLine(int x1, int y1, int x2, int y2);
+    // Lines between ends[0] and ends[1], ends[2] and ends[3], ...: each as DrawLine draws it, in
+    // one call.
+    void DrawLines(const std::vector<Point>& ends);
     void DrawRect(int x, int y, int w, int h);
     void FillRect(int x, int y, int w, int h);
     void DrawOval(int x, int y, int w, int h);
@@ -127,5 +130,6 @@ class Graphics {
     bool bold_ = false;
     bool italic_ = false;
     QFont font_;
+    QString fontKey_; // what tells the font apart, for the width cache
     std::optional<QFontMetricsF> metrics_;
 };

@@ -36,7 +36,8 @@ LevelsModel ComputeLevels(const Setup& s) {
     // A reshaped Symmetric Well is solved on the whole grid: each state says its own parity.
     if (m.shownRow == RowSymmetricWell && m.row != RowSymmetricWell)
         for (BoundState& state : m.spectrum.states) state.parity = ParityOf(state.psi);
-    MomentumSpace transform; // one plan for all the states
+    // One plan and its buffers for every spectrum this thread computes.
+    thread_local MomentumSpace transform;
     for (const BoundState& state : m.spectrum.states) {
         transform.Transform(state.psi);
         m.momenta.push_back({transform.MeanK(), transform.SpreadK()});

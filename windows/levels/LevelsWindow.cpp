@@ -75,7 +75,7 @@ LevelsWindow::LevelsWindow(::Model& model, QWidget* parent)
     Table->setSelectionMode(QAbstractItemView::SingleSelection);
     Table->verticalHeader()->hide();
     Table->setTabKeyNavigation(false); // Tab leaves the table; the arrow keys move between rows
-    Table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     Table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                            QAbstractItemView::SelectedClicked);
     connect(Table, &QTableWidget::currentCellChanged, this,
@@ -219,8 +219,8 @@ void LevelsWindow::showLevels(LevelsModel m) {
     ticked_.resize(std::size_t(count), false);
     amplitudes_.resize(std::size_t(count), 1.0);
     fillTable();
-    Time->setBasis(model_.spectrum, model_.row); // stops the animation
-    showSuperposition();
+    Time->setBasis(model_.spectrum, model_.row, Ticked(), Amplitudes()); // stops the animation
+    showSuperposition(false);
     followModel();
     redrawPlots();
 }
@@ -230,9 +230,16 @@ void LevelsWindow::fillTable() {
     const int count = int(model_.spectrum.states.size());
     const QStringList headers = LevelHeaders(model_.shownRow, true, true)
                                 << QStringLiteral("Amplitude");
-    Table->clear();
-    Table->setColumnCount(int(headers.size()));
-    Table->setHorizontalHeaderLabels(headers);
+    // Columns sized once, after every cell is in: sized to their contents on every change,
+    // they would be measured again for each cell.
+    QHeaderView& header = *Table->horizontalHeader();
+    header.setSectionResizeMode(QHeaderView::Interactive);
+    Table->clearContents();
+    if (Table->columnCount() != int(headers.size())) Table->setColumnCount(int(headers.size()));
+    if (headers != shownHeaders_) {
+        Table->setHorizontalHeaderLabels(headers);
+        shownHeaders_ = headers;
+    }
     Table->setRowCount(count);
     for (int r = 0; r < count; ++r) {
         const QStringList cells = LevelCells(model_, r, true, true);
@@ -251,6 +258,7 @@ void LevelsWindow::fillTable() {
         amplitude->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
         Table->setItem(r, amplitudeColumn(), amplitude);
     }
+    Table->resizeColumnsToContents();
     Table->setVisible(count > 0);
     STNone->setVisible(count == 0);
     STNone->setText(NoBoundStateText(model_));
@@ -329,12 +337,12 @@ void LevelsWindow::Tick(int index, bool on, double amplitude) {
     Table->item(index, 0)->setCheckState(on ? Qt::Checked : Qt::Unchecked);
 }
 
-void LevelsWindow::showSuperposition() {
+void LevelsWindow::showSuperposition(bool newSelection) {
     const std::vector<int> ticked = Ticked();
     const bool superposed = ticked.size() >= 2;
-    if (superposed)
+    if (superposed && newSelection)
         Time->setSelection(ticked, Amplitudes());
-    else
+    else if (!superposed)
         Time->pause();
     Time->setVisible(superposed);
     GraphState->setVisible(!superposed);
@@ -365,8 +373,11 @@ void LevelsWindow::redrawPlots() {
         else
             defineStatePlot();
     };
-    // Both plots' frames from the same left and right edges, so their x axes line up.
-    GraphLevels->MinLeftMargin = GraphState->MinLeftMargin = 0;
+    // Both plots' frames from the same left and right edges, so their x axes line up. The
+    // margin found for a row and kind of plot holds until they change.
+    const int kind = model_.shownRow * 2 + (CBMomentum->isChecked() ? 1 : 0);
+    if (kind != alignedFor_) GraphLevels->MinLeftMargin = GraphState->MinLeftMargin = 0;
+    alignedFor_ = kind;
     define();
     const int left = std::max(GraphLevels->GLeft, GraphState->GLeft);
     if (GraphLevels->GLeft != GraphState->GLeft) {

@@ -12,6 +12,7 @@
 #include "windows/levels/LevelsModel.h"
 
 #include <QFutureWatcher>
+#include <QStringList>
 #include <QWidget>
 
 #include <vector>
@@ -92,8 +93,9 @@ class LevelsWindow : public QWidget {
     void defineMomentumPlot();
     void drawMomentum();
     void redrawPlots();
-    // Shows the superposition when two or more levels are ticked, the chosen state otherwise.
-    void showSuperposition();
+    // Shows the superposition when two or more levels are ticked, the chosen state otherwise;
+    // `newSelection`: the ticks changed since the time view was last told.
+    void showSuperposition(bool newSelection = true);
     int amplitudeColumn() const;
 
     ::Model& main_;
@@ -101,6 +103,8 @@ class LevelsWindow : public QWidget {
     QFutureWatcher<LevelsModel> computing_;
     bool computed_ = false;
     bool sized_ = false;
+    QStringList shownHeaders_; // the table's column titles as they stand
+    int alignedFor_ = -1;      // the row and plot kind the plots' margins were lined up for
     int chosen_ = -1;
     // Per level, kept across recomputations while the level still exists.
     std::vector<bool> ticked_;

@@ -161,6 +161,11 @@ void TimeView::GraphTrace_DrawContent() {
 }
 
 void TimeView::setBasis(const Spectrum& spectrum, int row) {
+    setBasis(spectrum, row, indices_, amplitudes_);
+}
+
+void TimeView::setBasis(const Spectrum& spectrum, int row, std::vector<int> indices,
+                        std::vector<double> amplitudes) {
     pause();
     basis_ = spectrum;
     row_ = row;
@@ -168,7 +173,7 @@ void TimeView::setBasis(const Spectrum& spectrum, int row) {
     GraphPsi->SetXLabel(row == RowHydrogen ? QStringLiteral("r (nm)") : QStringLiteral("x (nm)"));
     GraphTrace->SetYLabel(row == RowHydrogen ? QStringLiteral("<r> (nm)")
                                              : QStringLiteral("<x> (nm)"));
-    setSelection(indices_, amplitudes_);
+    setSelection(std::move(indices), std::move(amplitudes));
 }
 
 void TimeView::setSelection(std::vector<int> indices, std::vector<double> amplitudes) {

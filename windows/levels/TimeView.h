@@ -34,6 +34,9 @@ class TimeView : public QWidget {
     // A new basis: stops the animation and goes back to t = 0. Chosen levels that the new
     // spectrum no longer has are dropped.
     void setBasis(const Spectrum& spectrum, int row);
+    // The same with a new choice of levels at once (see setSelection).
+    void setBasis(const Spectrum& spectrum, int row, std::vector<int> indices,
+                  std::vector<double> amplitudes);
     // The chosen levels (indices into the spectrum's states) and their amplitudes, 0 ... 1 (a
     // missing amplitude counts as 1). Indices outside the spectrum and repeats are ignored.
     // The time goes on; with no amplitude above 0 there is nothing to show or play.
