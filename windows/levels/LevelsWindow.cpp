@@ -96,7 +96,7 @@ LevelsWindow::LevelsWindow(::Model& model, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(GraphLevels, 3);
     layout->addWidget(GraphState, 3);
-    layout->addWidget(Time, 0, Qt::AlignHCenter);
+    layout->addWidget(Time, 6); // in the state plot's place, as wide as the plots
     auto* boxes = new QHBoxLayout();
     boxes->addWidget(CBDensity);
     boxes->addWidget(CBMomentum);
@@ -160,6 +160,8 @@ void LevelsWindow::fitTable() {
     if (const QScreen* s = screen())
         fitted.setHeight(std::min(fitted.height(), s->availableGeometry().height()));
     resize(fitted);
+    // Only the first size holds the table open: later the time view may take its room.
+    Table->setMinimumHeight(0);
 }
 
 bool LevelsWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -348,6 +350,7 @@ void LevelsWindow::showSuperposition(bool newSelection) {
     GraphState->setVisible(!superposed);
     CBDensity->setVisible(!superposed);
     CBMomentum->setVisible(!superposed);
+    layout()->activate(); // the time view at its size at once, as fillTable places its widgets
 }
 
 void LevelsWindow::CBDensity_Action() {

@@ -1,5 +1,6 @@
 #include "windows/levels/TimeView.h"
 
+#include "windows/common/GrowingLayout.h"
 #include "windows/common/PlotRanges.h"
 #include "windows/levels/Plot.h"
 
@@ -11,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -21,8 +23,9 @@
 
 namespace {
 
+// The size the view is drawn for; it grows with the window, its plots taking the room.
 constexpr int kWidth = 460;
-constexpr int kHeight = 466;
+constexpr int kHeight = 436;
 constexpr int kFrameMs = 16;          // the display's rate
 constexpr double kLongestFrame = 0.1; // s: a stalled event loop does not make the time jump
 constexpr int kTraceSamples = 200;
@@ -56,8 +59,19 @@ QString femtoseconds(double value) {
 } // namespace
 
 TimeView::TimeView(QWidget* parent) : QWidget(parent) {
-    setFixedSize(kWidth, kHeight);
+    setMinimumSize(kWidth, kHeight);
     createControls();
+    auto* grid = new GrowingLayout(this, QSize(kWidth, kHeight));
+    for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        GrowingLayout::Growth growth{0, 0, 0, 1}; // the controls stay under the plots
+        if (w == GraphPsi) growth = {1, 0.6, 0, 0};
+        if (w == GraphTrace) growth = {1, 0.4, 0, 0.6};
+        if (w == STBeat) growth.width = 1;
+        grid->Add(w, w->geometry(), growth);
+    }
+    // A plot draws into a picture of its own size: a new size makes a new picture.
+    GraphPsi->installEventFilter(this);
+    GraphTrace->installEventFilter(this);
     GraphPsi->Event_Open();
     GraphTrace->Event_Open();
     rebuild();
@@ -68,30 +82,30 @@ TimeView::~TimeView() = default;
 void TimeView::createControls() {
     GraphPsi = NewPlot(
         this, [this] { GraphPsi_Open(); }, [this] { GraphPsi_DrawContent(); });
-    GraphPsi->setGeometry(5, 5, 450, 204);
+    GraphPsi->setGeometry(5, 5, 450, 180);
 
-    CBDensity = Place(new QCheckBox(QStringLiteral("|Ψ|² (black)"), this), 10, 212, 130, 20);
-    CBReal = Place(new QCheckBox(QStringLiteral("Re Ψ (blue)"), this), 150, 212, 130, 20);
-    CBImag = Place(new QCheckBox(QStringLiteral("Im Ψ (red)"), this), 290, 212, 130, 20);
+    CBDensity = Place(new QCheckBox(QStringLiteral("|Ψ|² (black)"), this), 10, 188, 130, 20);
+    CBReal = Place(new QCheckBox(QStringLiteral("Re Ψ (blue)"), this), 150, 188, 130, 20);
+    CBImag = Place(new QCheckBox(QStringLiteral("Im Ψ (red)"), this), 290, 188, 130, 20);
     CBDensity->setChecked(true);
     for (QCheckBox* box : {CBDensity, CBReal, CBImag})
         connect(box, &QCheckBox::toggled, this, [this] { CBCurve_Action(); });
 
     GraphTrace = NewPlot(
         this, [this] { GraphTrace_Open(); }, [this] { GraphTrace_DrawContent(); });
-    GraphTrace->setGeometry(5, 236, 450, 170);
+    GraphTrace->setGeometry(5, 212, 450, 170);
 
-    PBPlay = Place(new QPushButton(QStringLiteral("Play"), this), 5, 412, 80, 24);
+    PBPlay = Place(new QPushButton(QStringLiteral("Play"), this), 5, 386, 80, 24);
     connect(PBPlay, &QPushButton::clicked, this, [this] { PBPlay_Action(); });
-    PBReset = Place(new QPushButton(QStringLiteral("Reset"), this), 90, 412, 80, 24);
+    PBReset = Place(new QPushButton(QStringLiteral("Reset"), this), 90, 386, 80, 24);
     connect(PBReset, &QPushButton::clicked, this, [this] { PBReset_Action(); });
-    PMSpeed = Place(new QComboBox(this), 175, 412, 110, 24);
+    PMSpeed = Place(new QComboBox(this), 175, 386, 110, 24);
     for (double s : kSpeeds) PMSpeed->addItem(Str(s) + QStringLiteral(" fs/s"));
     PMSpeed->setCurrentIndex(kDefaultSpeed);
     PMSpeed->setToolTip(QStringLiteral("Simulated femtoseconds per second"));
 
-    STTime = Place(new QLabel(this), 295, 412, 160, 24);
-    STBeat = Place(new QLabel(this), 5, 440, 450, 20);
+    STTime = Place(new QLabel(this), 295, 386, 160, 24);
+    STBeat = Place(new QLabel(this), 5, 412, 450, 20);
 
     Timer = new QTimer(this);
     Timer->setInterval(kFrameMs);
@@ -334,6 +348,17 @@ void TimeView::CBCurve_Action() {
 void TimeView::Timer_Action() {
     const double seconds = std::min(double(frameClock_.restart()) / 1000.0, kLongestFrame);
     advance(seconds * speed());
+}
+
+bool TimeView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && (watched == GraphPsi || watched == GraphTrace)) {
+        auto* g = static_cast<Graph*>(watched);
+        if (g->GXP && (g->GXP->Width() != g->width() || g->GXP->Height() != g->height())) {
+            g->HandleResize();
+            if (g == GraphPsi) redraw(); // its frame is drawn anew, under the curves
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TimeView::hideEvent(QHideEvent* event) {
