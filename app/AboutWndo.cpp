@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 AboutWndo::AboutWndo(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle(QStringLiteral("About Wellscope"));
+    setWindowTitle(tr("About Wellscope"));
     setAttribute(Qt::WA_DeleteOnClose); // closing destroys it; the next About makes a new one
     resize(589, 584);
     setMinimumSize(64, 64);
