@@ -81,6 +81,7 @@ int snapshot(const Command& c, Window1& w, QTextStream& err) {
         levelsWindow = std::make_unique<LevelsWindow>(w.model(), &w);
         levelsWindow->setAttribute(Qt::WA_DeleteOnClose, false);
         levelsWindow->show();
+        levelsWindow->Refresh(true);
     }
     QWidget& shown = levelsWindow ? static_cast<QWidget&>(*levelsWindow) : w;
     // Encoded first and written as every other file is, so a failure says why.

@@ -51,7 +51,7 @@ QByteArray DataCsv(const Setup& value, const QString& extra) {
 QString OpenLevelsTableCsv(Window1& w) {
     LevelsWindow* levels = LevelsWindow::Open(&w);
     if (!levels) return QString();
-    levels->Refresh();
+    levels->Refresh(true);                         // the table as it is now, not as it was
     return LevelsCsv(levels->Model(), true, true); // the table as the window shows it
 }
 

@@ -169,6 +169,9 @@ class Graph : public Canvas {
     // their unrounded positions, so that slopes are smooth; elsewhere through whole pixels.
     void DrawPoint(double x, double y);
     void CurveStart(double x, double y);
+    // The curve through (xs[i], ys[i]) in one stroke per stretch inside the axes: the points
+    // CurveTo would join, without a call per segment. A point outside the axes ends a stretch.
+    void DrawCurve(const std::vector<double>& xs, const std::vector<double>& ys);
     void CurveTo(double x, double y);
     void DrawShape(double x, double y, int shape);
     void DrawVector(double x, double y, double dx, double dy);

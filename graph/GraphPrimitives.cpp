@@ -82,6 +82,31 @@ void Graph::CurveTo(double x, double y) {
     PrevCurvY = fy;
 }
 
+void Graph::DrawCurve(const std::vector<double>& xs, const std::vector<double>& ys) {
+    RangeWatch watch(RErr);
+    bool anyOutside = false;
+    const bool fine = GX && GX->IsFine();
+    std::vector<double> px, py; // the stretch being gathered, in pixels
+    auto flush = [&] {
+        if (px.size() >= 2 && GX) GX->DrawFinePolyline(px, py);
+        px.clear();
+        py.clear();
+    };
+    const std::size_t n = std::min(xs.size(), ys.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const scale::Mapped mx = MapX(xs[i]);
+        const scale::Mapped my = MapY(ys[i]);
+        const bool outside = watch.Take();
+        anyOutside = anyOutside || outside;
+        // As CurveTo: the segment into a point outside is not drawn; the next starts there.
+        if (outside) flush();
+        px.push_back(GLeft + (fine ? mx.exact : double(mx.offset)));
+        py.push_back(GTop + GHeight - (fine ? my.exact : double(my.offset)));
+    }
+    flush();
+    watch.Report(anyOutside);
+}
+
 void Graph::DrawShape(double x, double y, int shape) {
     RangeWatch watch(RErr);
     const int px = XCoord(x);

@@ -200,6 +200,23 @@ void Graphics::DrawFineLine(double x1, double y1, double x2, double y2) {
     painter_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
 }
 
+void Graphics::DrawFinePolyline(const std::vector<double>& xs, const std::vector<double>& ys) {
+    const std::size_t n = std::min(xs.size(), ys.size());
+    if (n == 0) return;
+    if (n == 1) return DrawFineLine(xs[0], ys[0], xs[0], ys[0]);
+    const PixelCentred centred(*this);
+    if (fine_) {
+        QPolygonF points(static_cast<qsizetype>(n));
+        for (std::size_t i = 0; i < n; ++i) points[qsizetype(i)] = QPointF(xs[i], ys[i]);
+        painter_.drawPolyline(points);
+    } else {
+        QPolygon points(static_cast<qsizetype>(n));
+        for (std::size_t i = 0; i < n; ++i)
+            points[qsizetype(i)] = QPoint(whole(xs[i]), whole(ys[i]));
+        painter_.drawPolyline(points);
+    }
+}
+
 void Graphics::FillFineDisc(double cx, double cy, int diameter) {
     if (diameter <= 0) return;
     const int half = diameter / 2;

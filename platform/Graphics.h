@@ -78,6 +78,9 @@ class Graphics {
     // A filled disc about a fractional centre, as FillOval fills a `diameter` x `diameter` box
     // (rounded to whole units elsewhere than on a fine device).
     void FillFineDisc(double cx, double cy, int diameter);
+    // Lines through consecutive points in one stroke, each as DrawFineLine draws it: a long
+    // curve costs one call, not one per segment.
+    void DrawFinePolyline(const std::vector<double>& xs, const std::vector<double>& ys);
 
     // Copies the source rectangle of `picture` into the destination rectangle.
     void DrawPicture(const Picture& picture, int dx, int dy, int dw, int dh, int sx, int sy, int sw,

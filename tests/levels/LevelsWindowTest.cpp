@@ -232,7 +232,7 @@ TEST_F(LevelsTest, TheBoxShowsTheChosenStateInMomentumSpaceAndTheTableItsSpread)
 }
 
 TEST_F(LevelsTest, OpensShowingTheWholeTableLinesUpItsAxesAndNeverOverprintsALabel) {
-    QHeaderView& header = *levels->Table->horizontalHeader(); // as it opens
+    QHeaderView& header = *levels->Table->horizontalHeader();                    // as it opens
     EXPECT_LE(header.length(), levels->Table->viewport()->width());              // every column
     EXPECT_GE(levels->Table->rowAt(levels->Table->viewport()->height() - 1), 5); // six rows
     EXPECT_LE(levels->height(), levels->screen()->availableGeometry().height());
@@ -259,4 +259,32 @@ TEST_F(LevelsTest, OpensShowingTheWholeTableLinesUpItsAxesAndNeverOverprintsALab
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     EXPECT_EQ(levels->Chosen(), 1);
+}
+
+TEST_F(LevelsTest, ADrawnPotentialIsSolvedAsideAndTheNewestChangeWins) {
+    main.PopupMenu1->setCurrentIndex(RowDraw);
+    auto twoDips = [&](double bottom) { // two equal square dips far apart: a near pair
+        Handles h;
+        h.fill(NoHandle);
+        for (const auto& [k, v] : {std::pair{0, 10.0},
+                                   {60, 10.0},
+                                   {61, bottom},
+                                   {80, bottom},
+                                   {81, 10.0},
+                                   {269, 10.0},
+                                   {270, bottom},
+                                   {289, bottom},
+                                   {290, 10.0},
+                                   {350, 10.0}})
+            h[std::size_t(k)] = v;
+        return h;
+    };
+    main.model().Reshape(twoDips(2), "Create Handle");
+    EXPECT_TRUE(levels->Busy()); // the window is not held up: the old table stays meanwhile
+    main.model().Reshape(twoDips(1), "Move Handle");
+    QTRY_VERIFY_WITH_TIMEOUT(!levels->Busy() && levels->Model().IsFor(main.model().Value()), 5000);
+    const LevelsModel fresh = ComputeLevels(main.model().Value());
+    ASSERT_GE(fresh.spectrum.states.size(), 2u);
+    EXPECT_EQ(levels->Table->rowCount(), int(fresh.spectrum.states.size()));
+    EXPECT_EQ(cell(1, 1), EnergyText(PublishedEnergy(fresh.spectrum.states[1].energy)));
 }

@@ -22,6 +22,7 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <cmath>
 
@@ -115,9 +116,12 @@ LevelsWindow::LevelsWindow(::Model& model, QWidget* parent)
     GraphState->installEventFilter(this);
 
     connect(&main_, &Model::changed, this, [this] { Model_Changed(); });
+    connect(&computing_, &QFutureWatcher<LevelsModel>::finished, this, [this] { Computed(); });
 }
 
-LevelsWindow::~LevelsWindow() = default;
+LevelsWindow::~LevelsWindow() {
+    computing_.waitForFinished(); // it reads nothing of the window, but its result lands here
+}
 
 LevelsWindow* LevelsWindow::Open(QWidget* owner) {
     auto* w = owner->findChild<LevelsWindow*>(QString(), Qt::FindDirectChildrenOnly);
@@ -169,23 +173,54 @@ void LevelsWindow::Model_Changed() {
     if (isVisible()) Refresh();
 }
 
-void LevelsWindow::Refresh() {
+void LevelsWindow::Refresh(bool wait) {
     const double mass = main_.Value().mass;
     setWindowTitle(IsElectron(mass) ? QStringLiteral("Levels")
                                     : QString::fromUtf8("Levels — ") + ParticleText(mass));
     if (!computed_ || !model_.IsFor(main_.Value())) {
-        model_ = ComputeLevels(main_.Value());
-        computed_ = true;
-        const int count = int(model_.spectrum.states.size());
-        if (chosen_ >= count) chosen_ = count - 1;
-        if (chosen_ < 0 && count > 0) chosen_ = 0;
-        // Ticked levels that no longer exist are unticked; the rest keep their amplitudes.
-        ticked_.resize(std::size_t(count), false);
-        amplitudes_.resize(std::size_t(count), 1.0);
-        fillTable();
-        Time->setBasis(model_.spectrum, model_.row); // stops the animation
-        showSuperposition();
+        // A drawn or reshaped potential may hold clusters of levels, which take longer than a
+        // frame: they are worked out off the user interface, which shows the last spectrum
+        // until the new one is there.
+        if (!wait && main_.Value().reshape) return computeAside();
+        if (computing_.isRunning()) computing_.waitForFinished();
+        showLevels(ComputeLevels(main_.Value()));
+        return;
     }
+    followModel();
+    redrawPlots();
+}
+
+void LevelsWindow::computeAside() {
+    // One computation at a time; a change that comes meanwhile waits for it, and supersedes
+    // every change before it.
+    if (computing_.isRunning()) return;
+    computing_.setFuture(QtConcurrent::run(ComputeLevels, main_.Value()));
+}
+
+void LevelsWindow::Computed() {
+    LevelsModel m = computing_.result();
+    if (m.IsFor(main_.Value()))
+        showLevels(std::move(m));
+    else if (isVisible())
+        computeAside(); // the model moved on while it ran
+}
+
+bool LevelsWindow::Busy() const {
+    return computing_.isRunning();
+}
+
+void LevelsWindow::showLevels(LevelsModel m) {
+    model_ = std::move(m);
+    computed_ = true;
+    const int count = int(model_.spectrum.states.size());
+    if (chosen_ >= count) chosen_ = count - 1;
+    if (chosen_ < 0 && count > 0) chosen_ = 0;
+    // Ticked levels that no longer exist are unticked; the rest keep their amplitudes.
+    ticked_.resize(std::size_t(count), false);
+    amplitudes_.resize(std::size_t(count), 1.0);
+    fillTable();
+    Time->setBasis(model_.spectrum, model_.row); // stops the animation
+    showSuperposition();
     followModel();
     redrawPlots();
 }

@@ -11,6 +11,7 @@
 #include "solver/core/MomentumSpace.h"
 #include "windows/levels/LevelsModel.h"
 
+#include <QFutureWatcher>
 #include <QWidget>
 
 #include <vector>
@@ -51,8 +52,11 @@ class LevelsWindow : public QWidget {
     // Chooses level `index`: the model takes its parity and energy.
     void ChooseLevel(int index);
     // Brings the window up to date with the model: recomputes the spectrum only when the
-    // potential changed since the last time.
-    void Refresh();
+    // potential changed since the last time. A drawn or reshaped potential's spectrum is worked
+    // out off the user interface unless `wait`.
+    void Refresh(bool wait = false);
+    // A spectrum is being worked out off the user interface.
+    bool Busy() const;
     // The ticked levels (indices into the spectrum) and their amplitudes, as the table holds them.
     std::vector<int> Ticked() const;
     std::vector<double> Amplitudes() const;
@@ -75,6 +79,10 @@ class LevelsWindow : public QWidget {
 
   private:
     void fillTable();
+    // The new spectrum in the table and the plots.
+    void showLevels(LevelsModel m);
+    void computeAside();
+    void Computed();
     // The window's first size: the table's every column and several rows.
     void fitTable();
     // The level the model's energy and parity name, if the spectrum has it.
@@ -90,6 +98,7 @@ class LevelsWindow : public QWidget {
 
     ::Model& main_;
     LevelsModel model_;
+    QFutureWatcher<LevelsModel> computing_;
     bool computed_ = false;
     bool sized_ = false;
     int chosen_ = -1;

@@ -5,6 +5,7 @@
 
 #include "graph/Graph.h"
 #include "platform/NumberText.h"
+#include "platform/Picture.h"
 #include "platform/Place.h"
 #include "solver/core/Solver.h"
 
@@ -115,20 +116,14 @@ void TimeView::GraphTrace_Open() {
 }
 
 void TimeView::GraphPsi_DrawContent() {
-    if (!superposition_) return;
+    if (!superposition_ || drawingBackground_) return;
     Graph& g = *GraphPsi;
-    const std::vector<double>& x = superposition_->positions();
+    // Each curve in one stroke, through the points of the plot's stretch of x.
     auto curve = [&](const std::vector<double>& y, Color color) {
+        shownY_.assign(y.begin() + std::ptrdiff_t(shownFirst_),
+                       y.begin() + std::ptrdiff_t(shownFirst_ + shownX_.size()));
         g.SetColor(color);
-        bool started = false;
-        for (std::size_t i = 0; i < x.size(); ++i) {
-            if (x[i] < g.XMin || x[i] > g.XMax) continue;
-            if (!started)
-                g.CurveStart(x[i], y[i]);
-            else
-                g.CurveTo(x[i], y[i]);
-            started = true;
-        }
+        g.DrawCurve(shownX_, shownY_);
     };
     if (CBReal->isChecked()) curve(wave_.re, kRealColor);
     if (CBImag->isChecked()) curve(wave_.im, kImagColor);
@@ -140,17 +135,28 @@ void TimeView::GraphPsi_DrawContent() {
     g.SetColor(kBlack);
 }
 
+double TimeView::tracedMean(int j) {
+    // <x> at the trace's fixed sample times, each worked out once while the view plays.
+    while (int(traceSamples_.size()) <= j)
+        traceSamples_.push_back(superposition_->MeanX(traceStep_ * double(traceSamples_.size())));
+    return traceSamples_[std::size_t(j)];
+}
+
 void TimeView::GraphTrace_DrawContent() {
     if (!superposition_) return;
     Graph& g = *GraphTrace;
     const double from = g.XMin;
     const double to = std::min(t_, g.XMax);
-    g.SetColor(kMeanColor);
-    g.CurveStart(from, superposition_->MeanX(from));
-    for (int j = 1; j <= kTraceSamples; ++j) {
-        const double t = from + (to - from) * j / kTraceSamples;
-        g.CurveTo(t, superposition_->MeanX(t));
+    traceT_.assign(1, from);
+    traceY_.assign(1, superposition_->MeanX(from));
+    for (int j = int(std::floor(from / traceStep_)) + 1; j * traceStep_ < to; ++j) {
+        traceT_.push_back(j * traceStep_);
+        traceY_.push_back(tracedMean(j));
     }
+    traceT_.push_back(to);
+    traceY_.push_back(now_.meanX);
+    g.SetColor(kMeanColor);
+    g.DrawCurve(traceT_, traceY_);
     g.SetColor(kBlack);
 }
 
@@ -216,6 +222,19 @@ void TimeView::rebuild() {
     traceHigh_ += margin;
     GraphPsi->DefineGraph(xFirst(row_), xLast(row_), -psiLimit_,
                           std::max(psiLimit_, psiLimit_ * psiLimit_));
+    // What does not change while it plays: the stretch of x shown, the frame with its axes, and
+    // the trace's sample times.
+    shownX_.clear();
+    shownFirst_ = 0;
+    if (superposition_) {
+        const std::vector<double>& x = superposition_->positions();
+        while (shownFirst_ < x.size() && x[shownFirst_] < GraphPsi->XMin) ++shownFirst_;
+        for (std::size_t i = shownFirst_; i < x.size() && x[i] <= GraphPsi->XMax; ++i)
+            shownX_.push_back(x[i]);
+    }
+    psiBackground_.reset();
+    traceSamples_.clear();
+    traceStep_ = traceSpan() / kTraceSamples;
 
     STBeat->clear();
     if (superposition_ && indices_.size() == 2) {
@@ -238,8 +257,23 @@ void TimeView::redraw() {
         superposition_->WaveAt(t_, wave_);
         now_ = superposition_->MomentsAt(t_);
     }
-    GraphPsi->ReDrawAll();
-    GraphPsi->UpdateScreen();
+    Graph& g = *GraphPsi;
+    if (!psiBackground_ || psiBackground_->Width() != g.GXP->Width() ||
+        psiBackground_->Height() != g.GXP->Height()) {
+        drawingBackground_ = true;
+        g.ReDrawAll();
+        drawingBackground_ = false;
+        psiBackground_ =
+            Picture::Make(g.GXP->Width(), g.GXP->Height(), 32, g.GXP->Image().devicePixelRatio());
+        if (psiBackground_) psiBackground_->GetGraphics()->DrawPicture(*g.GXP, 0, 0);
+    }
+    if (psiBackground_) {
+        g.GX->DrawPicture(*psiBackground_, 0, 0);
+        GraphPsi_DrawContent();
+    } else {
+        g.ReDrawAll();
+    }
+    g.UpdateScreen();
     const double span = traceSpan();
     const double from = std::max(0.0, t_ - span);
     GraphTrace->DefineGraph(from, from + span, traceLow_, traceHigh_);

@@ -9,9 +9,12 @@
 #include "solver/core/Spectrum.h"
 #include "solver/core/Superposition.h"
 
+#include "platform/Picture.h"
+
 #include <QElapsedTimer>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -82,6 +85,8 @@ class TimeView : public QWidget {
     void redraw();
     // The stretch of the trace: a few of the longest beats.
     double traceSpan() const;
+    // <x> at the trace's j-th sample time.
+    double tracedMean(int j);
 
     Spectrum basis_;
     int row_ = 0;
@@ -94,4 +99,12 @@ class TimeView : public QWidget {
     double psiLimit_ = 1;                  // |Psi| stays below this at every x and t
     double traceLow_ = -1, traceHigh_ = 1; // the range of <x>(t)
     QElapsedTimer frameClock_;
+    // Worked out once per superposition, not per frame.
+    std::size_t shownFirst_ = 0;             // the first grid index the plot shows
+    std::vector<double> shownX_, shownY_;    // its x, and a curve's values there
+    std::unique_ptr<Picture> psiBackground_; // the frame and axes, under every frame's curves
+    bool drawingBackground_ = false;
+    double traceStep_ = 1;                // fs between the trace's samples
+    std::vector<double> traceSamples_;    // <x> at 0, traceStep_, 2 traceStep_, ...
+    std::vector<double> traceT_, traceY_; // the trace's points this frame
 };
