@@ -2,9 +2,9 @@
 
 #include "app/Document.h"
 #include "app/EvolveCommand.h"
+#include "app/Language.h"
 #include "app/PacketCommand.h"
 #include "app/QtOptions.h"
-#include "app/Language.h"
 #include "app/TransmissionCommands.h"
 #include "model/Particles.h"
 #include "platform/NumberText.h"
@@ -46,71 +46,75 @@ const CommandInfo kCommands[] = {
      {},
      {"from", "count", "format", "open"},
      {"all", "compare", "momentum"},
-     QT_TRANSLATE_NOOP("CommandLine",
-     "print the energies of the levels, one per line, as the energy field shows them (Find "
-     "pressed --count times); with --all, every level with its nodes, parity, <x>, spread and "
-     "forbidden-region probability, as View > Levels shows them")},
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "print the energies of the levels, one per line, as the energy field shows them (Find "
+         "pressed --count times); with --all, every level with its nodes, parity, <x>, spread and "
+         "forbidden-region probability, as View > Levels shows them")},
     {"snapshot",
      Command::Snapshot,
      {".png", ".svg"},
      {"energy", "open"},
      {"levels"},
-     QT_TRANSLATE_NOOP("CommandLine",
-     "save a picture of the window (with --levels, of the Levels window); as .svg, both plots "
-     "as a vector picture")},
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "save a picture of the window (with --levels, of the Levels window); as .svg, both plots "
+         "as a vector picture")},
     {"print",
      Command::Print,
      {".pdf"},
      {"energy", "open"},
      {},
-     QT_TRANSLATE_NOOP("CommandLine",
-     "save the page that File > Print prints, as a PDF")},
+     QT_TRANSLATE_NOOP("CommandLine", "save the page that File > Print prints, as a PDF")},
     {"save",
      Command::Save,
      {".wellscope"},
      {"energy", "open"},
      {},
-     QT_TRANSLATE_NOOP("CommandLine",
-     "save the file that File > Save saves")},
+     QT_TRANSLATE_NOOP("CommandLine", "save the file that File > Save saves")},
     {"data",
      Command::Data,
      {".csv"},
      {"energy", "open"},
      {},
      QT_TRANSLATE_NOOP("CommandLine",
-     "save the plots' data, as File > Export > Data does: x (nm), V (eV), psi")},
+                       "save the plots' data, as File > Export > Data does: x (nm), V (eV), psi")},
     {"evolve",
      Command::Evolve,
      {},
      {"states", "amplitudes", "until", "step", "open"},
      {},
-     QT_TRANSLATE_NOOP("CommandLine",
-     "print <x>, its spread and the norm of a superposition of levels in time, as CSV: ")},
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "print <x>, its spread and the norm of a superposition of levels in time, as CSV: %1")},
     {"packet",
      Command::Packet,
      {},
      {"x0", "sigma", "energy", "until", "step", "open"},
      {},
-     QT_TRANSLATE_NOOP("CommandLine",
-     "print a Gaussian wave packet moving through the potential (left and right: the "
-     "probability at x < 0 and x >= 0, with what each side's absorber took), as CSV: ")},
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "print a Gaussian wave packet moving through the potential (left and right: the "
+         "probability at x < 0 and x >= 0, with what each side's absorber took), as CSV: %1")},
     {"transmission",
      Command::Transmission,
      {},
      {"from", "to", "step", "open"},
      {"exact"},
-     QT_TRANSLATE_NOOP("CommandLine",
-     "print the grid's transmission and reflection of a particle coming in from the left, as "
-     "CSV: energy_eV,transmission,reflection (and exact_transmission with --exact); the cells "
-     "are empty where a lead is closed")},
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "print the grid's transmission and reflection of a particle coming in from the left, as "
+         "CSV: %1 (and exact_transmission with --exact); the cells are empty where a lead is "
+         "closed")},
     {"resonances",
      Command::Resonances,
      {},
      {"to", "open"},
      {},
-     QT_TRANSLATE_NOOP("CommandLine",
-     "print the maxima of the transmission from the lowest open energy up to --to, as View > "
-     "Transmission lists them, as CSV: energy_eV,width_eV,lifetime_fs,peak_transmission")},
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "print the maxima of the transmission from the lowest open energy up to --to, as View > "
+         "Transmission lists them, as CSV: %1")},
 };
 
 const QString kDocumentSuffix = QStringLiteral(".wellscope");
@@ -118,37 +122,69 @@ const QString kDocumentSuffix = QStringLiteral(".wellscope");
 // Every other option of the help: its name with its value, and what it does.
 const char* const kOptionHelp[][2] = {
     {"--parity P", QT_TRANSLATE_NOOP("CommandLine", "symmetric: even or odd (default even)")},
-    {"--from EV", QT_TRANSLATE_NOOP("CommandLine", "levels: start energy (default 0.01, or -13.6 for hydrogen); transmission: "
-                  "the first energy")},
-    {"--to EV", QT_TRANSLATE_NOOP("CommandLine", "transmission: the last energy; resonances: the top of the search (default 15)")},
-    {"--count N", QT_TRANSLATE_NOOP("CommandLine", "levels: number of levels to look for, 1 to 100 (default 5)")},
+    {"--from EV",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "levels: start energy (default 0.01, or -13.6 for hydrogen); transmission: "
+                       "the first energy")},
+    {"--to EV",
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "transmission: the last energy; resonances: the top of the search (default 15)")},
+    {"--count N", QT_TRANSLATE_NOOP("CommandLine",
+                                    "levels: number of levels to look for, 1 to 100 (default 5)")},
     {"--all", QT_TRANSLATE_NOOP("CommandLine", "levels: every level of the spectrum at once")},
-    {"--format F", QT_TRANSLATE_NOOP("CommandLine", "levels --all: text (aligned columns, default) or csv")},
-    {"--compare", QT_TRANSLATE_NOOP("CommandLine", "levels --all: the exact level of the continuous problem beside each, and "
-                  "the difference in per cent")},
-    {"--momentum", QT_TRANSLATE_NOOP("CommandLine", "levels --all: <k> (CSV only), Delta k in nm^-1 and Delta x Delta k of each "
-                   "level")},
-    {"--open FILE", QT_TRANSLATE_NOOP("CommandLine", "every command: set up from a .wellscope file first; the other options "
-                    "then apply on top of it")},
-    {"--mass ME", QT_TRANSLATE_NOOP("CommandLine", "every command: the particle's mass in electron masses, 0.01 to 10 (default "
-                  "1, the electron)")},
-    {"--language CODE", QT_TRANSLATE_NOOP("CommandLine", "the window's and the help's language: en, de, fr or es (default: the "
-                        "system's)")},
-    {"--energy EV", QT_TRANSLATE_NOOP("CommandLine", "snapshot, print, save, data: type this energy and press Draw; packet: the "
-                    "packet's kinetic energy where it starts, from 0 (default %2)")},
-    {"--x0 NM", QT_TRANSLATE_NOOP("CommandLine", "packet: the packet's centre at t = 0 (default %3); x0 +- 4 sigma must lie "
-                "between the absorbers at +-3.5 nm")},
-    {"--sigma NM", QT_TRANSLATE_NOOP("CommandLine", "packet: the packet's width sigma, at least 0.03 nm (default %4)")},
+    {"--format F",
+     QT_TRANSLATE_NOOP("CommandLine", "levels --all: text (aligned columns, default) or csv")},
+    {"--compare",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "levels --all: the exact level of the continuous problem beside each, and "
+                       "the difference in per cent")},
+    {"--momentum",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "levels --all: <k> (CSV only), Delta k in nm^-1 and Delta x Delta k of each "
+                       "level")},
+    {"--open FILE",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "every command: set up from a .wellscope file first; the other options "
+                       "then apply on top of it")},
+    {"--mass ME",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "every command: the particle's mass in electron masses, 0.01 to 10 (default "
+                       "1, the electron)")},
+    {"--language CODE",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "the window's and the help's language: en, de, fr or es (default: the "
+                       "system's)")},
+    {"--energy EV",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "snapshot, print, save, data: type this energy and press Draw; packet: the "
+                       "packet's kinetic energy where it starts, from 0 (default %2)")},
+    {"--x0 NM",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "packet: the packet's centre at t = 0 (default %3); x0 +- 4 sigma must lie "
+                       "between the absorbers at +-3.5 nm")},
+    {"--sigma NM",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "packet: the packet's width sigma, at least 0.03 nm (default %4)")},
     {"--levels", QT_TRANSLATE_NOOP("CommandLine", "snapshot: a picture of the Levels window")},
-    {"--states N,N,...", QT_TRANSLATE_NOOP("CommandLine", "evolve: the levels, counted from 0 (hydrogen: n from 1)")},
-    {"--amplitudes A,...", QT_TRANSLATE_NOOP("CommandLine", "evolve: one per level, 0 to 1 (default 1 each)")},
-    {"--until FS", QT_TRANSLATE_NOOP("CommandLine", "evolve, packet: the last time, in fs (the first is 0)")},
-    {"--step FS", QT_TRANSLATE_NOOP("CommandLine", "evolve, packet: the time between rows, in fs (at most %1 rows); packet "
-                  "integrates in equal steps of at most %5 fs, as many as make up --step, so "
-                  "each row's time is met exactly")},
-    {"--step EV", QT_TRANSLATE_NOOP("CommandLine", "transmission: the energy step, in eV (at most %1 rows)")},
-    {"--exact", QT_TRANSLATE_NOOP("CommandLine", "transmission: the continuum's transmission beside, for potentials made of flat "
-                "pieces (well, symmetric, uneven, barrier, double-barrier, step)")},
+    {"--states N,N,...",
+     QT_TRANSLATE_NOOP("CommandLine", "evolve: the levels, counted from 0 (hydrogen: n from 1)")},
+    {"--amplitudes A,...",
+     QT_TRANSLATE_NOOP("CommandLine", "evolve: one per level, 0 to 1 (default 1 each)")},
+    {"--until FS",
+     QT_TRANSLATE_NOOP("CommandLine", "evolve, packet: the last time, in fs (the first is 0)")},
+    {"--step FS",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "evolve, packet: the time between rows, in fs (at most %1 rows); packet "
+                       "integrates in equal steps of at most %5 fs, as many as make up --step, so "
+                       "each row's time is met exactly")},
+    {"--step EV",
+     QT_TRANSLATE_NOOP("CommandLine", "transmission: the energy step, in eV (at most %1 rows)")},
+    {"--exact",
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "transmission: the continuum's transmission beside, for potentials made of flat "
+         "pieces (well, symmetric, uneven, barrier, double-barrier, step)")},
     {"-h, --help", QT_TRANSLATE_NOOP("CommandLine", "show this help")},
     {"-v, --version", QT_TRANSLATE_NOOP("CommandLine", "show the version")},
 };
@@ -191,8 +227,8 @@ bool isParameterOption(const QString& name) {
 
 QString joinedOr(const QStringList& names) {
     if (names.size() < 2) return names.join(QString());
-    return QCoreApplication::translate("CommandLine", "%1 or %2").arg(names.mid(0, names.size() - 1).join(QStringLiteral(", ")),
-                                                     names.last());
+    return QCoreApplication::translate("CommandLine", "%1 or %2")
+        .arg(names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.last());
 }
 
 QString commandNames() {
@@ -338,9 +374,8 @@ bool readPotential(const QCommandLineParser& parser, const Document* opened, Com
 bool checkOptionsBelong(const QCommandLineParser& parser, const CommandInfo& info, QString& error) {
     for (const QString& option : parser.optionNames()) {
         if (option == QLatin1String("potential") || option == QLatin1String("mass") ||
-            option == QLatin1String("language") ||
-            isParameterOption(option) || info.options.contains(option) ||
-            info.flags.contains(option))
+            option == QLatin1String("language") || isParameterOption(option) ||
+            info.options.contains(option) || info.flags.contains(option))
             continue;
         QStringList users;
         for (const CommandInfo& s : kCommands)
@@ -619,10 +654,11 @@ QString parameterHelp() {
             QStringList users;
             for (const RowInfo& u : PotentialRows)
                 if (optionsOf(u).contains(text(s.option))) users << text(u.option);
-            const QString range = s.maxFollowsSlider1 ? QCoreApplication::translate("CommandLine", "%1 to the %2")
-                                                            .arg(double(s.min) / s.perUnit)
-                                                            .arg(RowText(r.sliders[0].what))
-                                                      : accepted(s, s.max);
+            const QString range = s.maxFollowsSlider1
+                                      ? QCoreApplication::translate("CommandLine", "%1 to the %2")
+                                            .arg(double(s.min) / s.perUnit)
+                                            .arg(RowText(r.sliders[0].what))
+                                      : accepted(s, s.max);
             out += helpEntry(QStringLiteral("--%1 %2").arg(text(s.option), metavariable(s.unit)),
                              users.join(", ") + ": " + RowText(s.what) + ", " + range);
         }
@@ -633,7 +669,8 @@ QString parameterHelp() {
 } // namespace
 
 QString CommandLineHelp() {
-    QString out = QCoreApplication::translate("CommandLine", "Usage: wellscope [COMMAND] [OPTIONS]\n"
+    QString out = QCoreApplication::translate("CommandLine",
+                                              "Usage: wellscope [COMMAND] [OPTIONS]\n"
                                               "Finds the bound states of an electron in a "
                                               "one-dimensional potential,\nand its transmission "
                                               "through barriers.\nWith no command, Wellscope "
@@ -643,19 +680,21 @@ QString CommandLineHelp() {
         if (!c.extensions.isEmpty())
             usage += QStringLiteral(" FILE") + c.extensions.join(QLatin1Char('|'));
         QString help = QCoreApplication::translate("CommandLine", c.help);
-        if (c.kind == Command::Evolve) help += QLatin1String(EvolveCsvHeader);
-        if (c.kind == Command::Packet) help += QLatin1String(PacketCsvHeader);
-        if (c.kind == Command::Transmission) help += QLatin1String(TransmissionCsvHeader);
-        if (c.kind == Command::Resonances) help += QLatin1String(ResonancesCsvHeader);
+        // %1: the CSV header, from its one home.
+        if (c.kind == Command::Evolve) help = help.arg(QLatin1String(EvolveCsvHeader));
+        if (c.kind == Command::Packet) help = help.arg(QLatin1String(PacketCsvHeader));
+        if (c.kind == Command::Transmission) help = help.arg(QLatin1String(TransmissionCsvHeader));
+        if (c.kind == Command::Resonances) help = help.arg(QLatin1String(ResonancesCsvHeader));
         out += helpEntry(usage, help);
     }
-    out +=
-        helpEntry(QStringLiteral("FILE.wellscope"), QCoreApplication::translate("CommandLine", "open the file in the window"));
+    out += helpEntry(QStringLiteral("FILE.wellscope"),
+                     QCoreApplication::translate("CommandLine", "open the file in the window"));
     out += QCoreApplication::translate("CommandLine", "\nOptions:\n");
     QStringList names;
     for (const RowInfo& r : PotentialRows) names << text(r.option);
-    out += helpEntry(QStringLiteral("--potential NAME"),
-                     QCoreApplication::translate("CommandLine", "%1 (default well)").arg(joinedOr(names)));
+    out += helpEntry(
+        QStringLiteral("--potential NAME"),
+        QCoreApplication::translate("CommandLine", "%1 (default well)").arg(joinedOr(names)));
     out += parameterHelp();
     for (const auto& entry : kOptionHelp) {
         QString help = QCoreApplication::translate("CommandLine", entry[1]);
@@ -667,8 +706,9 @@ QString CommandLineHelp() {
             help.replace(QStringLiteral("%") + QString::number(n), values[n - 1]);
         out += helpEntry(QString::fromLatin1(entry[0]), help);
     }
-    out += QCoreApplication::translate("CommandLine", "Qt's own options (-style, -platform, -reverse, -qwindowgeometry, "
-                                       "...) are\npassed to Qt.\n");
+    out += QCoreApplication::translate(
+        "CommandLine", "Qt's own options (-style, -platform, -reverse, -qwindowgeometry, "
+                       "...) are\npassed to Qt.\n");
     return out;
 }
 

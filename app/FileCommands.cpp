@@ -62,13 +62,12 @@ FileCommands::FileCommands(Model& model, Window1& window, Menu& menu, QSettings&
         if (!path.isEmpty()) SaveAs(withSuffix(path, QStringLiteral("wellscope")));
     });
     connect(item("FileExportData"), &QAction::triggered, this, [this] {
-        const QString path =
-            ChooseFile(tr("Export Data"), QStringLiteral("CSV (*.csv)"), true);
+        const QString path = ChooseFile(tr("Export Data"), QStringLiteral("CSV (*.csv)"), true);
         if (!path.isEmpty()) ExportData(withSuffix(path, QStringLiteral("csv")));
     });
     connect(item("FileExportPicture"), &QAction::triggered, this, [this] {
-        const QString path = ChooseFile(tr("Export Picture"),
-                                        QStringLiteral("SVG (*.svg);;PNG (*.png)"), true);
+        const QString path =
+            ChooseFile(tr("Export Picture"), QStringLiteral("SVG (*.svg);;PNG (*.png)"), true);
         if (!path.isEmpty()) ExportPicture(withSuffix(path, QStringLiteral("svg")));
     });
 
@@ -140,7 +139,8 @@ bool FileCommands::Save() {
 bool FileCommands::SaveAs(const QString& path) {
     const Document document = CaptureDocument(model_.Value());
     QString error;
-    if (!SaveDocument(document, path, error)) return report(tr("Cannot save “%1”: %2."), path, error);
+    if (!SaveDocument(document, path, error))
+        return report(tr("Cannot save “%1”: %2."), path, error);
     setFile(path);
     remember(path);
     return true;
@@ -149,7 +149,8 @@ bool FileCommands::SaveAs(const QString& path) {
 bool FileCommands::ExportData(const QString& path) {
     QString error;
     const QByteArray csv = DataCsv(model_.Value(), ExtraData ? ExtraData() : QString());
-    return WriteWholeFile(path, csv, error) || report(tr("Cannot export to “%1”: %2."), path, error);
+    return WriteWholeFile(path, csv, error) ||
+           report(tr("Cannot export to “%1”: %2."), path, error);
 }
 
 bool FileCommands::ExportPicture(const QString& path) {
@@ -160,7 +161,8 @@ bool FileCommands::ExportPicture(const QString& path) {
     QString error;
     const QByteArray bytes =
         suffix == QLatin1String("svg") ? PictureSvg(window_) : PicturePng(window_);
-    return WriteWholeFile(path, bytes, error) || report(tr("Cannot export to “%1”: %2."), path, error);
+    return WriteWholeFile(path, bytes, error) ||
+           report(tr("Cannot export to “%1”: %2."), path, error);
 }
 
 QStringList FileCommands::RecentFiles() const {

@@ -24,8 +24,7 @@ Menu::Menu(QWidget* parent) : QMenuBar(parent) {
     recent->setEnabled(false); // until a file has been opened or saved
     file->addSeparator();
     addItem(file, "FileSave", tr("&Save"), QKeySequence::Save);
-    addItem(file, "FileSaveAs", tr("Save &As…"),
-            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    addItem(file, "FileSaveAs", tr("Save &As…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     QMenu* exports = file->addMenu(tr("&Export"));
     exports->menuAction()->setObjectName(QStringLiteral("FileExportMenu"));
     addItem(exports, "FileExportData", tr("&Data (CSV)…"));
@@ -51,15 +50,13 @@ Menu::Menu(QWidget* parent) : QMenuBar(parent) {
     addItem(view, "ViewLevels", tr("&Levels…"), QKeySequence(Qt::CTRL | Qt::Key_L));
     addItem(view, "ViewPacket", tr("&Wave Packet…"),
             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W));
-    addItem(view, "ViewTransmission", tr("&Transmission…"),
-            QKeySequence(Qt::CTRL | Qt::Key_T));
+    addItem(view, "ViewTransmission", tr("&Transmission…"), QKeySequence(Qt::CTRL | Qt::Key_T));
     QMenu* particle = view->addMenu(tr("P&article"));
     particle->menuAction()->setObjectName(QStringLiteral("ViewParticleMenu"));
 
     QMenu* help = addMenu(tr("&Help"));
     help->menuAction()->setObjectName(QStringLiteral("HelpMenu"));
-    addItem(help, "HelpAbout", tr("&About Wellscope…"),
-            QKeySequence(Qt::CTRL | Qt::Key_Question));
+    addItem(help, "HelpAbout", tr("&About Wellscope…"), QKeySequence(Qt::CTRL | Qt::Key_Question));
 }
 
 namespace {

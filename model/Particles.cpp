@@ -19,7 +19,6 @@ QString MassText(double mass) {
 
 QString ParticleText(double mass) {
     for (const ParticlePreset& p : ParticlePresets)
-        if (p.mass == mass)
-            return ParticleName(p) + QStringLiteral(", ") + MassText(mass);
+        if (p.mass == mass) return ParticleName(p) + QStringLiteral(", ") + MassText(mass);
     return QCoreApplication::translate("Particles", "particle of %1").arg(MassText(mass));
 }

@@ -39,10 +39,15 @@ double DifferencePercent(double grid, double exact) {
 }
 
 QStringList LevelHeaders(int row, bool compare, bool momentum) {
-    QStringList h = {QStringLiteral("n"), QCoreApplication::translate("LevelsReport", "Energy (eV)"), QCoreApplication::translate("LevelsReport", "Nodes")};
+    QStringList h = {QStringLiteral("n"),
+                     QCoreApplication::translate("LevelsReport", "Energy (eV)"),
+                     QCoreApplication::translate("LevelsReport", "Nodes")};
     if (hasParity(row)) h << QCoreApplication::translate("LevelsReport", "Parity");
-    h << QStringLiteral("<x> (nm)") << QString::fromUtf8("Δx (nm)") << QCoreApplication::translate("LevelsReport", "Forbidden (%)");
-    if (compare) h << QCoreApplication::translate("LevelsReport", "Exact (eV)") << QCoreApplication::translate("LevelsReport", "Difference (%)");
+    h << QStringLiteral("<x> (nm)") << QString::fromUtf8("Δx (nm)")
+      << QCoreApplication::translate("LevelsReport", "Forbidden (%)");
+    if (compare)
+        h << QCoreApplication::translate("LevelsReport", "Exact (eV)")
+          << QCoreApplication::translate("LevelsReport", "Difference (%)");
     if (momentum) h << QString::fromUtf8("Δk (nm⁻¹)") << QString::fromUtf8("Δx·Δk");
     return h;
 }
@@ -65,8 +70,21 @@ QStringList LevelCells(const LevelsModel& m, int index, bool compare, bool momen
     return c;
 }
 
+// The notes solver/core/ExactLevels.cpp gives, word for word, for the translators to find.
+[[maybe_unused]] const char* const kExactNotes[] = {
+    QT_TRANSLATE_NOOP("ExactLevels",
+                      "The exact values are those of the uncut Coulomb potential. The program's "
+                      "potential ends at the edge of the plot, which raises the upper levels and "
+                      "leaves only a few of them bound."),
+};
+
+QString ExactNoteText(const char* note) {
+    return note ? QCoreApplication::translate("ExactLevels", note) : QString();
+}
+
 QString NoBoundStateText(const LevelsModel& m) {
-    return QCoreApplication::translate("LevelsReport", "No bound state below %1 eV").arg(Str(m.limit));
+    return QCoreApplication::translate("LevelsReport", "No bound state below %1 eV")
+        .arg(Str(m.limit));
 }
 
 QString LevelsText(const LevelsModel& m, bool compare, bool momentum) {
@@ -87,7 +105,7 @@ QString LevelsText(const LevelsModel& m, bool compare, bool momentum) {
         }
         out += line + '\n';
     }
-    if (compare && m.exact.note) out += QString::fromUtf8(m.exact.note) + '\n';
+    if (compare && m.exact.note) out += ExactNoteText(m.exact.note) + '\n';
     return out;
 }
 

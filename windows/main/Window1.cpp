@@ -115,8 +115,7 @@ void Window1::_CreateControls0() {
     connect(PMSymmetric, &QComboBox::currentIndexChanged, this, [this] { PMSymmetric_Change(); });
 
     PopupMenu1 = Place(new QComboBox(w), 507, 20, 144, 20);
-    for (const RowInfo& r : PotentialRows)
-        PopupMenu1->addItem(RowText(r.menuText));
+    for (const RowInfo& r : PotentialRows) PopupMenu1->addItem(RowText(r.menuText));
     PopupMenu1->setCurrentIndex(0);
     connect(PopupMenu1, &QComboBox::currentIndexChanged, this, [this] { PopupMenu1_Change(); });
 

@@ -25,8 +25,7 @@ QString Window1::spoken(double energy) {
 void Window1::describeControls() {
     PopupMenu1->setAccessibleName(tr("Potential"));
     PMSymmetric->setAccessibleName(tr("Parity"));
-    PMSymmetric->setAccessibleDescription(
-        tr("Even (symmetric) or odd (anti-symmetric) solutions"));
+    PMSymmetric->setAccessibleDescription(tr("Even (symmetric) or odd (anti-symmetric) solutions"));
     EFEnergy->setAccessibleName(tr("Energy in eV"));
     PBDraw->setAccessibleName(tr("Draw"));
     PBDraw->setAccessibleDescription(tr("Solve at the energy typed"));
@@ -44,8 +43,7 @@ QString Window1::potentialSummary() const {
     QStringList parts{tr("Potential: %1").arg(RowText(r.menuText))};
     for (int n = 1; n <= r.sliderCount; ++n)
         parts << RowText(r.sliders[std::size_t(n - 1)].what) + ' ' + sliderValueText(n);
-    if (r.hasParity)
-        parts << (v.even ? tr("even solutions") : tr("odd solutions"));
+    if (r.hasParity) parts << (v.even ? tr("even solutions") : tr("odd solutions"));
     if (v.reshape) parts << tr("reshaped with the mouse");
     QString out = tr("%1; trial energy %2")
                       .arg(parts.join(QStringLiteral(", ")), spoken(Val(EFEnergy->text())));

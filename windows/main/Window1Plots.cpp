@@ -74,8 +74,7 @@ void Window1::Graph1_DrawContent() {
 
 void Window1::Graph2_Open() {
     Graph2->SetGrid(true);
-    Graph2->SetTitle(tr("Solution for Energy = ") + Str(solver.Energy) +
-                     QStringLiteral(" eV"));
+    Graph2->SetTitle(tr("Solution for Energy = ") + Str(solver.Energy) + QStringLiteral(" eV"));
     Graph2->SetYLabel(tr("Psi_E (relative)"));
     Graph2->SetXLabel(QStringLiteral("x (nm)"));
     const PlotRange r = PsiRange(RowWell);

@@ -264,8 +264,8 @@ void PacketWindow::showResult() {
     STPredicted->setText(packet_ ? QString::fromUtf8("∫|φ(k)|² T(k) dk = ") +
                                        Format(prediction_.predicted, QStringLiteral("0.0000"))
                                  : QString());
-    STTransmitted->setText(!packet_ ? QString()
-                           : left() ? tr("Transmitted: %1")
-                                          .arg(Format(now_.right, QStringLiteral("0.0000")))
-                                    : tr("Transmitted: once the packet has left"));
+    STTransmitted->setText(
+        !packet_ ? QString()
+        : left() ? tr("Transmitted: %1").arg(Format(now_.right, QStringLiteral("0.0000")))
+                 : tr("Transmitted: once the packet has left"));
 }

@@ -24,7 +24,8 @@ QString eV(double v) {
 QString UndefinedText(const GridPotential& v, double mass, double energy) {
     for (int j = 0; j <= GridLast; ++j)
         if (!std::isfinite(v[std::size_t(j)]))
-            return QCoreApplication::translate("TransmissionText", "T is undefined: the potential is not finite everywhere");
+            return QCoreApplication::translate(
+                "TransmissionText", "T is undefined: the potential is not finite everywhere");
     const double left = v[0], right = v[GridLast];
     const bool leftOpen = LeadWaveNumber(energy, left, mass).has_value();
     const bool rightOpen = LeadWaveNumber(energy, right, mass).has_value();
@@ -32,15 +33,23 @@ QString UndefinedText(const GridPotential& v, double mass, double energy) {
     const QString at = eV(energy);
     const bool belowLeft = !leftOpen && energy <= left, belowRight = !rightOpen && energy <= right;
     if (belowLeft && belowRight)
-        return QCoreApplication::translate("TransmissionText", "T is undefined at E = %1: below both leads' potential (%2 left, %3 right)")
+        return QCoreApplication::translate(
+                   "TransmissionText",
+                   "T is undefined at E = %1: below both leads' potential (%2 left, %3 right)")
             .arg(at, eV(left), eV(right));
     if (belowLeft)
-        return QCoreApplication::translate("TransmissionText", "T is undefined at E = %1: below the left lead's potential, %2")
+        return QCoreApplication::translate(
+                   "TransmissionText",
+                   "T is undefined at E = %1: below the left lead's potential, %2")
             .arg(at, eV(left));
     if (belowRight)
-        return QCoreApplication::translate("TransmissionText", "T is undefined at E = %1: below the right lead's potential, %2")
+        return QCoreApplication::translate(
+                   "TransmissionText",
+                   "T is undefined at E = %1: below the right lead's potential, %2")
             .arg(at, eV(right));
-    return QCoreApplication::translate("TransmissionText", "T is undefined at E = %1: above the grid's highest energy in a lead, %2")
+    return QCoreApplication::translate(
+               "TransmissionText",
+               "T is undefined at E = %1: above the grid's highest energy in a lead, %2")
         .arg(at, eV(std::min(left, right) + 4 / phys::StepFactorFor(mass)));
 }
 
@@ -50,20 +59,25 @@ QString ResultText(double energy, const TransmissionResult& r) {
 }
 
 QString FluxText(const ScatteringState& s) {
-    return QCoreApplication::translate("TransmissionText", "Flux (nm/fs): in %1, reflected %2, transmitted %3 = net %4")
+    return QCoreApplication::translate("TransmissionText",
+                                       "Flux (nm/fs): in %1, reflected %2, transmitted %3 = net %4")
         .arg(digits(s.incomingFlux, 6), digits(s.reflectedFlux, 6), digits(s.transmittedFlux, 6),
              digits(s.flux, 6));
 }
 
 PartLabels PartLabelsOf(const ScatteringState& s) {
     return {QCoreApplication::translate("TransmissionText", "→ incoming, |A| = 1"),
-            QCoreApplication::translate("TransmissionText", "← reflected, |r| = %1").arg(digits(std::abs(s.reflected), 4)),
-            QCoreApplication::translate("TransmissionText", "transmitted, |t| = %1 →").arg(digits(std::abs(s.transmitted), 4))};
+            QCoreApplication::translate("TransmissionText", "← reflected, |r| = %1")
+                .arg(digits(std::abs(s.reflected), 4)),
+            QCoreApplication::translate("TransmissionText", "transmitted, |t| = %1 →")
+                .arg(digits(std::abs(s.transmitted), 4))};
 }
 
 QStringList ResonanceHeaders() {
-    return {QCoreApplication::translate("TransmissionText", "Energy (eV)"), QCoreApplication::translate("TransmissionText", "Width Γ (eV)"),
-            QCoreApplication::translate("TransmissionText", "Lifetime ħ/Γ (fs)"), QCoreApplication::translate("TransmissionText", "Peak T")};
+    return {QCoreApplication::translate("TransmissionText", "Energy (eV)"),
+            QCoreApplication::translate("TransmissionText", "Width Γ (eV)"),
+            QCoreApplication::translate("TransmissionText", "Lifetime ħ/Γ (fs)"),
+            QCoreApplication::translate("TransmissionText", "Peak T")};
 }
 
 QStringList ResonanceCells(const Resonance& r) {

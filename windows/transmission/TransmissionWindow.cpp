@@ -193,9 +193,8 @@ void TransmissionWindow::showCurve() {
     if (!c.finite)
         STCurve->setText(tr("T is undefined: the potential is not finite everywhere"));
     else if (!c.HasRange())
-        STCurve->setText(
-            tr("No energy below the top is open in both leads (they open at %1 eV)")
-                .arg(c.open.lowest));
+        STCurve->setText(tr("No energy below the top is open in both leads (they open at %1 eV)")
+                             .arg(c.open.lowest));
     else
         STCurve->setText(tr("%1 from %2 to %3 eV")
                              .arg(found)
