@@ -1,5 +1,6 @@
 #include "app/AboutWndo.h"
 
+#include "app/Language.h"
 #include "app/Resources.h"
 
 #include <QPointer>
@@ -23,7 +24,7 @@ AboutWndo::AboutWndo(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void AboutWndo::Event_Open() {
-    HTMLViewer1->setHtml(AboutWellscope());
+    HTMLViewer1->setHtml(AboutWellscope(LanguageInUse()));
 }
 
 AboutWndo* AboutWndo::Show() {

@@ -10,6 +10,7 @@
 #include "windows/main/Window1.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QTextStream>
 
 #include <cstdio>
@@ -74,6 +75,9 @@ int RunWellscope(int argc, char** argv) {
 
     App app(argc, argv);
     UseLanguage(command.language); // before the first window is made
+    // Numbers keep their decimal point in every language and locale, in Qt's own fields too
+    // (the particle's mass).
+    QLocale::setDefault(QLocale::c());
     if (command.kind != Command::Window) {
         // The window opens on the 1 nm well; the file comes after.
         Window1& window = *app.SolverWindow();

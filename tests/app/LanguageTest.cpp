@@ -1,6 +1,7 @@
 // The languages: German from the built-in catalogue, in process and through the built program,
 // with the numbers as the C locale writes them.
 #include "app/Language.h"
+#include "app/AboutWndo.h"
 #include "app/CommandLine.h"
 #include "app/Menu.h"
 #include "solver/core/ExactLevels.h"
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QXmlStreamReader>
 
 namespace {
@@ -67,10 +69,12 @@ TEST(Language, GermanTranslatesMenusWindowAndHelpAndKeepsTheDecimalPoint) {
         EXPECT_EQ(w.PMSymmetric->itemText(1), "Antisymmetrisch");
         EXPECT_EQ(w.STTitle1->text(), "Breite = 1 nm");
         EXPECT_EQ(w.EFEnergy->text(), ".30273417311"); // the number as in every language
+        const AboutWndo about;
+        EXPECT_TRUE(about.windowTitle() == QString::fromUtf8("Über Wellscope") &&
+                    about.HTMLViewer1->toPlainText().contains("Die Niveaus finden"));
         const QString help = CommandLineHelp();
         EXPECT_TRUE(help.startsWith("Aufruf: wellscope [BEFEHL] [OPTIONEN]\n") &&
-                    help.contains("Breite, 0 bis 3.5 nm in") &&
-                    help.contains("--potential NAME"))
+                    help.contains("Breite, 0 bis 3.5 nm in") && help.contains("--potential NAME"))
             << help.toStdString();
         // The core's texts reach the translators through the lists beside them.
         for (const RowInfo& r : PotentialRows) {
@@ -96,6 +100,14 @@ TEST(Language, GermanTranslatesMenusWindowAndHelpAndKeepsTheDecimalPoint) {
     EXPECT_EQ(levels.out.section('\n', 0, 0), "Teilchen: Schweres Loch in GaAs, 0.51 mₑ");
     EXPECT_TRUE(wellscope({"--language", "fr", "--help"}).out.startsWith("Usage : wellscope"));
     EXPECT_TRUE(wellscope({"--language", "es", "--help"}).out.startsWith("Uso: wellscope"));
+    // Without --language, the system's locale chooses.
+    QProcess german;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LC_ALL", "de_DE.UTF-8");
+    german.setProcessEnvironment(env);
+    german.start(QStringLiteral(WELLSCOPE_EXE), {"--help"});
+    ASSERT_TRUE(german.waitForFinished(60000));
+    EXPECT_TRUE(german.readAllStandardOutput().startsWith("Aufruf: wellscope"));
     const Outcome wrong = wellscope({"--language", "it"});
     EXPECT_TRUE(wrong.status == 2 && wrong.err.startsWith("wellscope: --language: 'it'") &&
                 wrong.out.isEmpty())
