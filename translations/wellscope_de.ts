@@ -588,7 +588,7 @@ gehen an Qt.
     </message>
     <message>
         <source>Symmetric Well</source>
-        <translation>Symmetrischer Topf</translation>
+        <translation>Doppeltopf</translation>
     </message>
     <message>
         <source>Uneven</source>
@@ -656,7 +656,7 @@ gehen an Qt.
     </message>
     <message>
         <source>Barrier Width = </source>
-        <translation>Barrierenbreite = </translation>
+        <translation>Barrierenbr. = </translation>
     </message>
     <message>
         <source>inf</source>

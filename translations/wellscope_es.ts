@@ -628,11 +628,11 @@ pasan a Qt.
     </message>
     <message>
         <source>Ctr to Ctr = </source>
-        <translation>Entre centros = </translation>
+        <translation>Separación = </translation>
     </message>
     <message>
         <source>Well Width = </source>
-        <translation>Anchura pozo = </translation>
+        <translation>Ancho pozo = </translation>
     </message>
     <message>
         <source>Left Height = </source>
@@ -656,7 +656,7 @@ pasan a Qt.
     </message>
     <message>
         <source>Barrier Width = </source>
-        <translation>Anchura barrera = </translation>
+        <translation>Ancho barr. = </translation>
     </message>
     <message>
         <source>inf</source>

@@ -656,7 +656,7 @@ transmises à Qt.
     </message>
     <message>
         <source>Barrier Width = </source>
-        <translation>Larg. barrière = </translation>
+        <translation>Larg. barr. = </translation>
     </message>
     <message>
         <source>inf</source>
