@@ -1,5 +1,6 @@
 #include "app/AboutWndo.h"
 
+#include "app/Language.h"
 #include "app/Resources.h"
 
 #include <QPointer>
@@ -7,7 +8,7 @@
 #include <QVBoxLayout>
 
 AboutWndo::AboutWndo(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle(QStringLiteral("About Wellscope"));
+    setWindowTitle(tr("About Wellscope"));
     setAttribute(Qt::WA_DeleteOnClose); // closing destroys it; the next About makes a new one
     resize(589, 584);
     setMinimumSize(64, 64);
@@ -23,7 +24,7 @@ AboutWndo::AboutWndo(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void AboutWndo::Event_Open() {
-    HTMLViewer1->setHtml(AboutWellscope());
+    HTMLViewer1->setHtml(AboutWellscope(LanguageInUse()));
 }
 
 AboutWndo* AboutWndo::Show() {

@@ -79,7 +79,7 @@ bool App::notify(QObject* receiver, QEvent* event) {
     } catch (const GraphError& e) {
         if (!reportedGraphError_) {
             reportedGraphError_ = true;
-            const QString message = QStringLiteral("A plot could not be drawn: ") + e.msg;
+            const QString message = tr("A plot could not be drawn: ") + e.msg;
             QTextStream(stderr) << "wellscope: " << message << '\n';
             // After this event, not inside it: the dialog runs an event loop of its own.
             QTimer::singleShot(0, this, [message] {

@@ -2,6 +2,7 @@
 
 #include "app/Document.h"
 #include "app/EvolveCommand.h"
+#include "app/Language.h"
 #include "app/PacketCommand.h"
 #include "app/QtOptions.h"
 #include "app/TransmissionCommands.h"
@@ -10,8 +11,10 @@
 #include "solver/core/PotentialRows.h"
 #include "solver/core/Setup.h"
 #include "solver/core/WavePacket.h"
+#include "windows/common/RowTexts.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cctype>
@@ -43,100 +46,147 @@ const CommandInfo kCommands[] = {
      {},
      {"from", "count", "format", "open"},
      {"all", "compare", "momentum"},
-     "print the energies of the levels, one per line, as the energy field shows them (Find "
-     "pressed --count times); with --all, every level with its nodes, parity, <x>, spread and "
-     "forbidden-region probability, as View > Levels shows them"},
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "print the energies of the levels, one per line, as the energy field shows them (Find "
+         "pressed --count times); with --all, every level with its nodes, parity, <x>, spread and "
+         "forbidden-region probability, as View > Levels shows them")},
     {"snapshot",
      Command::Snapshot,
      {".png", ".svg"},
      {"energy", "open"},
      {"levels"},
-     "save a picture of the window (with --levels, of the Levels window); as .svg, both plots "
-     "as a vector picture"},
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "save a picture of the window (with --levels, of the Levels window); as .svg, both plots "
+         "as a vector picture")},
     {"print",
      Command::Print,
      {".pdf"},
      {"energy", "open"},
      {},
-     "save the page that File > Print prints, as a PDF"},
+     QT_TRANSLATE_NOOP("CommandLine", "save the page that File > Print prints, as a PDF")},
     {"save",
      Command::Save,
      {".wellscope"},
      {"energy", "open"},
      {},
-     "save the file that File > Save saves"},
+     QT_TRANSLATE_NOOP("CommandLine", "save the file that File > Save saves")},
     {"data",
      Command::Data,
      {".csv"},
      {"energy", "open"},
      {},
-     "save the plots' data, as File > Export > Data does: x (nm), V (eV), psi"},
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "save the plots' data, as File > Export > Data does: x (nm), V (eV), psi")},
     {"evolve",
      Command::Evolve,
      {},
      {"states", "amplitudes", "until", "step", "open"},
      {},
-     "print <x>, its spread and the norm of a superposition of levels in time, as CSV: "},
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "print <x>, its spread and the norm of a superposition of levels in time, as CSV: %1")},
     {"packet",
      Command::Packet,
      {},
      {"x0", "sigma", "energy", "until", "step", "open"},
      {},
-     "print a Gaussian wave packet moving through the potential (left and right: the "
-     "probability at x < 0 and x >= 0, with what each side's absorber took), as CSV: "},
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "print a Gaussian wave packet moving through the potential (left and right: the "
+         "probability at x < 0 and x >= 0, with what each side's absorber took), as CSV: %1")},
     {"transmission",
      Command::Transmission,
      {},
      {"from", "to", "step", "open"},
      {"exact"},
-     "print the grid's transmission and reflection of a particle coming in from the left, as "
-     "CSV: energy_eV,transmission,reflection (and exact_transmission with --exact); the cells "
-     "are empty where a lead is closed"},
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "print the grid's transmission and reflection of a particle coming in from the left, as "
+         "CSV: %1 (and exact_transmission with --exact); the cells are empty where a lead is "
+         "closed")},
     {"resonances",
      Command::Resonances,
      {},
      {"to", "open"},
      {},
-     "print the maxima of the transmission from the lowest open energy up to --to, as View > "
-     "Transmission lists them, as CSV: energy_eV,width_eV,lifetime_fs,peak_transmission"},
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "print the maxima of the transmission from the lowest open energy up to --to, as View > "
+         "Transmission lists them, as CSV: %1")},
 };
 
 const QString kDocumentSuffix = QStringLiteral(".wellscope");
 
 // Every other option of the help: its name with its value, and what it does.
 const char* const kOptionHelp[][2] = {
-    {"--parity P", "symmetric: even or odd (default even)"},
-    {"--from EV", "levels: start energy (default 0.01, or -13.6 for hydrogen); transmission: "
-                  "the first energy"},
-    {"--to EV", "transmission: the last energy; resonances: the top of the search (default 15)"},
-    {"--count N", "levels: number of levels to look for, 1 to 100 (default 5)"},
-    {"--all", "levels: every level of the spectrum at once"},
-    {"--format F", "levels --all: text (aligned columns, default) or csv"},
-    {"--compare", "levels --all: the exact level of the continuous problem beside each, and "
-                  "the difference in per cent"},
-    {"--momentum", "levels --all: <k> (CSV only), Delta k in nm^-1 and Delta x Delta k of each "
-                   "level"},
-    {"--open FILE", "every command: set up from a .wellscope file first; the other options "
-                    "then apply on top of it"},
-    {"--mass ME", "every command: the particle's mass in electron masses, 0.01 to 10 (default "
-                  "1, the electron)"},
-    {"--energy EV", "snapshot, print, save, data: type this energy and press Draw; packet: the "
-                    "packet's kinetic energy where it starts, from 0 (default %2)"},
-    {"--x0 NM", "packet: the packet's centre at t = 0 (default %3); x0 +- 4 sigma must lie "
-                "between the absorbers at +-3.5 nm"},
-    {"--sigma NM", "packet: the packet's width sigma, at least 0.03 nm (default %4)"},
-    {"--levels", "snapshot: a picture of the Levels window"},
-    {"--states N,N,...", "evolve: the levels, counted from 0 (hydrogen: n from 1)"},
-    {"--amplitudes A,...", "evolve: one per level, 0 to 1 (default 1 each)"},
-    {"--until FS", "evolve, packet: the last time, in fs (the first is 0)"},
-    {"--step FS", "evolve, packet: the time between rows, in fs (at most %1 rows); packet "
-                  "integrates in equal steps of at most %5 fs, as many as make up --step, so "
-                  "each row's time is met exactly"},
-    {"--step EV", "transmission: the energy step, in eV (at most %1 rows)"},
-    {"--exact", "transmission: the continuum's transmission beside, for potentials made of flat "
-                "pieces (well, symmetric, uneven, barrier, double-barrier, step)"},
-    {"-h, --help", "show this help"},
-    {"-v, --version", "show the version"},
+    {"--parity P", QT_TRANSLATE_NOOP("CommandLine", "symmetric: even or odd (default even)")},
+    {"--from EV",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "levels: start energy (default 0.01, or -13.6 for hydrogen); transmission: "
+                       "the first energy")},
+    {"--to EV",
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "transmission: the last energy; resonances: the top of the search (default 15)")},
+    {"--count N", QT_TRANSLATE_NOOP("CommandLine",
+                                    "levels: number of levels to look for, 1 to 100 (default 5)")},
+    {"--all", QT_TRANSLATE_NOOP("CommandLine", "levels: every level of the spectrum at once")},
+    {"--format F",
+     QT_TRANSLATE_NOOP("CommandLine", "levels --all: text (aligned columns, default) or csv")},
+    {"--compare",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "levels --all: the exact level of the continuous problem beside each, and "
+                       "the difference in per cent")},
+    {"--momentum",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "levels --all: <k> (CSV only), Delta k in nm^-1 and Delta x Delta k of each "
+                       "level")},
+    {"--open FILE",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "every command: set up from a .wellscope file first; the other options "
+                       "then apply on top of it")},
+    {"--mass ME",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "every command: the particle's mass in electron masses, 0.01 to 10 (default "
+                       "1, the electron)")},
+    {"--language CODE",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "the window's and the help's language: en, de, fr or es (default: the "
+                       "system's)")},
+    {"--energy EV",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "snapshot, print, save, data: type this energy and press Draw; packet: the "
+                       "packet's kinetic energy where it starts, from 0 (default %2)")},
+    {"--x0 NM",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "packet: the packet's centre at t = 0 (default %3); x0 +- 4 sigma must lie "
+                       "between the absorbers at +-3.5 nm")},
+    {"--sigma NM",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "packet: the packet's width sigma, at least 0.03 nm (default %4)")},
+    {"--levels", QT_TRANSLATE_NOOP("CommandLine", "snapshot: a picture of the Levels window")},
+    {"--states N,N,...",
+     QT_TRANSLATE_NOOP("CommandLine", "evolve: the levels, counted from 0 (hydrogen: n from 1)")},
+    {"--amplitudes A,...",
+     QT_TRANSLATE_NOOP("CommandLine", "evolve: one per level, 0 to 1 (default 1 each)")},
+    {"--until FS",
+     QT_TRANSLATE_NOOP("CommandLine", "evolve, packet: the last time, in fs (the first is 0)")},
+    {"--step FS",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "evolve, packet: the time between rows, in fs (at most %1 rows); packet "
+                       "integrates in equal steps of at most %5 fs, as many as make up --step, so "
+                       "each row's time is met exactly")},
+    {"--step EV",
+     QT_TRANSLATE_NOOP("CommandLine", "transmission: the energy step, in eV (at most %1 rows)")},
+    {"--exact",
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "transmission: the continuum's transmission beside, for potentials made of flat "
+         "pieces (well, symmetric, uneven, barrier, double-barrier, step)")},
+    {"-h, --help", QT_TRANSLATE_NOOP("CommandLine", "show this help")},
+    {"-v, --version", QT_TRANSLATE_NOOP("CommandLine", "show the version")},
 };
 
 // Every option without a value.
@@ -150,7 +200,7 @@ QStringList flagOptions() {
 
 // Every option that takes a value: the commands' own, the potential and its parameters.
 QStringList valuedOptions() {
-    QStringList names = {"potential", "parity", "mass"};
+    QStringList names = {"potential", "parity", "mass", "language"};
     for (const CommandInfo& c : kCommands)
         for (const QString& o : c.options)
             if (!names.contains(o)) names << o;
@@ -177,7 +227,8 @@ bool isParameterOption(const QString& name) {
 
 QString joinedOr(const QStringList& names) {
     if (names.size() < 2) return names.join(QString());
-    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + " or " + names.last();
+    return QCoreApplication::translate("CommandLine", "%1 or %2")
+        .arg(names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.last());
 }
 
 QString commandNames() {
@@ -206,7 +257,7 @@ std::optional<double> number(const QString& text) {
 // "0 to 3.5 nm in steps of 0.01", for the slider's range up to `max`.
 QString accepted(const SliderInfo& s, int max) {
     const QString unit = s.unit.empty() ? QString() : ' ' + text(s.unit);
-    return QStringLiteral("%1 to %2%3 in steps of %4")
+    return QCoreApplication::translate("CommandLine", "%1 to %2%3 in steps of %4")
         .arg(double(s.min) / s.perUnit)
         .arg(double(max) / s.perUnit)
         .arg(unit)
@@ -323,8 +374,8 @@ bool readPotential(const QCommandLineParser& parser, const Document* opened, Com
 bool checkOptionsBelong(const QCommandLineParser& parser, const CommandInfo& info, QString& error) {
     for (const QString& option : parser.optionNames()) {
         if (option == QLatin1String("potential") || option == QLatin1String("mass") ||
-            isParameterOption(option) || info.options.contains(option) ||
-            info.flags.contains(option))
+            option == QLatin1String("language") || isParameterOption(option) ||
+            info.options.contains(option) || info.flags.contains(option))
             continue;
         QStringList users;
         for (const CommandInfo& s : kCommands)
@@ -603,12 +654,13 @@ QString parameterHelp() {
             QStringList users;
             for (const RowInfo& u : PotentialRows)
                 if (optionsOf(u).contains(text(s.option))) users << text(u.option);
-            const QString range = s.maxFollowsSlider1 ? QStringLiteral("%1 to the %2")
-                                                            .arg(double(s.min) / s.perUnit)
-                                                            .arg(text(r.sliders[0].what))
-                                                      : accepted(s, s.max);
+            const QString range = s.maxFollowsSlider1
+                                      ? QCoreApplication::translate("CommandLine", "%1 to the %2")
+                                            .arg(double(s.min) / s.perUnit)
+                                            .arg(RowText(r.sliders[0].what))
+                                      : accepted(s, s.max);
             out += helpEntry(QStringLiteral("--%1 %2").arg(text(s.option), metavariable(s.unit)),
-                             users.join(", ") + ": " + text(s.what) + ", " + range);
+                             users.join(", ") + ": " + RowText(s.what) + ", " + range);
         }
     }
     return out;
@@ -617,31 +669,35 @@ QString parameterHelp() {
 } // namespace
 
 QString CommandLineHelp() {
-    QString out = QStringLiteral("Usage: wellscope [COMMAND] [OPTIONS]\n"
-                                 "Finds the bound states of an electron in a one-dimensional "
-                                 "potential,\nand its transmission through barriers.\nWith no "
-                                 "command, Wellscope opens its window.\n\n"
-                                 "Commands:\n");
+    QString out = QCoreApplication::translate("CommandLine",
+                                              "Usage: wellscope [COMMAND] [OPTIONS]\n"
+                                              "Finds the bound states of an electron in a "
+                                              "one-dimensional potential,\nand its transmission "
+                                              "through barriers.\nWith no command, Wellscope "
+                                              "opens its window.\n\nCommands:\n");
     for (const CommandInfo& c : kCommands) {
         QString usage = QString::fromLatin1(c.name);
         if (!c.extensions.isEmpty())
             usage += QStringLiteral(" FILE") + c.extensions.join(QLatin1Char('|'));
-        QString help = QString::fromLatin1(c.help);
-        if (c.kind == Command::Evolve) help += QLatin1String(EvolveCsvHeader);
-        if (c.kind == Command::Packet) help += QLatin1String(PacketCsvHeader);
-        if (c.kind == Command::Transmission) help += QLatin1String(TransmissionCsvHeader);
-        if (c.kind == Command::Resonances) help += QLatin1String(ResonancesCsvHeader);
+        QString help = QCoreApplication::translate("CommandLine", c.help);
+        // %1: the CSV header, from its one home.
+        if (c.kind == Command::Evolve) help = help.arg(QLatin1String(EvolveCsvHeader));
+        if (c.kind == Command::Packet) help = help.arg(QLatin1String(PacketCsvHeader));
+        if (c.kind == Command::Transmission) help = help.arg(QLatin1String(TransmissionCsvHeader));
+        if (c.kind == Command::Resonances) help = help.arg(QLatin1String(ResonancesCsvHeader));
         out += helpEntry(usage, help);
     }
-    out +=
-        helpEntry(QStringLiteral("FILE.wellscope"), QStringLiteral("open the file in the window"));
-    out += QStringLiteral("\nOptions:\n");
+    out += helpEntry(QStringLiteral("FILE.wellscope"),
+                     QCoreApplication::translate("CommandLine", "open the file in the window"));
+    out += QCoreApplication::translate("CommandLine", "\nOptions:\n");
     QStringList names;
     for (const RowInfo& r : PotentialRows) names << text(r.option);
-    out += helpEntry(QStringLiteral("--potential NAME"), joinedOr(names) + " (default well)");
+    out += helpEntry(
+        QStringLiteral("--potential NAME"),
+        QCoreApplication::translate("CommandLine", "%1 (default well)").arg(joinedOr(names)));
     out += parameterHelp();
     for (const auto& entry : kOptionHelp) {
-        QString help = QString::fromLatin1(entry[1]);
+        QString help = QCoreApplication::translate("CommandLine", entry[1]);
         // %1 ... %5: the numbers the texts quote, from their one home each.
         const QString values[] = {QString::number(kMostRows), Str(DefaultPacketEnergy),
                                   Str(DefaultPacketX0), Str(DefaultPacketSigma),
@@ -650,8 +706,9 @@ QString CommandLineHelp() {
             help.replace(QStringLiteral("%") + QString::number(n), values[n - 1]);
         out += helpEntry(QString::fromLatin1(entry[0]), help);
     }
-    out += QStringLiteral("Qt's own options (-style, -platform, -reverse, -qwindowgeometry, ...) "
-                          "are\npassed to Qt.\n");
+    out += QCoreApplication::translate(
+        "CommandLine", "Qt's own options (-style, -platform, -reverse, -qwindowgeometry, "
+                       "...) are\npassed to Qt.\n");
     return out;
 }
 
@@ -688,6 +745,13 @@ ParsedCommand ParseCommandLine(const QStringList& arguments, const Document* ope
         }
         return out;
     }
+    // The language first: the help is shown in it.
+    c.language = parser.value("language");
+    if (parser.isSet("language") && !IsLanguage(c.language)) {
+        error = QStringLiteral("--language: '%1' (accepts %2)")
+                    .arg(c.language, joinedOr(LanguageCodes()));
+        return out;
+    }
     if (parser.isSet(help) || parser.isSet(version)) {
         c.kind = parser.isSet(help) ? Command::Help : Command::Version;
         return out;
@@ -714,7 +778,7 @@ ParsedCommand ParseCommandLine(const QStringList& arguments, const Document* ope
     if (positional.isEmpty()) {
         // The window takes only the file to open.
         for (const QString& option : parser.optionNames()) {
-            if (option == QLatin1String("open")) continue;
+            if (option == QLatin1String("open") || option == QLatin1String("language")) continue;
             error = QStringLiteral("--%1 needs a command: %2").arg(option, commandNames());
             return out;
         }

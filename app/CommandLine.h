@@ -48,6 +48,7 @@ struct Command {
     int steps = 0;                         // evolve, packet, transmission: rows after the first
     double x0 = 0, sigma = 0, kinetic = 0; // packet: nm, nm, eV
     std::optional<double> mass;            // the particle's, in electron masses
+    QString language;                      // en, de, fr or es; empty: the system's
 };
 
 struct ParsedCommand {

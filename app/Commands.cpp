@@ -17,6 +17,7 @@
 #include "windows/main/Window1.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPixmap>
 
 #include <cstdio>
@@ -25,7 +26,9 @@ namespace {
 
 // Text for a person names any particle other than the electron first.
 void nameParticle(const Model& m, QTextStream& out) {
-    if (!IsElectron(m.Value().mass)) out << "Particle: " << ParticleText(m.Value().mass) << '\n';
+    if (!IsElectron(m.Value().mass))
+        out << QCoreApplication::translate("Commands", "Particle: ") << ParticleText(m.Value().mass)
+            << '\n';
 }
 
 int spectrum(const Command& c, Model& model, QTextStream& out) {
@@ -60,7 +63,9 @@ void typeEnergy(const Command& c, Model& model) {
 int write(const QString& file, const QByteArray& bytes, QTextStream& err) {
     QString error;
     if (!WriteWholeFile(file, bytes, error)) {
-        err << "wellscope: cannot write " << file << ": " << error << '\n';
+        err << "wellscope: "
+            << QCoreApplication::translate("Commands", "cannot write %1: %2").arg(file, error)
+            << '\n';
         return 1;
     }
     return 0;

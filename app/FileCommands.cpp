@@ -20,7 +20,6 @@ namespace {
 
 const QString kRecentKey = QStringLiteral("recentFiles");
 constexpr int kMaxRecent = 8;
-const QString kDocumentFilter = QStringLiteral("Wellscope files (*.wellscope)");
 
 QString withSuffix(QString path, const QString& suffix) {
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += '.' + suffix;
@@ -28,6 +27,11 @@ QString withSuffix(QString path, const QString& suffix) {
 }
 
 } // namespace
+
+// The file dialogs' filter for Wellscope's own files.
+QString FileCommands::documentFilter() {
+    return tr("Wellscope files (*.wellscope)");
+}
 
 FileCommands::FileCommands(Model& model, Window1& window, Menu& menu, QSettings& settings)
     : QObject(&window), model_(model), window_(window), menu_(menu), settings_(settings) {
@@ -41,7 +45,7 @@ FileCommands::FileCommands(Model& model, Window1& window, Menu& menu, QSettings&
     AskToSave = [this] {
         return QMessageBox::question(
             &window_, QStringLiteral("Wellscope"),
-            QStringLiteral("The reshaped potential has not been saved. Save it first?"),
+            tr("The reshaped potential has not been saved. Save it first?"),
             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     };
 
@@ -49,22 +53,21 @@ FileCommands::FileCommands(Model& model, Window1& window, Menu& menu, QSettings&
 
     auto item = [&menu](const char* name) { return menu.Item(QString::fromLatin1(name)); };
     connect(item("FileOpen"), &QAction::triggered, this, [this] {
-        const QString path = ChooseFile(QStringLiteral("Open"), kDocumentFilter, false);
+        const QString path = ChooseFile(tr("Open"), documentFilter(), false);
         if (!path.isEmpty()) Open(path);
     });
     connect(item("FileSave"), &QAction::triggered, this, [this] { Save(); });
     connect(item("FileSaveAs"), &QAction::triggered, this, [this] {
-        const QString path = ChooseFile(QStringLiteral("Save As"), kDocumentFilter, true);
+        const QString path = ChooseFile(tr("Save As"), documentFilter(), true);
         if (!path.isEmpty()) SaveAs(withSuffix(path, QStringLiteral("wellscope")));
     });
     connect(item("FileExportData"), &QAction::triggered, this, [this] {
-        const QString path =
-            ChooseFile(QStringLiteral("Export Data"), QStringLiteral("CSV (*.csv)"), true);
+        const QString path = ChooseFile(tr("Export Data"), QStringLiteral("CSV (*.csv)"), true);
         if (!path.isEmpty()) ExportData(withSuffix(path, QStringLiteral("csv")));
     });
     connect(item("FileExportPicture"), &QAction::triggered, this, [this] {
-        const QString path = ChooseFile(QStringLiteral("Export Picture"),
-                                        QStringLiteral("SVG (*.svg);;PNG (*.png)"), true);
+        const QString path =
+            ChooseFile(tr("Export Picture"), QStringLiteral("SVG (*.svg);;PNG (*.png)"), true);
         if (!path.isEmpty()) ExportPicture(withSuffix(path, QStringLiteral("svg")));
     });
 
@@ -98,9 +101,8 @@ void FileCommands::setFile(const QString& path) {
     window_.setWindowModified(false);
 }
 
-bool FileCommands::report(const QString& doing, const QString& path, const QString& error) {
-    ShowError(
-        QStringLiteral("Cannot %1 “%2”: %3.").arg(doing, QDir::toNativeSeparators(path), error));
+bool FileCommands::report(const QString& message, const QString& path, const QString& error) {
+    ShowError(message.arg(QDir::toNativeSeparators(path), error));
     return false;
 }
 
@@ -120,7 +122,7 @@ bool FileCommands::Open(const QString& path) {
     QString error;
     // Read and check everything before the window is touched, so a bad file changes nothing.
     const std::optional<Document> document = LoadDocument(path, error);
-    if (!document) return report(QStringLiteral("open"), path, error);
+    if (!document) return report(tr("Cannot open “%1”: %2."), path, error);
     if (!MayDiscard()) return false;
     model_.Open(SetupOf(*document));
     setFile(path);
@@ -130,14 +132,15 @@ bool FileCommands::Open(const QString& path) {
 
 bool FileCommands::Save() {
     if (!path_.isEmpty()) return SaveAs(path_);
-    const QString path = ChooseFile(QStringLiteral("Save"), kDocumentFilter, true);
+    const QString path = ChooseFile(tr("Save"), documentFilter(), true);
     return !path.isEmpty() && SaveAs(withSuffix(path, QStringLiteral("wellscope")));
 }
 
 bool FileCommands::SaveAs(const QString& path) {
     const Document document = CaptureDocument(model_.Value());
     QString error;
-    if (!SaveDocument(document, path, error)) return report(QStringLiteral("save"), path, error);
+    if (!SaveDocument(document, path, error))
+        return report(tr("Cannot save “%1”: %2."), path, error);
     setFile(path);
     remember(path);
     return true;
@@ -146,18 +149,20 @@ bool FileCommands::SaveAs(const QString& path) {
 bool FileCommands::ExportData(const QString& path) {
     QString error;
     const QByteArray csv = DataCsv(model_.Value(), ExtraData ? ExtraData() : QString());
-    return WriteWholeFile(path, csv, error) || report(QStringLiteral("export to"), path, error);
+    return WriteWholeFile(path, csv, error) ||
+           report(tr("Cannot export to “%1”: %2."), path, error);
 }
 
 bool FileCommands::ExportPicture(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != QLatin1String("svg") && suffix != QLatin1String("png"))
-        return report(QStringLiteral("export to"), path,
-                      QStringLiteral("a picture is saved as .svg or .png"));
+        return report(tr("Cannot export to “%1”: %2."), path,
+                      tr("a picture is saved as .svg or .png"));
     QString error;
     const QByteArray bytes =
         suffix == QLatin1String("svg") ? PictureSvg(window_) : PicturePng(window_);
-    return WriteWholeFile(path, bytes, error) || report(QStringLiteral("export to"), path, error);
+    return WriteWholeFile(path, bytes, error) ||
+           report(tr("Cannot export to “%1”: %2."), path, error);
 }
 
 QStringList FileCommands::RecentFiles() const {

@@ -60,7 +60,9 @@ class FileCommands : public QObject {
     void setFile(const QString& path);
     void remember(const QString& path);
     void fillRecentMenu();
-    bool report(const QString& doing, const QString& path, const QString& error);
+    // `message` names the file as %1 and the reason as %2.
+    bool report(const QString& message, const QString& path, const QString& error);
+    static QString documentFilter();
 
     Model& model_;
     Window1& window_;

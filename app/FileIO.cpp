@@ -1,5 +1,6 @@
 #include "app/FileIO.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -7,16 +8,16 @@
 std::optional<QByteArray> ReadWholeFile(const QString& path, qint64 maxSize, QString& error) {
     const QFileInfo info(path);
     if (!info.exists()) {
-        error = QStringLiteral("there is no such file");
+        error = QCoreApplication::translate("FileIO", "there is no such file");
         return std::nullopt;
     }
     if (info.isDir()) {
-        error = QStringLiteral("it is a folder");
+        error = QCoreApplication::translate("FileIO", "it is a folder");
         return std::nullopt;
     }
     // A FIFO or a device could block the read for ever, or never end.
     if (!info.isFile()) {
-        error = QStringLiteral("it is not a regular file");
+        error = QCoreApplication::translate("FileIO", "it is not a regular file");
         return std::nullopt;
     }
     QFile file(path);
@@ -31,7 +32,8 @@ std::optional<QByteArray> ReadWholeFile(const QString& path, qint64 maxSize, QSt
         return std::nullopt;
     }
     if (bytes.size() > maxSize) {
-        error = QStringLiteral("it is too large (more than %1 KiB)").arg(maxSize / 1024);
+        error = QCoreApplication::translate("FileIO", "it is too large (more than %1 KiB)")
+                    .arg(maxSize / 1024);
         return std::nullopt;
     }
     return bytes;
@@ -44,10 +46,11 @@ namespace {
 QString createFailure(const QString& path, const QString& systemMessage) {
     const QFileInfo info(path);
     const QFileInfo folder(info.absolutePath());
-    if (info.isDir()) return QStringLiteral("it is a folder");
-    if (!folder.exists()) return QStringLiteral("the folder does not exist");
-    if (!folder.isDir()) return QStringLiteral("%1 is not a folder").arg(folder.filePath());
-    if (!folder.isWritable()) return QStringLiteral("permission denied");
+    if (info.isDir()) return QCoreApplication::translate("FileIO", "it is a folder");
+    if (!folder.exists()) return QCoreApplication::translate("FileIO", "the folder does not exist");
+    if (!folder.isDir())
+        return QCoreApplication::translate("FileIO", "%1 is not a folder").arg(folder.filePath());
+    if (!folder.isWritable()) return QCoreApplication::translate("FileIO", "permission denied");
     return systemMessage;
 }
 

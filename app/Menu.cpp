@@ -16,50 +16,47 @@ QAction* addItem(QMenu* menu, const char* name, const QString& text, const QKeyS
 } // namespace
 
 Menu::Menu(QWidget* parent) : QMenuBar(parent) {
-    QMenu* file = addMenu(QStringLiteral("&File"));
+    QMenu* file = addMenu(tr("&File"));
     file->menuAction()->setObjectName(QStringLiteral("FileMenu"));
-    addItem(file, "FileOpen", QString::fromUtf8("&Open…"), QKeySequence::Open);
-    QMenu* recent = file->addMenu(QStringLiteral("Open &Recent"));
+    addItem(file, "FileOpen", tr("&Open…"), QKeySequence::Open);
+    QMenu* recent = file->addMenu(tr("Open &Recent"));
     recent->menuAction()->setObjectName(QStringLiteral("FileRecentMenu"));
     recent->setEnabled(false); // until a file has been opened or saved
     file->addSeparator();
-    addItem(file, "FileSave", QStringLiteral("&Save"), QKeySequence::Save);
-    addItem(file, "FileSaveAs", QString::fromUtf8("Save &As…"),
-            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    QMenu* exports = file->addMenu(QStringLiteral("&Export"));
+    addItem(file, "FileSave", tr("&Save"), QKeySequence::Save);
+    addItem(file, "FileSaveAs", tr("Save &As…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    QMenu* exports = file->addMenu(tr("&Export"));
     exports->menuAction()->setObjectName(QStringLiteral("FileExportMenu"));
-    addItem(exports, "FileExportData", QString::fromUtf8("&Data (CSV)…"));
-    addItem(exports, "FileExportPicture", QString::fromUtf8("&Picture (SVG or PNG)…"));
+    addItem(exports, "FileExportData", tr("&Data (CSV)…"));
+    addItem(exports, "FileExportPicture", tr("&Picture (SVG or PNG)…"));
     file->addSeparator();
-    addItem(file, "FilePrint", QStringLiteral("&Print"), QKeySequence::Print);
+    addItem(file, "FilePrint", tr("&Print"), QKeySequence::Print);
     // The application closes the window on Quit, which may ask to save first.
-    QAction* quit = addItem(file, "FileQuit", QStringLiteral("&Quit"), QKeySequence::Quit);
+    QAction* quit = addItem(file, "FileQuit", tr("&Quit"), QKeySequence::Quit);
     quit->setMenuRole(QAction::QuitRole);
 
-    QMenu* edit = addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = addMenu(tr("&Edit"));
     edit->menuAction()->setObjectName(QStringLiteral("EditMenu"));
-    addItem(edit, "EditUndo", QStringLiteral("&Undo"), QKeySequence::Undo);
-    addItem(edit, "EditRedo", QStringLiteral("&Redo"), QKeySequence::Redo);
+    addItem(edit, "EditUndo", tr("&Undo"), QKeySequence::Undo);
+    addItem(edit, "EditRedo", tr("&Redo"), QKeySequence::Redo);
     edit->addSeparator()->setObjectName(QStringLiteral("UntitledMenu1"));
-    addItem(edit, "EditCut", QStringLiteral("Cu&t"), QKeySequence::Cut);
-    addItem(edit, "EditCopy", QStringLiteral("&Copy"), QKeySequence::Copy);
-    addItem(edit, "EditPaste", QStringLiteral("&Paste"), QKeySequence::Paste);
-    addItem(edit, "EditClear", QStringLiteral("Cle&ar"));
+    addItem(edit, "EditCut", tr("Cu&t"), QKeySequence::Cut);
+    addItem(edit, "EditCopy", tr("&Copy"), QKeySequence::Copy);
+    addItem(edit, "EditPaste", tr("&Paste"), QKeySequence::Paste);
+    addItem(edit, "EditClear", tr("Cle&ar"));
 
-    QMenu* view = addMenu(QStringLiteral("&View"));
+    QMenu* view = addMenu(tr("&View"));
     view->menuAction()->setObjectName(QStringLiteral("ViewMenu"));
-    addItem(view, "ViewLevels", QString::fromUtf8("&Levels…"), QKeySequence(Qt::CTRL | Qt::Key_L));
-    addItem(view, "ViewPacket", QString::fromUtf8("&Wave Packet…"),
+    addItem(view, "ViewLevels", tr("&Levels…"), QKeySequence(Qt::CTRL | Qt::Key_L));
+    addItem(view, "ViewPacket", tr("&Wave Packet…"),
             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W));
-    addItem(view, "ViewTransmission", QString::fromUtf8("&Transmission…"),
-            QKeySequence(Qt::CTRL | Qt::Key_T));
-    QMenu* particle = view->addMenu(QStringLiteral("P&article"));
+    addItem(view, "ViewTransmission", tr("&Transmission…"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    QMenu* particle = view->addMenu(tr("P&article"));
     particle->menuAction()->setObjectName(QStringLiteral("ViewParticleMenu"));
 
-    QMenu* help = addMenu(QStringLiteral("&Help"));
+    QMenu* help = addMenu(tr("&Help"));
     help->menuAction()->setObjectName(QStringLiteral("HelpMenu"));
-    addItem(help, "HelpAbout", QString::fromUtf8("&About Wellscope…"),
-            QKeySequence(Qt::CTRL | Qt::Key_Question));
+    addItem(help, "HelpAbout", tr("&About Wellscope…"), QKeySequence(Qt::CTRL | Qt::Key_Question));
 }
 
 namespace {

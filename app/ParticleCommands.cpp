@@ -29,7 +29,7 @@ void WireParticleCommands(Menu& menu, Model& model) {
     QMenu* particles = menu.Item(QStringLiteral("ViewParticleMenu"))->menu();
     auto* group = new QActionGroup(particles);
     for (const ParticlePreset& p : ParticlePresets) {
-        QAction* a = particles->addAction('&' + QString::fromUtf8(p.name) + QStringLiteral(" (") +
+        QAction* a = particles->addAction('&' + ParticleName(p) + QStringLiteral(" (") +
                                           MassText(p.mass) + ')');
         a->setCheckable(true);
         a->setData(p.mass);
@@ -38,16 +38,18 @@ void WireParticleCommands(Menu& menu, Model& model) {
         QObject::connect(a, &QAction::triggered, &model, [&model, mass] { model.SetMass(mass); });
     }
     // Last, so that it is checked when no preset is.
-    QAction* custom = particles->addAction(QString::fromUtf8("&Other Mass…"));
+    QAction* custom =
+        particles->addAction(QCoreApplication::translate("ParticleCommands", "&Other Mass…"));
     custom->setObjectName(QStringLiteral("ViewParticleCustom"));
     custom->setCheckable(true);
     group->addAction(custom);
     QObject::connect(custom, &QAction::triggered, &model, [&model, particles] {
         bool ok = false;
-        const double mass =
-            QInputDialog::getDouble(QApplication::activeWindow(), QStringLiteral("Particle"),
-                                    QString::fromUtf8("Mass in electron masses (mₑ):"),
-                                    model.Value().mass, LightestMass, HeaviestMass, 3, &ok);
+        const double mass = QInputDialog::getDouble(
+            QApplication::activeWindow(),
+            QCoreApplication::translate("ParticleCommands", "Particle"),
+            QCoreApplication::translate("ParticleCommands", "Mass in electron masses (mₑ):"),
+            model.Value().mass, LightestMass, HeaviestMass, 3, &ok);
         if (ok) model.SetMass(mass);
         check(*particles, model.Value().mass);
     });

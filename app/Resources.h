@@ -4,8 +4,9 @@
 
 // The application's resources.
 
-// The HTML source of the About page; read once and kept.
-const QString& AboutWellscope();
+// The HTML source of the About page in `language` ("de", ...), in English where it has none;
+// each read once and kept.
+const QString& AboutWellscope(const QString& language = QStringLiteral("en"));
 
 // The two cursors of the potential plot, `updown` and `cross`, are the platform's (System.h):
 // the solver window uses them and may not reach into the application shell.

@@ -5,9 +5,12 @@
 #include "app/Commands.h"
 #include "app/Document.h"
 #include "app/FileCommands.h"
+#include "app/Language.h"
 #include "model/Model.h"
 #include "windows/main/Window1.h"
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <QTextStream>
 
 #include <cstdio>
@@ -54,6 +57,9 @@ int RunWellscope(int argc, char** argv) {
     }
     const Command& command = parsed.command;
     if (command.kind == Command::Help) {
+        // The help needs no screen, only its language.
+        QCoreApplication core(argc, argv);
+        UseLanguage(command.language);
         out << CommandLineHelp();
         return 0;
     }
@@ -68,6 +74,10 @@ int RunWellscope(int argc, char** argv) {
     }
 
     App app(argc, argv);
+    UseLanguage(command.language); // before the first window is made
+    // Numbers keep their decimal point in every language and locale, in Qt's own fields too
+    // (the particle's mass).
+    QLocale::setDefault(QLocale::c());
     if (command.kind != Command::Window) {
         // The window opens on the 1 nm well; the file comes after.
         Window1& window = *app.SolverWindow();

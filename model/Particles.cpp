@@ -3,8 +3,14 @@
 #include "platform/NumberText.h"
 #include "solver/core/Constants.h"
 
+#include <QCoreApplication>
+
 bool IsElectron(double mass) {
     return mass == phys::ElectronMass;
+}
+
+QString ParticleName(const ParticlePreset& p) {
+    return QCoreApplication::translate("Particles", p.name);
 }
 
 QString MassText(double mass) {
@@ -13,7 +19,6 @@ QString MassText(double mass) {
 
 QString ParticleText(double mass) {
     for (const ParticlePreset& p : ParticlePresets)
-        if (p.mass == mass)
-            return QString::fromUtf8(p.name) + QStringLiteral(", ") + MassText(mass);
-    return QStringLiteral("particle of ") + MassText(mass);
+        if (p.mass == mass) return ParticleName(p) + QStringLiteral(", ") + MassText(mass);
+    return QCoreApplication::translate("Particles", "particle of %1").arg(MassText(mass));
 }

@@ -85,8 +85,7 @@ void LevelsWindow::defineStatePlot() {
     const bool density = CBDensity->isChecked();
     g.SetYLabel(density ? QStringLiteral("&|$y$&|^2^ (nm^-1^)") : QStringLiteral("$y$ (nm^-1/2^)"));
     if (chosen_ < 0) {
-        g.SetTitle(model_.spectrum.states.empty() ? QStringLiteral("No bound state")
-                                                  : QStringLiteral("No level chosen"));
+        g.SetTitle(model_.spectrum.states.empty() ? tr("No bound state") : tr("No level chosen"));
         g.DefineGraph(xmin, xmax, -1, 1);
         return;
     }
@@ -96,8 +95,8 @@ void LevelsWindow::defineStatePlot() {
         peak = std::max(peak, std::fabs(s.psi[std::size_t(i)]));
     if (!(peak > 0)) peak = 1;
     const double top = 1.1 * (density ? peak * peak : peak);
-    g.SetTitle(QStringLiteral("Level n = ") + QString::number(s.n) + QStringLiteral(", E = ") +
-               EnergyText(PublishedEnergy(s.energy)) + QStringLiteral(" eV"));
+    g.SetTitle(tr("Level n = %1, E = %2 eV")
+                   .arg(QString::number(s.n), EnergyText(PublishedEnergy(s.energy))));
     g.DefineGraph(xmin, xmax, density ? 0 : -top, top);
 }
 
@@ -105,8 +104,7 @@ void LevelsWindow::defineMomentumPlot() {
     Graph& g = *GraphState;
     g.SetYLabel(QStringLiteral("&|$f$&|^2^ (nm)"));
     if (chosen_ < 0) {
-        g.SetTitle(model_.spectrum.states.empty() ? QStringLiteral("No bound state")
-                                                  : QStringLiteral("No level chosen"));
+        g.SetTitle(model_.spectrum.states.empty() ? tr("No bound state") : tr("No level chosen"));
         g.DefineGraph(-10, 10, 0, 1);
         return;
     }
@@ -120,9 +118,8 @@ void LevelsWindow::defineMomentumPlot() {
     for (std::size_t j = 0; j < k.size(); ++j)
         if (d[j] > 1e-3 * peak) reach = std::max(reach, std::fabs(k[j]));
     const StateMomentum& m = model_.momenta[std::size_t(chosen_)];
-    g.SetTitle(QStringLiteral("Level n = ") + QString::number(s.n) +
-               QStringLiteral(" in momentum space, $D$k = ") + QString::number(m.spreadK, 'f', 3) +
-               QStringLiteral(" nm^-1"));
+    g.SetTitle(tr("Level n = %1 in momentum space, $D$k = %2 nm^-1")
+                   .arg(QString::number(s.n), QString::number(m.spreadK, 'f', 3)));
     g.DefineGraph(-1.1 * reach, 1.1 * reach, 0, peak > 0 ? 1.1 * peak : 1);
 }
 

@@ -3,6 +3,8 @@
 #include "model/EnergyText.h"
 #include "platform/NumberText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -14,8 +16,16 @@ QString fixed(double v, int decimals) {
     return QString::number(std::fabs(v) < unit ? 0.0 : v, 'f', decimals);
 }
 
+// As the CSV file has it, in every language.
 QString parityText(int parity) {
     return parity > 0 ? QStringLiteral("even") : parity < 0 ? QStringLiteral("odd") : QString();
+}
+
+// As the table shows it, in the user's language.
+QString shownParity(int parity) {
+    return parity > 0   ? QCoreApplication::translate("LevelsReport", "even")
+           : parity < 0 ? QCoreApplication::translate("LevelsReport", "odd")
+                        : QString();
 }
 
 bool hasParity(int row) {
@@ -29,11 +39,15 @@ double DifferencePercent(double grid, double exact) {
 }
 
 QStringList LevelHeaders(int row, bool compare, bool momentum) {
-    QStringList h = {QStringLiteral("n"), QStringLiteral("Energy (eV)"), QStringLiteral("Nodes")};
-    if (hasParity(row)) h << QStringLiteral("Parity");
+    QStringList h = {QStringLiteral("n"),
+                     QCoreApplication::translate("LevelsReport", "Energy (eV)"),
+                     QCoreApplication::translate("LevelsReport", "Nodes")};
+    if (hasParity(row)) h << QCoreApplication::translate("LevelsReport", "Parity");
     h << QStringLiteral("<x> (nm)") << QString::fromUtf8("Δx (nm)")
-      << QStringLiteral("Forbidden (%)");
-    if (compare) h << QStringLiteral("Exact (eV)") << QStringLiteral("Difference (%)");
+      << QCoreApplication::translate("LevelsReport", "Forbidden (%)");
+    if (compare)
+        h << QCoreApplication::translate("LevelsReport", "Exact (eV)")
+          << QCoreApplication::translate("LevelsReport", "Difference (%)");
     if (momentum) h << QString::fromUtf8("Δk (nm⁻¹)") << QString::fromUtf8("Δx·Δk");
     return h;
 }
@@ -42,7 +56,7 @@ QStringList LevelCells(const LevelsModel& m, int index, bool compare, bool momen
     const BoundState& s = m.spectrum.states[std::size_t(index)];
     QStringList c = {QString::number(s.n), EnergyText(PublishedEnergy(s.energy)),
                      QString::number(s.nodes)};
-    if (hasParity(m.shownRow)) c << parityText(s.parity);
+    if (hasParity(m.shownRow)) c << shownParity(s.parity);
     c << fixed(s.meanX, 4) << fixed(s.spreadX, 4) << fixed(100 * s.pForbidden, 2);
     if (compare) {
         const ExactLevel* e = m.ExactFor(index);
@@ -56,8 +70,21 @@ QStringList LevelCells(const LevelsModel& m, int index, bool compare, bool momen
     return c;
 }
 
+// The notes solver/core/ExactLevels.cpp gives, word for word, for the translators to find.
+[[maybe_unused]] const char* const kExactNotes[] = {
+    QT_TRANSLATE_NOOP("ExactLevels",
+                      "The exact values are those of the uncut Coulomb potential. The program's "
+                      "potential ends at the edge of the plot, which raises the upper levels and "
+                      "leaves only a few of them bound."),
+};
+
+QString ExactNoteText(const char* note) {
+    return note ? QCoreApplication::translate("ExactLevels", note) : QString();
+}
+
 QString NoBoundStateText(const LevelsModel& m) {
-    return QStringLiteral("No bound state below ") + Str(m.limit) + QStringLiteral(" eV");
+    return QCoreApplication::translate("LevelsReport", "No bound state below %1 eV")
+        .arg(Str(m.limit));
 }
 
 QString LevelsText(const LevelsModel& m, bool compare, bool momentum) {
@@ -78,7 +105,7 @@ QString LevelsText(const LevelsModel& m, bool compare, bool momentum) {
         }
         out += line + '\n';
     }
-    if (compare && m.exact.note) out += QString::fromUtf8(m.exact.note) + '\n';
+    if (compare && m.exact.note) out += ExactNoteText(m.exact.note) + '\n';
     return out;
 }
 

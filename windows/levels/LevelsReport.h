@@ -19,6 +19,8 @@ double DifferencePercent(double grid, double exact);
 
 // What stands where the table would be when there is no bound state.
 QString NoBoundStateText(const LevelsModel& m);
+// What the exact values stand for, in the user's language; empty without a note.
+QString ExactNoteText(const char* note);
 
 // `levels --all`: the table as aligned columns for a person, or as CSV; `momentum` adds <k>
 // (CSV only), Delta k and Delta x Delta k after the other columns.

@@ -42,7 +42,7 @@ constexpr QSize kSmallestPlot{360, 170};
 
 LevelsWindow::LevelsWindow(::Model& model, QWidget* parent)
     : QWidget(parent, Qt::Window), main_(model) {
-    setWindowTitle(QStringLiteral("Levels"));
+    setWindowTitle(tr("Levels"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     // What a plot shows until its first redraw sets its labels and ranges.
@@ -55,19 +55,19 @@ LevelsWindow::LevelsWindow(::Model& model, QWidget* parent)
             g->DefineGraph(r.xMin, r.xMax, r.yMin, r.yMax);
         };
     };
-    GraphLevels = NewPlot(this, opening(GraphLevels, "Levels", "Energy (eV)"),
+    GraphLevels = NewPlot(this, opening(GraphLevels, tr("Levels"), tr("Energy (eV)")),
                           [this] { GraphLevels_DrawContent(); });
     GraphLevels->setMinimumSize(kSmallestPlot);
     GraphLevels->MouseDown = [this](int x, int y) { return GraphLevels_MouseDown(x, y); };
-    GraphState = NewPlot(this, opening(GraphState, "No level chosen", QString()),
+    GraphState = NewPlot(this, opening(GraphState, tr("No level chosen"), QString()),
                          [this] { GraphState_DrawContent(); });
     GraphState->setMinimumSize(kSmallestPlot);
     // The levels' numbers stand right of the frame.
     GraphLevels->MinRightMargin = GraphState->MinRightMargin = kLabelMargin;
 
-    CBDensity = new QCheckBox(QString::fromUtf8("Show |ψ|² instead of ψ"), this);
+    CBDensity = new QCheckBox(tr("Show |ψ|² instead of ψ"), this);
     connect(CBDensity, &QCheckBox::toggled, this, [this] { CBDensity_Action(); });
-    CBMomentum = new QCheckBox(QString::fromUtf8("Show |φ(k)|² in momentum space"), this);
+    CBMomentum = new QCheckBox(tr("Show |φ(k)|² in momentum space"), this);
     connect(CBMomentum, &QCheckBox::toggled, this, [this] { CBMomentum_Action(); });
 
     Table = new QTableWidget(this);
@@ -177,8 +177,7 @@ void LevelsWindow::Model_Changed() {
 
 void LevelsWindow::Refresh(bool wait) {
     const double mass = main_.Value().mass;
-    setWindowTitle(IsElectron(mass) ? QStringLiteral("Levels")
-                                    : QString::fromUtf8("Levels — ") + ParticleText(mass));
+    setWindowTitle(IsElectron(mass) ? tr("Levels") : tr("Levels — %1").arg(ParticleText(mass)));
     if (!computed_ || !model_.IsFor(main_.Value())) {
         // A drawn or reshaped potential may hold clusters of levels, which take longer than a
         // frame: they are worked out off the user interface, which shows the last spectrum
@@ -230,8 +229,7 @@ void LevelsWindow::showLevels(LevelsModel m) {
 void LevelsWindow::fillTable() {
     const QSignalBlocker quiet(Table);
     const int count = int(model_.spectrum.states.size());
-    const QStringList headers = LevelHeaders(model_.shownRow, true, true)
-                                << QStringLiteral("Amplitude");
+    const QStringList headers = LevelHeaders(model_.shownRow, true, true) << tr("Amplitude");
     // Columns sized once, after every cell is in: sized to their contents on every change,
     // they would be measured again for each cell.
     QHeaderView& header = *Table->horizontalHeader();
@@ -264,7 +262,7 @@ void LevelsWindow::fillTable() {
     Table->setVisible(count > 0);
     STNone->setVisible(count == 0);
     STNone->setText(NoBoundStateText(model_));
-    STNote->setText(model_.exact.note ? QString::fromUtf8(model_.exact.note) : QString());
+    STNote->setText(ExactNoteText(model_.exact.note));
     STNote->setVisible(model_.exact.note != nullptr);
     // Place what was just shown or hidden now, not at the next turn of the event loop: a
     // picture of the window may be taken before then.

@@ -84,9 +84,9 @@ void TimeView::createControls() {
         this, [this] { GraphPsi_Open(); }, [this] { GraphPsi_DrawContent(); });
     GraphPsi->setGeometry(5, 5, 450, 180);
 
-    CBDensity = Place(new QCheckBox(QStringLiteral("|Ψ|² (black)"), this), 10, 188, 130, 20);
-    CBReal = Place(new QCheckBox(QStringLiteral("Re Ψ (blue)"), this), 150, 188, 130, 20);
-    CBImag = Place(new QCheckBox(QStringLiteral("Im Ψ (red)"), this), 290, 188, 130, 20);
+    CBDensity = Place(new QCheckBox(tr("|Ψ|² (black)"), this), 10, 188, 130, 20);
+    CBReal = Place(new QCheckBox(tr("Re Ψ (blue)"), this), 150, 188, 130, 20);
+    CBImag = Place(new QCheckBox(tr("Im Ψ (red)"), this), 290, 188, 130, 20);
     CBDensity->setChecked(true);
     for (QCheckBox* box : {CBDensity, CBReal, CBImag})
         connect(box, &QCheckBox::toggled, this, [this] { CBCurve_Action(); });
@@ -95,14 +95,14 @@ void TimeView::createControls() {
         this, [this] { GraphTrace_Open(); }, [this] { GraphTrace_DrawContent(); });
     GraphTrace->setGeometry(5, 212, 450, 170);
 
-    PBPlay = Place(new QPushButton(QStringLiteral("Play"), this), 5, 386, 80, 24);
+    PBPlay = Place(new QPushButton(tr("Play"), this), 5, 386, 80, 24);
     connect(PBPlay, &QPushButton::clicked, this, [this] { PBPlay_Action(); });
-    PBReset = Place(new QPushButton(QStringLiteral("Reset"), this), 90, 386, 80, 24);
+    PBReset = Place(new QPushButton(tr("Reset"), this), 90, 386, 80, 24);
     connect(PBReset, &QPushButton::clicked, this, [this] { PBReset_Action(); });
     PMSpeed = Place(new QComboBox(this), 175, 386, 110, 24);
     for (double s : kSpeeds) PMSpeed->addItem(Str(s) + QStringLiteral(" fs/s"));
     PMSpeed->setCurrentIndex(kDefaultSpeed);
-    PMSpeed->setToolTip(QStringLiteral("Simulated femtoseconds per second"));
+    PMSpeed->setToolTip(tr("Simulated femtoseconds per second"));
 
     STTime = Place(new QLabel(this), 295, 386, 160, 24);
     STBeat = Place(new QLabel(this), 5, 412, 450, 20);
@@ -115,7 +115,7 @@ void TimeView::createControls() {
 
 void TimeView::GraphPsi_Open() {
     GraphPsi->SetGrid(true);
-    GraphPsi->SetTitle(QStringLiteral("Superposition: &|$Y$&|^2^ in nm^-1^, $Y$ in nm^-1/2"));
+    GraphPsi->SetTitle(tr("Superposition: &|$Y$&|^2^ in nm^-1^, $Y$ in nm^-1/2"));
     GraphPsi->SetYLabel(QStringLiteral("$Y$, &|$Y$&|^2"));
     GraphPsi->SetXLabel(QStringLiteral("x (nm)"));
     GraphPsi->DefineGraph(xFirst(row_), xLast(row_), -1, 1);
@@ -259,9 +259,8 @@ void TimeView::rebuild() {
     if (superposition_ && indices_.size() == 2) {
         const double beat =
             BeatPeriod(superposition_->energies()[0], superposition_->energies()[1]);
-        STBeat->setText(std::isfinite(beat) ? QStringLiteral("Beat period = ") + femtoseconds(beat)
-                                            : QStringLiteral("No beat: the two levels have "
-                                                             "the same energy"));
+        STBeat->setText(std::isfinite(beat) ? tr("Beat period = %1").arg(femtoseconds(beat))
+                                            : tr("No beat: the two levels have the same energy"));
     }
     redraw();
 }
@@ -304,12 +303,12 @@ void TimeView::play() {
     if (!superposition_ || playing()) return;
     frameClock_.start();
     Timer->start();
-    PBPlay->setText(QStringLiteral("Pause"));
+    PBPlay->setText(tr("Pause"));
 }
 
 void TimeView::pause() {
     if (Timer) Timer->stop();
-    if (PBPlay) PBPlay->setText(QStringLiteral("Play"));
+    if (PBPlay) PBPlay->setText(tr("Play"));
 }
 
 void TimeView::reset() {

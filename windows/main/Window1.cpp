@@ -11,6 +11,7 @@
 #include "platform/Place.h"
 #include "platform/System.h"
 #include "windows/common/GrowingLayout.h"
+#include "windows/common/RowTexts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -109,13 +110,12 @@ void Window1::_CreateControls0() {
     QWidget* w = centralWidget();
 
     PMSymmetric = Place(new QComboBox(w), 507, 176, 144, 20);
-    PMSymmetric->addItems({QStringLiteral("Symmetric"), QStringLiteral("Anti-Symmetric")});
+    PMSymmetric->addItems({tr("Symmetric"), tr("Anti-Symmetric")});
     PMSymmetric->setCurrentIndex(0);
     connect(PMSymmetric, &QComboBox::currentIndexChanged, this, [this] { PMSymmetric_Change(); });
 
     PopupMenu1 = Place(new QComboBox(w), 507, 20, 144, 20);
-    for (const RowInfo& r : PotentialRows)
-        PopupMenu1->addItem(QString::fromLatin1(r.menuText.data(), qsizetype(r.menuText.size())));
+    for (const RowInfo& r : PotentialRows) PopupMenu1->addItem(RowText(r.menuText));
     PopupMenu1->setCurrentIndex(0);
     connect(PopupMenu1, &QComboBox::currentIndexChanged, this, [this] { PopupMenu1_Change(); });
 
@@ -147,20 +147,20 @@ void Window1::_CreateControls0() {
     Graph2->DrawContent = [this] { Graph2_DrawContent(); };
     Graph2->Open = [this] { Graph2_Open(); };
 
-    STEquals = staticText(w, QStringLiteral("Energy ="), 529, 227, 129, 29);
+    STEquals = staticText(w, tr("Energy ="), 529, 227, 129, 29);
 
     EFEnergy = Place(new QLineEdit(w), 524, 257, 119, 22);
     EFEnergy->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     EFEnergy->setMaxLength(MaxEnergyTextLength);
     connect(EFEnergy, &QLineEdit::textChanged, this, [this] { EFEnergy_TextChange(); });
 
-    PBDraw = Place(new QPushButton(QStringLiteral("Draw "), w), 524, 294, 119, 20);
+    PBDraw = Place(new QPushButton(tr("Draw "), w), 524, 294, 119, 20);
     PBDraw->setDefault(true);
     connect(PBDraw, &QPushButton::clicked, this, [this] { PBDraw_Action(); });
     // Return in the energy field presses the default button.
     connect(EFEnergy, &QLineEdit::returnPressed, PBDraw, &QPushButton::click);
 
-    PBFind = Place(new QPushButton(QStringLiteral("Find"), w), 524, 328, 119, 20);
+    PBFind = Place(new QPushButton(tr("Find"), w), 524, 328, 119, 20);
     connect(PBFind, &QPushButton::clicked, this, [this] { PBFind_Action(); });
 
     Graph1 = new Graph(w);
@@ -177,14 +177,14 @@ void Window1::_CreateControls0() {
     Graph1->Open = [this] { Graph1_Open(); };
 
     StaticText1 = staticText(w,
-                             QStringLiteral("To modify the function, click once at a point on the "
-                                            "line to create a handle, then drag the handle "
-                                            "vertically to a new position."),
+                             tr("To modify the function, click once at a point on the "
+                                "line to create a handle, then drag the handle "
+                                "vertically to a new position."),
                              507, 63, 146, 143);
     StaticText1->setWordWrap(true);
     StaticText1->hide();
 
-    StaticText2 = staticText(w, QStringLiteral("eV"), 646, 258, 19, 21);
+    StaticText2 = staticText(w, tr("eV"), 646, 258, 19, 21);
 }
 
 bool Window1::Reshaped() const {

@@ -162,6 +162,7 @@ class Window1 : public QMainWindow {
     void describeControls();
     QString potentialSummary() const;
     QString waveSummary() const;
+    static QString spoken(double energy);
     // The plots' ranges and the note for the row.
     void showRow();
     // The window's and the plots' titles for the row's energy and the particle.

@@ -24,8 +24,8 @@ double displayShift(int row) {
 
 void Window1::Graph1_Open() {
     Graph1->SetGrid(true);
-    Graph1->SetTitle(QStringLiteral("Potential"));
-    Graph1->SetYLabel(QStringLiteral("Potential (eV)"));
+    Graph1->SetTitle(tr("Potential"));
+    Graph1->SetYLabel(tr("Potential (eV)"));
     Graph1->SetXLabel(QStringLiteral("x (nm)"));
     const PlotRange r = PotentialRange(RowWell);
     Graph1->DefineGraph(r.xMin, r.xMax, r.yMin, r.yMax);
@@ -74,9 +74,8 @@ void Window1::Graph1_DrawContent() {
 
 void Window1::Graph2_Open() {
     Graph2->SetGrid(true);
-    Graph2->SetTitle(QStringLiteral("Solution for Energy = ") + Str(solver.Energy) +
-                     QStringLiteral(" eV"));
-    Graph2->SetYLabel(QStringLiteral("Psi_E (relative)"));
+    Graph2->SetTitle(tr("Solution for Energy = ") + Str(solver.Energy) + QStringLiteral(" eV"));
+    Graph2->SetYLabel(tr("Psi_E (relative)"));
     Graph2->SetXLabel(QStringLiteral("x (nm)"));
     const PlotRange r = PsiRange(RowWell);
     Graph2->DefineGraph(r.xMin, r.xMax, r.yMin, r.yMax);

@@ -6,6 +6,7 @@
 #include "platform/NumberText.h"
 #include "solver/core/PotentialRows.h"
 #include "windows/common/PlotRanges.h"
+#include "windows/common/RowTexts.h"
 #include "windows/main/Window1.h"
 
 #include <QComboBox>
@@ -44,8 +45,8 @@ Window1::SliderGroup Window1::group(int n) const {
 
 QString Window1::sliderTitle(int n) const {
     const SliderInfo& info = RowOf(row()).sliders[std::size_t(n - 1)];
-    if (!info.titleShowsValue) return text(info.title);
-    return text(info.title) + inUnits(info, group(n).slider->value()) + ' ' + text(info.unit);
+    if (!info.titleShowsValue) return RowText(info.title);
+    return RowText(info.title) + inUnits(info, group(n).slider->value()) + ' ' + text(info.unit);
 }
 
 QString Window1::sliderValueText(int n) const {
@@ -76,11 +77,11 @@ void Window1::showRowControls() {
         g.title->setText(sliderTitle(n));
         // The value with its unit, also where the title shows none (slope, narrowness).
         g.slider->setToolTip(sliderValueText(n));
-        g.slider->setAccessibleName(text(info.what));
+        g.slider->setAccessibleName(RowText(info.what));
         g.left->setText(info.leftText.empty() ? inUnits(info, g.slider->minimum())
-                                              : text(info.leftText));
+                                              : RowText(info.leftText));
         g.right->setText(info.rightText.empty() ? inUnits(info, g.slider->maximum())
-                                                : text(info.rightText));
+                                                : RowText(info.rightText));
     }
     for (int n = 1; n <= 3; ++n) {
         const SliderGroup g = group(n);
@@ -106,7 +107,7 @@ void Window1::showRow() {
 void Window1::showTitles() {
     const double mass = model_.Value().mass;
     const QString particle = IsElectron(mass) ? QString() : QStringLiteral(", ") + MassText(mass);
-    Graph2->SetTitle(QStringLiteral("Solution for Energy = ") + ShownEnergyText(solver.Energy) +
+    Graph2->SetTitle(tr("Solution for Energy = ") + ShownEnergyText(solver.Energy) +
                      QStringLiteral(" eV") + particle);
 }
 

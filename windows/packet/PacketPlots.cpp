@@ -58,26 +58,26 @@ void PacketWindow::defineRanges() {
     GraphPsi->SetYLabel(QStringLiteral("V (eV)"));
     GraphMomentum->SetXLabel(QStringLiteral("k (nm^-1^)"));
     GraphMomentum->SetYLabel(QStringLiteral("&|$f$&|^2^ (nm)"));
-    GraphMomentum->SetTitle(QStringLiteral("Momentum space: &|$f$(k,t)&|^2^, and T(k) in grey "
-                                           "(1 at the top)"));
+    GraphMomentum->SetTitle(tr("Momentum space: &|$f$(k,t)&|^2^, and T(k) in grey "
+                               "(1 at the top)"));
     GraphSides->SetXLabel(QStringLiteral("t (fs)"));
-    GraphSides->SetYLabel(QStringLiteral("probability"));
-    GraphSides->SetTitle(QStringLiteral("Left of x = 0 (blue) and right (red), with what the "
-                                        "absorbers took"));
+    GraphSides->SetYLabel(tr("probability"));
+    GraphSides->SetTitle(tr("Left of x = 0 (blue) and right (red), with what the "
+                            "absorbers took"));
     if (packet_) {
         const std::vector<std::complex<double>>& psi = packet_->Psi();
         double peak = 0;
         for (const auto& z : psi) peak = std::max(peak, std::norm(z));
         scale_ = kPacketHeight / peak;
         high = std::max(high, 5 * std::ceil((level_ + 1.2 * kPacketHeight) / 5));
-        GraphPsi->SetTitle(QStringLiteral("&|$Y$(x,t)&|^2^ on the line of its energy (green) "
-                                          "over the potential"));
+        GraphPsi->SetTitle(tr("&|$Y$(x,t)&|^2^ on the line of its energy (green) "
+                              "over the potential"));
         const double spreadK = 1 / (2 * packet_->Start().sigma);
         kReach_ = std::max(5.0, 1.15 * (packet_->WaveNumber() + 5 * spreadK));
         const std::vector<double>& d = packet_->Momentum().density();
         densityTop_ = 1.15 * *std::max_element(d.begin(), d.end());
     } else {
-        GraphPsi->SetTitle(QStringLiteral("No wave packet"));
+        GraphPsi->SetTitle(tr("No wave packet"));
         kReach_ = 10;
         densityTop_ = 1;
     }

@@ -52,7 +52,7 @@ QLineEdit* newField(QWidget* parent, const QString& label, double value, int lef
 
 PacketWindow::PacketWindow(::Model& model, QWidget* parent)
     : QWidget(parent, Qt::Window), model_(model) {
-    setWindowTitle(QStringLiteral("Wave Packet"));
+    setWindowTitle(tr("Wave Packet"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(kWidth, kHeight);
     createControls();
@@ -64,26 +64,26 @@ PacketWindow::~PacketWindow() = default;
 
 void PacketWindow::createControls() {
     GraphPsi = newPlot(this, 5, 240, [this] { GraphPsi_DrawContent(); });
-    CBReal = Place(new QCheckBox(QString::fromUtf8("Re Ψ (blue)"), this), 10, 248, 200, 20);
+    CBReal = Place(new QCheckBox(tr("Re Ψ (blue)"), this), 10, 248, 200, 20);
     connect(CBReal, &QCheckBox::toggled, this, [this] { redraw(); });
     GraphMomentum = newPlot(this, 270, 190, [this] { GraphMomentum_DrawContent(); });
     GraphSides = newPlot(this, 464, 180, [this] { GraphSides_DrawContent(); });
     GraphSides->SetXAdjust(false); // the time axis grows smoothly, not from tick to tick
 
-    PBPlay = Place(new QPushButton(QStringLiteral("Play"), this), 5, 650, 80, 24);
+    PBPlay = Place(new QPushButton(tr("Play"), this), 5, 650, 80, 24);
     connect(PBPlay, &QPushButton::clicked, this, [this] { PBPlay_Action(); });
-    PBReset = Place(new QPushButton(QStringLiteral("Reset"), this), 90, 650, 80, 24);
+    PBReset = Place(new QPushButton(tr("Reset"), this), 90, 650, 80, 24);
     connect(PBReset, &QPushButton::clicked, this, [this] { PBReset_Action(); });
     PMSpeed = Place(new QComboBox(this), 175, 650, 110, 24);
     for (double s : kSpeeds) PMSpeed->addItem(Str(s) + QStringLiteral(" fs/s"));
     PMSpeed->setCurrentIndex(kDefaultSpeed);
-    PMSpeed->setToolTip(QStringLiteral("Simulated femtoseconds per second"));
+    PMSpeed->setToolTip(tr("Simulated femtoseconds per second"));
     STTime = Place(new QLabel(this), 295, 650, 310, 24);
 
     EFX0 = newField(this, QString::fromUtf8("x₀ (nm)"), DefaultPacketX0, 5, 680);
     EFSigma = newField(this, QString::fromUtf8("σ (nm)"), DefaultPacketSigma, 145, 680);
     EFEnergy = newField(this, QString::fromUtf8("E₀ (eV)"), DefaultPacketEnergy, 285, 680);
-    EFEnergy->setToolTip(QStringLiteral("The packet's kinetic energy where it starts"));
+    EFEnergy->setToolTip(tr("The packet's kinetic energy where it starts"));
     for (QLineEdit* f : {EFX0, EFSigma, EFEnergy})
         connect(f, &QLineEdit::editingFinished, this, [this] { Field_EditingFinished(); });
 
@@ -126,8 +126,8 @@ void PacketWindow::Model_Changed() {
 void PacketWindow::follow() {
     const double mass = model_.Value().mass;
     const auto& v = model_.Potential().PEGraph;
-    setWindowTitle(IsElectron(mass) ? QStringLiteral("Wave Packet")
-                                    : QString::fromUtf8("Wave Packet — ") + ParticleText(mass));
+    setWindowTitle(IsElectron(mass) ? tr("Wave Packet")
+                                    : tr("Wave Packet — %1").arg(ParticleText(mass)));
     if (followed_ && v == potential_ && mass == mass_) return;
     followed_ = true;
     potential_ = v;
@@ -144,9 +144,9 @@ void PacketWindow::restart() {
     const auto infinite = std::find_if(potential_.begin(), potential_.begin() + GridLast + 1,
                                        [](double v) { return !std::isfinite(v); });
     if (infinite != potential_.begin() + GridLast + 1)
-        message = QStringLiteral("The wave packet is not available in this potential: it is "
-                                 "infinite at the Hydrogen row's nucleus. Choose another "
-                                 "potential.");
+        message = tr("The wave packet is not available in this potential: it is "
+                     "infinite at the Hydrogen row's nucleus. Choose another "
+                     "potential.");
     PacketStart start;
     auto read = [&](QLineEdit* field, const char* name, double& value) {
         bool ok = false;
@@ -154,7 +154,7 @@ void PacketWindow::restart() {
         if (ok)
             value = v;
         else if (message.isEmpty())
-            message = QStringLiteral("%1: '%2' is not a number").arg(name, field->text());
+            message = tr("%1: '%2' is not a number").arg(name, field->text());
     };
     read(EFX0, "x0", start.x0);
     read(EFSigma, "sigma", start.sigma);
@@ -194,12 +194,12 @@ void PacketWindow::play() {
     if (left()) reset(); // from the start again, as a film that has ended
     frameClock_.start();
     Timer->start();
-    PBPlay->setText(QStringLiteral("Pause"));
+    PBPlay->setText(tr("Pause"));
 }
 
 void PacketWindow::pause() {
     Timer->stop();
-    PBPlay->setText(QStringLiteral("Play"));
+    PBPlay->setText(tr("Play"));
 }
 
 void PacketWindow::reset() {
@@ -264,8 +264,8 @@ void PacketWindow::showResult() {
     STPredicted->setText(packet_ ? QString::fromUtf8("∫|φ(k)|² T(k) dk = ") +
                                        Format(prediction_.predicted, QStringLiteral("0.0000"))
                                  : QString());
-    STTransmitted->setText(!packet_ ? QString()
-                           : left() ? QStringLiteral("Transmitted: ") +
-                                          Format(now_.right, QStringLiteral("0.0000"))
-                                    : QStringLiteral("Transmitted: once the packet has left"));
+    STTransmitted->setText(
+        !packet_ ? QString()
+        : left() ? tr("Transmitted: %1").arg(Format(now_.right, QStringLiteral("0.0000")))
+                 : tr("Transmitted: once the packet has left"));
 }

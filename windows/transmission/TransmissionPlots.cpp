@@ -129,7 +129,7 @@ void TransmissionWindow::defineStatePlot() {
     g.SetYLabel(QStringLiteral("Re $y$, &|$y$&|^2^"));
     const QString at = QStringLiteral("E = ") + QString::number(energy_, 'g', 6) + " eV";
     if (!state_) {
-        g.SetTitle(QStringLiteral("No scattering state at ") + at);
+        g.SetTitle(tr("No scattering state at %1").arg(at));
         g.DefineGraph(r.xMin, r.xMax, -1, 1);
         return;
     }
@@ -138,7 +138,7 @@ void TransmissionWindow::defineStatePlot() {
         peak = std::max({peak, std::fabs(state_->psi[std::size_t(i)].real()),
                          std::norm(state_->psi[std::size_t(i)])});
     const double top = 1.25 * (peak > 0 ? peak : 1); // room for the parts' labels
-    g.SetTitle(QStringLiteral("Scattering state at ") + at);
+    g.SetTitle(tr("Scattering state at %1").arg(at));
     g.DefineGraph(r.xMin, r.xMax, -top, top);
 }
 
@@ -173,13 +173,12 @@ void TransmissionWindow::defineCurvePlot() {
     const bool log = CBLog->isChecked();
     g.SetYLabel(log ? QStringLiteral("log_10_ T, log_10_ R") : QStringLiteral("T, R"));
     if (!c.HasRange()) {
-        g.SetTitle(computed_ ? QStringLiteral("No open energy") : QString::fromUtf8("Computing…"));
+        g.SetTitle(computed_ ? tr("No open energy") : tr("Computing…"));
         g.DefineGraph(0, std::max(EFTop->value(), 0.1), log ? -1 : 0, log ? 0 : 1);
         return;
     }
-    g.SetTitle(
-        QStringLiteral("T (black) and R (blue)") +
-        (c.continuum.empty() ? QString() : QStringLiteral(", continuum's T (green, dashed)")));
+    g.SetTitle(c.continuum.empty() ? tr("T (black) and R (blue)")
+                                   : tr("T (black) and R (blue), continuum's T (green, dashed)"));
     double bottom = 0;
     if (log) {
         double lowest = 0;

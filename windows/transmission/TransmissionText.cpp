@@ -3,6 +3,8 @@
 #include "solver/core/Constants.h"
 #include "solver/core/Solver.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -22,20 +24,33 @@ QString eV(double v) {
 QString UndefinedText(const GridPotential& v, double mass, double energy) {
     for (int j = 0; j <= GridLast; ++j)
         if (!std::isfinite(v[std::size_t(j)]))
-            return QStringLiteral("T is undefined: the potential is not finite everywhere");
+            return QCoreApplication::translate(
+                "TransmissionText", "T is undefined: the potential is not finite everywhere");
     const double left = v[0], right = v[GridLast];
     const bool leftOpen = LeadWaveNumber(energy, left, mass).has_value();
     const bool rightOpen = LeadWaveNumber(energy, right, mass).has_value();
     if (leftOpen && rightOpen) return {};
-    const QString at = QStringLiteral("T is undefined at E = ") + eV(energy) + QStringLiteral(": ");
+    const QString at = eV(energy);
     const bool belowLeft = !leftOpen && energy <= left, belowRight = !rightOpen && energy <= right;
     if (belowLeft && belowRight)
-        return at + QStringLiteral("below both leads' potential (%1 left, %2 right)")
-                        .arg(eV(left), eV(right));
-    if (belowLeft) return at + QStringLiteral("below the left lead's potential, ") + eV(left);
-    if (belowRight) return at + QStringLiteral("below the right lead's potential, ") + eV(right);
-    return at + QStringLiteral("above the grid's highest energy in a lead, ") +
-           eV(std::min(left, right) + 4 / phys::StepFactorFor(mass));
+        return QCoreApplication::translate(
+                   "TransmissionText",
+                   "T is undefined at E = %1: below both leads' potential (%2 left, %3 right)")
+            .arg(at, eV(left), eV(right));
+    if (belowLeft)
+        return QCoreApplication::translate(
+                   "TransmissionText",
+                   "T is undefined at E = %1: below the left lead's potential, %2")
+            .arg(at, eV(left));
+    if (belowRight)
+        return QCoreApplication::translate(
+                   "TransmissionText",
+                   "T is undefined at E = %1: below the right lead's potential, %2")
+            .arg(at, eV(right));
+    return QCoreApplication::translate(
+               "TransmissionText",
+               "T is undefined at E = %1: above the grid's highest energy in a lead, %2")
+        .arg(at, eV(std::min(left, right) + 4 / phys::StepFactorFor(mass)));
 }
 
 QString ResultText(double energy, const TransmissionResult& r) {
@@ -44,21 +59,25 @@ QString ResultText(double energy, const TransmissionResult& r) {
 }
 
 QString FluxText(const ScatteringState& s) {
-    return QStringLiteral("Flux (nm/fs): in %1, reflected %2, transmitted %3 = net %4")
+    return QCoreApplication::translate("TransmissionText",
+                                       "Flux (nm/fs): in %1, reflected %2, transmitted %3 = net %4")
         .arg(digits(s.incomingFlux, 6), digits(s.reflectedFlux, 6), digits(s.transmittedFlux, 6),
              digits(s.flux, 6));
 }
 
 PartLabels PartLabelsOf(const ScatteringState& s) {
-    return {QString::fromUtf8("→ incoming, |A| = 1"),
-            QString::fromUtf8("← reflected, |r| = ") + digits(std::abs(s.reflected), 4),
-            QString::fromUtf8("transmitted, |t| = ") + digits(std::abs(s.transmitted), 4) +
-                QString::fromUtf8(" →")};
+    return {QCoreApplication::translate("TransmissionText", "→ incoming, |A| = 1"),
+            QCoreApplication::translate("TransmissionText", "← reflected, |r| = %1")
+                .arg(digits(std::abs(s.reflected), 4)),
+            QCoreApplication::translate("TransmissionText", "transmitted, |t| = %1 →")
+                .arg(digits(std::abs(s.transmitted), 4))};
 }
 
 QStringList ResonanceHeaders() {
-    return {QStringLiteral("Energy (eV)"), QString::fromUtf8("Width Γ (eV)"),
-            QString::fromUtf8("Lifetime ħ/Γ (fs)"), QStringLiteral("Peak T")};
+    return {QCoreApplication::translate("TransmissionText", "Energy (eV)"),
+            QCoreApplication::translate("TransmissionText", "Width Γ (eV)"),
+            QCoreApplication::translate("TransmissionText", "Lifetime ħ/Γ (fs)"),
+            QCoreApplication::translate("TransmissionText", "Peak T")};
 }
 
 QStringList ResonanceCells(const Resonance& r) {

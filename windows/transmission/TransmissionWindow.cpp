@@ -45,14 +45,14 @@ Graph* newPlot(QWidget* parent, const QString& title, const QString& x, const QS
 TransmissionWindow::TransmissionWindow(::Model& model, QWidget* parent)
     : QWidget(parent, Qt::Window), main_(model),
       watcher_(new QFutureWatcher<TransmissionCurve>(this)) {
-    setWindowTitle(QStringLiteral("Transmission"));
+    setWindowTitle(tr("Transmission"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    GraphPotential = newPlot(this, "Potential", "x (nm)", "Potential (eV)",
+    GraphPotential = newPlot(this, tr("Potential"), "x (nm)", tr("Potential (eV)"),
                              [this] { GraphPotential_DrawContent(); });
-    GraphState = newPlot(this, "Scattering state", "x (nm)", QString(),
+    GraphState = newPlot(this, tr("Scattering state"), "x (nm)", QString(),
                          [this] { GraphState_DrawContent(); });
-    GraphCurve = newPlot(this, "Transmission", "Energy (eV)", QString(),
+    GraphCurve = newPlot(this, tr("Transmission"), tr("Energy (eV)"), QString(),
                          [this] { GraphCurve_DrawContent(); });
     GraphCurve->MouseDown = [this](int x, int y) { return GraphCurve_MouseDown(x, y); };
 
@@ -65,7 +65,7 @@ TransmissionWindow::TransmissionWindow(::Model& model, QWidget* parent)
     EFTop->setSuffix(QStringLiteral(" eV"));
     EFTop->setKeyboardTracking(false); // a value typed counts once it is complete
     connect(EFTop, &QDoubleSpinBox::valueChanged, this, [this] { EFTop_ValueChanged(); });
-    CBLog = new QCheckBox(QStringLiteral("Logarithmic T axis"), this);
+    CBLog = new QCheckBox(tr("Logarithmic T axis"), this);
     connect(CBLog, &QCheckBox::toggled, this, [this] { CBLog_Action(); });
 
     STResult = new QLabel(this);
@@ -84,7 +84,7 @@ TransmissionWindow::TransmissionWindow(::Model& model, QWidget* parent)
             [this](int row) { Table_CellClicked(row); });
 
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Top:"), this));
+    top->addWidget(new QLabel(tr("Top:"), this));
     top->addWidget(EFTop);
     top->addWidget(CBLog);
     top->addStretch();
@@ -153,8 +153,8 @@ bool TransmissionWindow::UpToDate() const {
 
 void TransmissionWindow::Refresh() {
     const double mass = main_.Value().mass;
-    setWindowTitle(IsElectron(mass) ? QStringLiteral("Transmission")
-                                    : QString::fromUtf8("Transmission — ") + ParticleText(mass));
+    setWindowTitle(IsElectron(mass) ? tr("Transmission")
+                                    : tr("Transmission — %1").arg(ParticleText(mass)));
     // A curve on its way is drawn when it comes.
     const bool newCurve = !computed_ || !curve_.IsFor(main_.Value(), EFTop->value());
     if (newCurve) startCurve();
@@ -187,17 +187,16 @@ void TransmissionWindow::curveDone() {
 void TransmissionWindow::showCurve() {
     const TransmissionCurve& c = curve_;
     const std::size_t n = c.resonances.size();
-    const QString found = n == 0   ? QStringLiteral("No resonance")
-                          : n == 1 ? QStringLiteral("1 resonance")
-                                   : QStringLiteral("%1 resonances").arg(n);
+    const QString found = n == 0   ? tr("No resonance")
+                          : n == 1 ? tr("1 resonance")
+                                   : tr("%1 resonances").arg(n);
     if (!c.finite)
-        STCurve->setText(QStringLiteral("T is undefined: the potential is not finite everywhere"));
+        STCurve->setText(tr("T is undefined: the potential is not finite everywhere"));
     else if (!c.HasRange())
-        STCurve->setText(
-            QStringLiteral("No energy below the top is open in both leads (they open at %1 eV)")
-                .arg(c.open.lowest));
+        STCurve->setText(tr("No energy below the top is open in both leads (they open at %1 eV)")
+                             .arg(c.open.lowest));
     else
-        STCurve->setText(QStringLiteral("%1 from %2 to %3 eV")
+        STCurve->setText(tr("%1 from %2 to %3 eV")
                              .arg(found)
                              .arg(c.scan.energies.front())
                              .arg(c.scan.energies.back()));
