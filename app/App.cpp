@@ -38,19 +38,19 @@ Menu* App::menuBar() {
         menu_ = new Menu();
         WireEditCommands(*menu_, *model_);
         WireParticleCommands(*menu_, *model_);
-        connect(menu_->Item(QStringLiteral("HelpAbout")), &QAction::triggered, this,
+        connect(menu_->Item(menu_item::HelpAbout), &QAction::triggered, this,
                 [] { AboutWndo::Show(); });
-        connect(menu_->Item(QStringLiteral("FilePrint")), &QAction::triggered, this,
+        connect(menu_->Item(menu_item::FilePrint), &QAction::triggered, this,
                 [this] { SolverWindow()->_FilePrint_Action(); });
         // Closing the window asks about unsaved work, and quits when it closes.
         connect(
-            menu_->Item(QStringLiteral("FileQuit")), &QAction::triggered, this,
+            menu_->Item(menu_item::FileQuit), &QAction::triggered, this,
             [this] { SolverWindow()->close(); }, Qt::QueuedConnection);
-        connect(menu_->Item(QStringLiteral("ViewLevels")), &QAction::triggered, this,
+        connect(menu_->Item(menu_item::ViewLevels), &QAction::triggered, this,
                 [this] { LevelsWindow::Show(*model_, SolverWindow()); });
-        connect(menu_->Item(QStringLiteral("ViewPacket")), &QAction::triggered, this,
+        connect(menu_->Item(menu_item::ViewPacket), &QAction::triggered, this,
                 [this] { PacketWindow::Show(*model_, SolverWindow()); });
-        connect(menu_->Item(QStringLiteral("ViewTransmission")), &QAction::triggered, this,
+        connect(menu_->Item(menu_item::ViewTransmission), &QAction::triggered, this,
                 [this] { TransmissionWindow::Show(*model_, SolverWindow()); });
     }
     return menu_;

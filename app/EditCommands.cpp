@@ -47,12 +47,12 @@ Can whatFocusCanDo(const QUndoStack& changes) {
 
 void update(Menu& menu, const QUndoStack& changes) {
     const Can can = whatFocusCanDo(changes);
-    menu.Item(QStringLiteral("EditUndo"))->setEnabled(can.undo);
-    menu.Item(QStringLiteral("EditRedo"))->setEnabled(can.redo);
-    menu.Item(QStringLiteral("EditCut"))->setEnabled(can.cut);
-    menu.Item(QStringLiteral("EditCopy"))->setEnabled(can.copy);
-    menu.Item(QStringLiteral("EditPaste"))->setEnabled(can.paste);
-    menu.Item(QStringLiteral("EditClear"))->setEnabled(can.clear);
+    menu.Item(menu_item::EditUndo)->setEnabled(can.undo);
+    menu.Item(menu_item::EditRedo)->setEnabled(can.redo);
+    menu.Item(menu_item::EditCut)->setEnabled(can.cut);
+    menu.Item(menu_item::EditCopy)->setEnabled(can.copy);
+    menu.Item(menu_item::EditPaste)->setEnabled(can.paste);
+    menu.Item(menu_item::EditClear)->setEnabled(can.clear);
 }
 
 // Returns whether a text control had the focus.
@@ -73,7 +73,7 @@ void WireEditCommands(Menu& menu, Model& model) {
     QUndoStack& changes = *model.UndoStack();
     auto connectItem = [&menu, &changes](const char* name, auto lineOp, auto textOp,
                                          void (QUndoStack::*elsewhere)() = nullptr) {
-        QAction* item = menu.Item(QString::fromLatin1(name));
+        QAction* item = menu.Item(name);
         QObject::connect(item, &QAction::triggered, &menu,
                          [lineOp, textOp, elsewhere, &menu, &changes] {
                              if (!onFocused(lineOp, textOp) && elsewhere) (changes.*elsewhere)();
@@ -81,19 +81,19 @@ void WireEditCommands(Menu& menu, Model& model) {
                          });
     };
     connectItem(
-        "EditUndo", [](QLineEdit* l) { l->undo(); }, [](QTextEdit* t) { t->undo(); },
+        menu_item::EditUndo, [](QLineEdit* l) { l->undo(); }, [](QTextEdit* t) { t->undo(); },
         &QUndoStack::undo);
     connectItem(
-        "EditRedo", [](QLineEdit* l) { l->redo(); }, [](QTextEdit* t) { t->redo(); },
+        menu_item::EditRedo, [](QLineEdit* l) { l->redo(); }, [](QTextEdit* t) { t->redo(); },
         &QUndoStack::redo);
     connectItem(
-        "EditCut", [](QLineEdit* l) { l->cut(); }, [](QTextEdit* t) { t->cut(); });
+        menu_item::EditCut, [](QLineEdit* l) { l->cut(); }, [](QTextEdit* t) { t->cut(); });
     connectItem(
-        "EditCopy", [](QLineEdit* l) { l->copy(); }, [](QTextEdit* t) { t->copy(); });
+        menu_item::EditCopy, [](QLineEdit* l) { l->copy(); }, [](QTextEdit* t) { t->copy(); });
     connectItem(
-        "EditPaste", [](QLineEdit* l) { l->paste(); }, [](QTextEdit* t) { t->paste(); });
+        menu_item::EditPaste, [](QLineEdit* l) { l->paste(); }, [](QTextEdit* t) { t->paste(); });
     connectItem(
-        "EditClear", [](QLineEdit* l) { l->del(); },
+        menu_item::EditClear, [](QLineEdit* l) { l->del(); },
         [](QTextEdit* t) { t->textCursor().removeSelectedText(); });
 
     // Shortcuts act even while the menu is closed, so keep the items current all the time.
@@ -101,7 +101,7 @@ void WireEditCommands(Menu& menu, Model& model) {
     QObject::connect(qApp, &QApplication::focusChanged, &menu, refresh);
     QObject::connect(QApplication::clipboard(), &QClipboard::dataChanged, &menu, refresh);
     QObject::connect(&changes, &QUndoStack::indexChanged, &menu, refresh);
-    QMenu* edit = menu.Item(QStringLiteral("EditMenu"))->menu();
+    QMenu* edit = menu.Item(menu_item::EditMenu)->menu();
     QObject::connect(edit, &QMenu::aboutToShow, &menu, refresh);
     update(menu, changes);
 }

@@ -51,21 +51,21 @@ FileCommands::FileCommands(Model& model, Window1& window, Menu& menu, QSettings&
 
     ExtraData = [this] { return OpenLevelsTableCsv(window_); };
 
-    auto item = [&menu](const char* name) { return menu.Item(QString::fromLatin1(name)); };
-    connect(item("FileOpen"), &QAction::triggered, this, [this] {
+    auto item = [&menu](const char* name) { return menu.Item(name); };
+    connect(item(menu_item::FileOpen), &QAction::triggered, this, [this] {
         const QString path = ChooseFile(tr("Open"), documentFilter(), false);
         if (!path.isEmpty()) Open(path);
     });
-    connect(item("FileSave"), &QAction::triggered, this, [this] { Save(); });
-    connect(item("FileSaveAs"), &QAction::triggered, this, [this] {
+    connect(item(menu_item::FileSave), &QAction::triggered, this, [this] { Save(); });
+    connect(item(menu_item::FileSaveAs), &QAction::triggered, this, [this] {
         const QString path = ChooseFile(tr("Save As"), documentFilter(), true);
         if (!path.isEmpty()) SaveAs(withSuffix(path, QStringLiteral("wellscope")));
     });
-    connect(item("FileExportData"), &QAction::triggered, this, [this] {
+    connect(item(menu_item::FileExportData), &QAction::triggered, this, [this] {
         const QString path = ChooseFile(tr("Export Data"), QStringLiteral("CSV (*.csv)"), true);
         if (!path.isEmpty()) ExportData(withSuffix(path, QStringLiteral("csv")));
     });
-    connect(item("FileExportPicture"), &QAction::triggered, this, [this] {
+    connect(item(menu_item::FileExportPicture), &QAction::triggered, this, [this] {
         const QString path =
             ChooseFile(tr("Export Picture"), QStringLiteral("SVG (*.svg);;PNG (*.png)"), true);
         if (!path.isEmpty()) ExportPicture(withSuffix(path, QStringLiteral("svg")));
@@ -180,7 +180,7 @@ void FileCommands::remember(const QString& path) {
 }
 
 void FileCommands::fillRecentMenu() {
-    QMenu* menu = menu_.Item(QStringLiteral("FileRecentMenu"))->menu();
+    QMenu* menu = menu_.Item(menu_item::FileRecentMenu)->menu();
     menu->clear();
     const QStringList recent = RecentFiles();
     for (const QString& path : recent) {

@@ -17,46 +17,49 @@ QAction* addItem(QMenu* menu, const char* name, const QString& text, const QKeyS
 
 Menu::Menu(QWidget* parent) : QMenuBar(parent) {
     QMenu* file = addMenu(tr("&File"));
-    file->menuAction()->setObjectName(QStringLiteral("FileMenu"));
-    addItem(file, "FileOpen", tr("&Open…"), QKeySequence::Open);
+    file->menuAction()->setObjectName(QLatin1String(menu_item::FileMenu));
+    addItem(file, menu_item::FileOpen, tr("&Open…"), QKeySequence::Open);
     QMenu* recent = file->addMenu(tr("Open &Recent"));
-    recent->menuAction()->setObjectName(QStringLiteral("FileRecentMenu"));
+    recent->menuAction()->setObjectName(QLatin1String(menu_item::FileRecentMenu));
     recent->setEnabled(false); // until a file has been opened or saved
     file->addSeparator();
-    addItem(file, "FileSave", tr("&Save"), QKeySequence::Save);
-    addItem(file, "FileSaveAs", tr("Save &As…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    addItem(file, menu_item::FileSave, tr("&Save"), QKeySequence::Save);
+    addItem(file, menu_item::FileSaveAs, tr("Save &As…"),
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     QMenu* exports = file->addMenu(tr("&Export"));
-    exports->menuAction()->setObjectName(QStringLiteral("FileExportMenu"));
-    addItem(exports, "FileExportData", tr("&Data (CSV)…"));
-    addItem(exports, "FileExportPicture", tr("&Picture (SVG or PNG)…"));
+    exports->menuAction()->setObjectName(QLatin1String(menu_item::FileExportMenu));
+    addItem(exports, menu_item::FileExportData, tr("&Data (CSV)…"));
+    addItem(exports, menu_item::FileExportPicture, tr("&Picture (SVG or PNG)…"));
     file->addSeparator();
-    addItem(file, "FilePrint", tr("&Print"), QKeySequence::Print);
+    addItem(file, menu_item::FilePrint, tr("&Print"), QKeySequence::Print);
     // The application closes the window on Quit, which may ask to save first.
-    QAction* quit = addItem(file, "FileQuit", tr("&Quit"), QKeySequence::Quit);
+    QAction* quit = addItem(file, menu_item::FileQuit, tr("&Quit"), QKeySequence::Quit);
     quit->setMenuRole(QAction::QuitRole);
 
     QMenu* edit = addMenu(tr("&Edit"));
-    edit->menuAction()->setObjectName(QStringLiteral("EditMenu"));
-    addItem(edit, "EditUndo", tr("&Undo"), QKeySequence::Undo);
-    addItem(edit, "EditRedo", tr("&Redo"), QKeySequence::Redo);
-    edit->addSeparator()->setObjectName(QStringLiteral("UntitledMenu1"));
-    addItem(edit, "EditCut", tr("Cu&t"), QKeySequence::Cut);
-    addItem(edit, "EditCopy", tr("&Copy"), QKeySequence::Copy);
-    addItem(edit, "EditPaste", tr("&Paste"), QKeySequence::Paste);
-    addItem(edit, "EditClear", tr("Cle&ar"));
+    edit->menuAction()->setObjectName(QLatin1String(menu_item::EditMenu));
+    addItem(edit, menu_item::EditUndo, tr("&Undo"), QKeySequence::Undo);
+    addItem(edit, menu_item::EditRedo, tr("&Redo"), QKeySequence::Redo);
+    edit->addSeparator()->setObjectName(QLatin1String(menu_item::UntitledMenu1));
+    addItem(edit, menu_item::EditCut, tr("Cu&t"), QKeySequence::Cut);
+    addItem(edit, menu_item::EditCopy, tr("&Copy"), QKeySequence::Copy);
+    addItem(edit, menu_item::EditPaste, tr("&Paste"), QKeySequence::Paste);
+    addItem(edit, menu_item::EditClear, tr("Cle&ar"));
 
     QMenu* view = addMenu(tr("&View"));
-    view->menuAction()->setObjectName(QStringLiteral("ViewMenu"));
-    addItem(view, "ViewLevels", tr("&Levels…"), QKeySequence(Qt::CTRL | Qt::Key_L));
-    addItem(view, "ViewPacket", tr("&Wave Packet…"),
+    view->menuAction()->setObjectName(QLatin1String(menu_item::ViewMenu));
+    addItem(view, menu_item::ViewLevels, tr("&Levels…"), QKeySequence(Qt::CTRL | Qt::Key_L));
+    addItem(view, menu_item::ViewPacket, tr("&Wave Packet…"),
             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W));
-    addItem(view, "ViewTransmission", tr("&Transmission…"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    addItem(view, menu_item::ViewTransmission, tr("&Transmission…"),
+            QKeySequence(Qt::CTRL | Qt::Key_T));
     QMenu* particle = view->addMenu(tr("P&article"));
-    particle->menuAction()->setObjectName(QStringLiteral("ViewParticleMenu"));
+    particle->menuAction()->setObjectName(QLatin1String(menu_item::ViewParticleMenu));
 
     QMenu* help = addMenu(tr("&Help"));
-    help->menuAction()->setObjectName(QStringLiteral("HelpMenu"));
-    addItem(help, "HelpAbout", tr("&About Wellscope…"), QKeySequence(Qt::CTRL | Qt::Key_Question));
+    help->menuAction()->setObjectName(QLatin1String(menu_item::HelpMenu));
+    addItem(help, menu_item::HelpAbout, tr("&About Wellscope…"),
+            QKeySequence(Qt::CTRL | Qt::Key_Question));
 }
 
 namespace {

@@ -26,7 +26,7 @@ void check(QMenu& menu, double mass) {
 } // namespace
 
 void WireParticleCommands(Menu& menu, Model& model) {
-    QMenu* particles = menu.Item(QStringLiteral("ViewParticleMenu"))->menu();
+    QMenu* particles = menu.Item(menu_item::ViewParticleMenu)->menu();
     auto* group = new QActionGroup(particles);
     for (const ParticlePreset& p : ParticlePresets) {
         QAction* a = particles->addAction('&' + ParticleName(p) + QStringLiteral(" (") +
@@ -40,7 +40,7 @@ void WireParticleCommands(Menu& menu, Model& model) {
     // Last, so that it is checked when no preset is.
     QAction* custom =
         particles->addAction(QCoreApplication::translate("ParticleCommands", "&Other Mass…"));
-    custom->setObjectName(QStringLiteral("ViewParticleCustom"));
+    custom->setObjectName(QLatin1String(menu_item::ViewParticleCustom));
     custom->setCheckable(true);
     group->addAction(custom);
     QObject::connect(custom, &QAction::triggered, &model, [&model, particles] {
