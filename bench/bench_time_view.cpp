@@ -16,6 +16,7 @@ void Frame(benchmark::State& state) {
     Solver s;
     s.DrawOscillator(0.001);
     TimeView view;
+    view.resize(view.minimumSize()); // the size it opens at beside the plots
     view.setBasis(ComputeSpectrum(s.PEGraph, RowOscillator, s.fMaxE), RowOscillator);
     std::vector<int> indices(static_cast<std::size_t>(count));
     std::iota(indices.begin(), indices.end(), 0);

@@ -157,7 +157,7 @@ double TimeView::tracedMean(int j) {
 }
 
 void TimeView::GraphTrace_DrawContent() {
-    if (!superposition_) return;
+    if (!superposition_ || drawingBackground_) return;
     Graph& g = *GraphTrace;
     const double from = g.XMin;
     const double to = std::min(t_, g.XMax);
@@ -252,6 +252,7 @@ void TimeView::rebuild() {
             shownX_.push_back(x[i]);
     }
     psiBackground_.reset();
+    traceBackground_.reset();
     traceSamples_.clear();
     traceStep_ = traceSpan() / kTraceSamples;
 
@@ -292,10 +293,27 @@ void TimeView::redraw() {
         g.ReDrawAll();
     }
     g.UpdateScreen();
+    // The trace's axes stand still until it starts to scroll: then they move every frame.
     const double span = traceSpan();
     const double from = std::max(0.0, t_ - span);
-    GraphTrace->DefineGraph(from, from + span, traceLow_, traceHigh_);
-    GraphTrace->GetContent();
+    Graph& trace = *GraphTrace;
+    const bool still = traceBackground_ && traceFrom_ == from &&
+                       traceBackground_->Width() == trace.GXP->Width() &&
+                       traceBackground_->Height() == trace.GXP->Height();
+    if (still) {
+        trace.GX->DrawPicture(*traceBackground_, 0, 0);
+        GraphTrace_DrawContent();
+        trace.UpdateScreen();
+    } else {
+        drawingBackground_ = true;
+        trace.DefineGraph(from, from + span, traceLow_, traceHigh_);
+        drawingBackground_ = false;
+        traceFrom_ = from;
+        traceBackground_ = Picture::Make(trace.GXP->Width(), trace.GXP->Height(), 32,
+                                         trace.GXP->Image().devicePixelRatio());
+        if (traceBackground_) traceBackground_->GetGraphics()->DrawPicture(*trace.GXP, 0, 0);
+        trace.GetContent();
+    }
     STTime->setText(QStringLiteral("t = ") + femtoseconds(t_));
 }
 

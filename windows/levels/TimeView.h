@@ -104,9 +104,11 @@ class TimeView : public QWidget {
     double traceLow_ = -1, traceHigh_ = 1; // the range of <x>(t)
     QElapsedTimer frameClock_;
     // Worked out once per superposition, not per frame.
-    std::size_t shownFirst_ = 0;             // the first grid index the plot shows
-    std::vector<double> shownX_, shownY_;    // its x, and a curve's values there
-    std::unique_ptr<Picture> psiBackground_; // the frame and axes, under every frame's curves
+    std::size_t shownFirst_ = 0;               // the first grid index the plot shows
+    std::vector<double> shownX_, shownY_;      // its x, and a curve's values there
+    std::unique_ptr<Picture> psiBackground_;   // the frame and axes, under every frame's curves
+    std::unique_ptr<Picture> traceBackground_; // the trace's frame while its axes stand still
+    double traceFrom_ = -1;                    // ... from this time on
     bool drawingBackground_ = false;
     double traceStep_ = 1;                // fs between the trace's samples
     std::vector<double> traceSamples_;    // <x> at 0, traceStep_, 2 traceStep_, ...
