@@ -63,15 +63,15 @@ void expectFindWalksTheSpectrum(const ::Setup& s) {
 TEST(Find, PublishesEveryLevelOfDrawnPotentialsOnceNearDegeneratePairsIncluded) {
     // Two equal square dips: a pair 0.94 meV apart that the search used to step over.
     const ::Setup twoWells = drawn({{0, 10},
-                                  {119, 10},
-                                  {120, 0},
-                                  {129, 0},
-                                  {130, 10},
-                                  {219, 10},
-                                  {220, 0},
-                                  {229, 0},
-                                  {230, 10},
-                                  {350, 10}});
+                                    {119, 10},
+                                    {120, 0},
+                                    {129, 0},
+                                    {130, 10},
+                                    {219, 10},
+                                    {220, 0},
+                                    {229, 0},
+                                    {230, 10},
+                                    {350, 10}});
     expectFindWalksTheSpectrum(twoWells);
     Model m;
     m.Open(twoWells);
