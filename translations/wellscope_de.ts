@@ -375,6 +375,26 @@ gehen an Qt.
         <source>Amplitude</source>
         <translation>Amplitude</translation>
     </message>
+    <message>
+        <source>Levels plot</source>
+        <translation>Niveaudiagramm</translation>
+    </message>
+    <message>
+        <source>Chosen state plot</source>
+        <translation>Diagramm des gewählten Zustands</translation>
+    </message>
+    <message>
+        <source>Levels table</source>
+        <translation>Niveautabelle</translation>
+    </message>
+    <message>
+        <source>Bound states: %1, from %2 to %3 eV</source>
+        <translation>Gebundene Zustände: %1, von %2 bis %3 eV</translation>
+    </message>
+    <message>
+        <source>Level %1 of %2, %3 eV, nodes: %4</source>
+        <translation>Niveau %1 von %2, %3 eV, Knoten: %4</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -544,6 +564,22 @@ gehen an Qt.
     <message>
         <source>Transmitted: once the packet has left</source>
         <translation>Durchgelassen: sobald das Paket fort ist</translation>
+    </message>
+    <message>
+        <source>Wave packet plot</source>
+        <translation>Diagramm des Wellenpakets</translation>
+    </message>
+    <message>
+        <source>Momentum space plot</source>
+        <translation>Diagramm im Impulsraum</translation>
+    </message>
+    <message>
+        <source>Left and right plot</source>
+        <translation>Diagramm links und rechts</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
     </message>
 </context>
 <context>
@@ -749,6 +785,10 @@ gehen an Qt.
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
 </context>
 <context>
     <name>TransmissionText</name>
@@ -886,6 +926,14 @@ gehen an Qt.
     <message>
         <source>%1 from %2 to %3 eV</source>
         <translation>%1 von %2 bis %3 eV</translation>
+    </message>
+    <message>
+        <source>Top of the energy range</source>
+        <translation>Obere Grenze des Energiebereichs</translation>
+    </message>
+    <message>
+        <source>Resonances table</source>
+        <translation>Resonanztabelle</translation>
     </message>
 </context>
 <context>

@@ -375,6 +375,26 @@ pasan a Qt.
         <source>Amplitude</source>
         <translation>Amplitud</translation>
     </message>
+    <message>
+        <source>Levels plot</source>
+        <translation>Gráfico de niveles</translation>
+    </message>
+    <message>
+        <source>Chosen state plot</source>
+        <translation>Gráfico del estado elegido</translation>
+    </message>
+    <message>
+        <source>Levels table</source>
+        <translation>Tabla de niveles</translation>
+    </message>
+    <message>
+        <source>Bound states: %1, from %2 to %3 eV</source>
+        <translation>Estados ligados: %1, de %2 a %3 eV</translation>
+    </message>
+    <message>
+        <source>Level %1 of %2, %3 eV, nodes: %4</source>
+        <translation>Nivel %1 de %2, %3 eV, nodos: %4</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -544,6 +564,22 @@ pasan a Qt.
     <message>
         <source>Transmitted: once the packet has left</source>
         <translation>Transmitido: cuando el paquete se haya ido</translation>
+    </message>
+    <message>
+        <source>Wave packet plot</source>
+        <translation>Gráfico del paquete de ondas</translation>
+    </message>
+    <message>
+        <source>Momentum space plot</source>
+        <translation>Gráfico en el espacio de momentos</translation>
+    </message>
+    <message>
+        <source>Left and right plot</source>
+        <translation>Gráfico izquierda y derecha</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
     </message>
 </context>
 <context>
@@ -749,6 +785,10 @@ pasan a Qt.
         <source>Pause</source>
         <translation>Pausa</translation>
     </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
 </context>
 <context>
     <name>TransmissionText</name>
@@ -886,6 +926,14 @@ pasan a Qt.
     <message>
         <source>%1 from %2 to %3 eV</source>
         <translation>%1 de %2 a %3 eV</translation>
+    </message>
+    <message>
+        <source>Top of the energy range</source>
+        <translation>Límite superior del intervalo de energía</translation>
+    </message>
+    <message>
+        <source>Resonances table</source>
+        <translation>Tabla de resonancias</translation>
     </message>
 </context>
 <context>

@@ -375,6 +375,26 @@ transmises à Qt.
         <source>Amplitude</source>
         <translation>Amplitude</translation>
     </message>
+    <message>
+        <source>Levels plot</source>
+        <translation>Graphique des niveaux</translation>
+    </message>
+    <message>
+        <source>Chosen state plot</source>
+        <translation>Graphique de l'état choisi</translation>
+    </message>
+    <message>
+        <source>Levels table</source>
+        <translation>Tableau des niveaux</translation>
+    </message>
+    <message>
+        <source>Bound states: %1, from %2 to %3 eV</source>
+        <translation>États liés : %1, de %2 à %3 eV</translation>
+    </message>
+    <message>
+        <source>Level %1 of %2, %3 eV, nodes: %4</source>
+        <translation>Niveau %1 sur %2, %3 eV, nœuds : %4</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -544,6 +564,22 @@ transmises à Qt.
     <message>
         <source>Transmitted: once the packet has left</source>
         <translation>Transmis : une fois le paquet parti</translation>
+    </message>
+    <message>
+        <source>Wave packet plot</source>
+        <translation>Graphique du paquet d'ondes</translation>
+    </message>
+    <message>
+        <source>Momentum space plot</source>
+        <translation>Graphique dans l'espace des impulsions</translation>
+    </message>
+    <message>
+        <source>Left and right plot</source>
+        <translation>Graphique gauche et droite</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
     </message>
 </context>
 <context>
@@ -749,6 +785,10 @@ transmises à Qt.
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
 </context>
 <context>
     <name>TransmissionText</name>
@@ -886,6 +926,14 @@ transmises à Qt.
     <message>
         <source>%1 from %2 to %3 eV</source>
         <translation>%1 de %2 à %3 eV</translation>
+    </message>
+    <message>
+        <source>Top of the energy range</source>
+        <translation>Haut de l'intervalle d'énergie</translation>
+    </message>
+    <message>
+        <source>Resonances table</source>
+        <translation>Tableau des résonances</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
@@ -239,6 +240,12 @@ TEST_F(LevelsTest, OpensShowingTheWholeTableLinesUpItsAxesAndNeverOverprintsALab
     main.PopupMenu1->setCurrentIndex(RowHydrogen);
     EXPECT_EQ(std::pair(levels->GraphLevels->GLeft, levels->GraphLevels->GWidth),
               std::pair(levels->GraphState->GLeft, levels->GraphState->GWidth));
+    EXPECT_EQ(
+        QAccessible::queryAccessibleInterface(levels->GraphState)->text(QAccessible::Description),
+        "Level 1 of 7, -13.49 eV, nodes: 0");
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(levels->GraphLevels)
+                    ->text(QAccessible::Description)
+                    .startsWith("Bound states: 7, from -13.48671 to "));
     // Hydrogen's upper levels crowd under 0 eV: they share labels, one label-height apart.
     Graph& g = *levels->GraphLevels;
     const std::vector<LevelLabel> labels =

@@ -62,6 +62,10 @@ LevelsWindow::LevelsWindow(::Model& model, QWidget* parent)
     GraphState = NewPlot(this, opening(GraphState, tr("No level chosen"), QString()),
                          [this] { GraphState_DrawContent(); });
     GraphState->setMinimumSize(kSmallestPlot);
+    GraphLevels->setAccessibleName(tr("Levels plot"));
+    GraphLevels->Summary = [this] { return levelsSummary(); };
+    GraphState->setAccessibleName(tr("Chosen state plot"));
+    GraphState->Summary = [this] { return stateSummary(); };
     // The levels' numbers stand right of the frame.
     GraphLevels->MinRightMargin = GraphState->MinRightMargin = kLabelMargin;
 
@@ -71,6 +75,7 @@ LevelsWindow::LevelsWindow(::Model& model, QWidget* parent)
     connect(CBMomentum, &QCheckBox::toggled, this, [this] { CBMomentum_Action(); });
 
     Table = new QTableWidget(this);
+    Table->setAccessibleName(tr("Levels table"));
     Table->setSelectionBehavior(QAbstractItemView::SelectRows);
     Table->setSelectionMode(QAbstractItemView::SingleSelection);
     Table->verticalHeader()->hide();
@@ -387,4 +392,24 @@ void LevelsWindow::redrawPlots() {
     }
     GraphLevels->GetContent();
     GraphState->GetContent();
+}
+
+QString LevelsWindow::levelsSummary() const {
+    const auto& states = model_.spectrum.states;
+    if (states.empty()) return NoBoundStateText(model_);
+    return tr("Bound states: %1, from %2 to %3 eV")
+        .arg(states.size())
+        .arg(QString::number(states.front().energy, 'f', 5),
+             QString::number(states.back().energy, 'f', 5));
+}
+
+QString LevelsWindow::stateSummary() const {
+    const auto& states = model_.spectrum.states;
+    if (chosen_ < 0 || chosen_ >= int(states.size())) return tr("No level chosen");
+    const BoundState& s = states[std::size_t(chosen_)];
+    return tr("Level %1 of %2, %3 eV, nodes: %4")
+        .arg(chosen_ + 1)
+        .arg(states.size())
+        .arg(QString::number(s.energy, 'f', 2))
+        .arg(s.nodes);
 }

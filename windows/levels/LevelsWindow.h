@@ -80,6 +80,9 @@ class LevelsWindow : public QWidget {
 
   private:
     void fillTable();
+    // What the two plots show, in words, for screen readers.
+    QString levelsSummary() const;
+    QString stateSummary() const;
     // The new spectrum in the table and the plots.
     void showLevels(LevelsModel m);
     void computeAside();

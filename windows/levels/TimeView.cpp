@@ -100,6 +100,7 @@ void TimeView::createControls() {
     PBReset = Place(new QPushButton(tr("Reset"), this), 90, 386, 80, 24);
     connect(PBReset, &QPushButton::clicked, this, [this] { PBReset_Action(); });
     PMSpeed = Place(new QComboBox(this), 175, 386, 110, 24);
+    PMSpeed->setAccessibleName(tr("Speed"));
     for (double s : kSpeeds) PMSpeed->addItem(Str(s) + QStringLiteral(" fs/s"));
     PMSpeed->setCurrentIndex(kDefaultSpeed);
     PMSpeed->setToolTip(tr("Simulated femtoseconds per second"));

@@ -43,8 +43,10 @@ Graph* newPlot(QWidget* parent, int top, int height, std::function<void()> draw)
 }
 
 QLineEdit* newField(QWidget* parent, const QString& label, double value, int left, int top) {
-    Place(new QLabel(label, parent), left, top, 60, 24);
+    QLabel* name = Place(new QLabel(label, parent), left, top, 60, 24);
     auto* f = Place(new QLineEdit(Str(value), parent), left + 60, top, 70, 24);
+    name->setBuddy(f);
+    f->setAccessibleName(label); // what a screen reader says of the field
     return f;
 }
 
@@ -68,6 +70,9 @@ void PacketWindow::createControls() {
     connect(CBReal, &QCheckBox::toggled, this, [this] { redraw(); });
     GraphMomentum = newPlot(this, 270, 190, [this] { GraphMomentum_DrawContent(); });
     GraphSides = newPlot(this, 464, 180, [this] { GraphSides_DrawContent(); });
+    GraphPsi->setAccessibleName(tr("Wave packet plot"));
+    GraphMomentum->setAccessibleName(tr("Momentum space plot"));
+    GraphSides->setAccessibleName(tr("Left and right plot"));
     GraphSides->SetXAdjust(false); // the time axis grows smoothly, not from tick to tick
 
     PBPlay = Place(new QPushButton(tr("Play"), this), 5, 650, 80, 24);
@@ -75,6 +80,7 @@ void PacketWindow::createControls() {
     PBReset = Place(new QPushButton(tr("Reset"), this), 90, 650, 80, 24);
     connect(PBReset, &QPushButton::clicked, this, [this] { PBReset_Action(); });
     PMSpeed = Place(new QComboBox(this), 175, 650, 110, 24);
+    PMSpeed->setAccessibleName(tr("Speed"));
     for (double s : kSpeeds) PMSpeed->addItem(Str(s) + QStringLiteral(" fs/s"));
     PMSpeed->setCurrentIndex(kDefaultSpeed);
     PMSpeed->setToolTip(tr("Simulated femtoseconds per second"));
@@ -89,6 +95,12 @@ void PacketWindow::createControls() {
 
     STPredicted = Place(new QLabel(this), 5, 708, 300, 24);
     STTransmitted = Place(new QLabel(this), 305, 708, 300, 24);
+    // What a screen reader hears of the plots: the time and the result beside them.
+    GraphPsi->Summary = [this] {
+        return STMessage->isVisible() ? STMessage->text() : STTime->text();
+    };
+    GraphMomentum->Summary = [this] { return STPredicted->text(); };
+    GraphSides->Summary = [this] { return STTransmitted->text(); };
     STMessage = Place(new QLabel(this), 5, 734, kWidth - 10, 50);
     STMessage->setWordWrap(true);
     STMessage->setStyleSheet(QStringLiteral("color: #c00000"));

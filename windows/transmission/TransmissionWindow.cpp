@@ -25,6 +25,7 @@ constexpr QSize kSmallestPlot{360, 170};
 Graph* newPlot(QWidget* parent, const QString& title, const QString& x, const QString& y,
                std::function<void()> draw) {
     auto* g = new Graph(parent);
+    g->setAccessibleName(title);
     g->setFocusPolicy(Qt::NoFocus);
     g->setMinimumSize(kSmallestPlot);
     g->DepthQuery = [] { return 32; };
@@ -57,6 +58,7 @@ TransmissionWindow::TransmissionWindow(::Model& model, QWidget* parent)
     GraphCurve->MouseDown = [this](int x, int y) { return GraphCurve_MouseDown(x, y); };
 
     EFTop = new QDoubleSpinBox(this);
+    EFTop->setAccessibleName(tr("Top of the energy range"));
     EFTop->setLocale(QLocale::c()); // a decimal point in every locale, as everywhere else
     EFTop->setRange(0.1, 1000);
     EFTop->setDecimals(2);
@@ -72,8 +74,13 @@ TransmissionWindow::TransmissionWindow(::Model& model, QWidget* parent)
     STFlux = new QLabel(this);
     STCurve = new QLabel(this);
     for (QLabel* l : {STResult, STFlux, STCurve}) l->setWordWrap(true);
+    // What a screen reader hears of each plot: the texts beside them say it.
+    GraphPotential->Summary = [this] { return STResult->text(); };
+    GraphState->Summary = [this] { return STResult->text() + ' ' + STFlux->text(); };
+    GraphCurve->Summary = [this] { return STCurve->text(); };
 
     Table = new QTableWidget(0, int(ResonanceHeaders().size()), this);
+    Table->setAccessibleName(tr("Resonances table"));
     Table->setHorizontalHeaderLabels(ResonanceHeaders());
     Table->setSelectionBehavior(QAbstractItemView::SelectRows);
     Table->setSelectionMode(QAbstractItemView::SingleSelection);
