@@ -26,6 +26,13 @@ App::App(int& argc, char** argv)
     setApplicationVersion(QStringLiteral(WELLSCOPE_VERSION));
     setQuitOnLastWindowClosed(false); // closing the solver window quits; the About window not
     fileTypes_ = FileTypes::Register();
+    ReportGraphError = [this](const QString& message) {
+        QTextStream(stderr) << "wellscope: " << message << '\n';
+        // After this event, not inside it: the dialog runs an event loop of its own.
+        QTimer::singleShot(0, this, [message] {
+            QMessageBox::warning(nullptr, QStringLiteral("Wellscope"), message);
+        });
+    };
 }
 
 App::~App() {
@@ -79,12 +86,7 @@ bool App::notify(QObject* receiver, QEvent* event) {
     } catch (const GraphError& e) {
         if (!reportedGraphError_) {
             reportedGraphError_ = true;
-            const QString message = tr("A plot could not be drawn: ") + e.msg;
-            QTextStream(stderr) << "wellscope: " << message << '\n';
-            // After this event, not inside it: the dialog runs an event loop of its own.
-            QTimer::singleShot(0, this, [message] {
-                QMessageBox::warning(nullptr, QStringLiteral("Wellscope"), message);
-            });
+            if (ReportGraphError) ReportGraphError(tr("A plot could not be drawn: ") + e.msg);
         }
         return false;
     }

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QSettings>
 
+#include <functional>
+
 class FileCommands;
 class Menu;
 class Model;
@@ -29,6 +31,8 @@ class App : public QApplication {
     // Delivers every event; a plot that cannot draw (GraphError) is reported once, and the
     // program goes on rather than ending.
     bool notify(QObject* receiver, QEvent* event) override;
+    // Tells the user of that failure: by default on stderr and, after the event, in a dialog.
+    std::function<void(const QString& message)> ReportGraphError;
 
   private:
     FileTypes fileTypes_;
