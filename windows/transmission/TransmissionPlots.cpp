@@ -70,12 +70,16 @@ template <typename Y> void curve(Graph& g, const std::vector<double>& x, Y&& y) 
 // The same, dashed: kDash pixels on, the rest of each kDashPeriod off, along the curve.
 template <typename Y> void dashedCurve(Graph& g, const std::vector<double>& x, Y&& y) {
     double phase = 0;
-    std::optional<QPointF> previous, dashStart;
+    std::optional<QPointF> previous;
+    // Where the dash being drawn began; a plain point and flag (g++ sees an optional here as
+    // possibly uninitialised).
+    QPointF dashFrom;
+    bool inDash = false;
     auto endDash = [&](QPointF at) {
-        if (dashStart)
-            g.GX->DrawLine(int(std::lround(dashStart->x())), int(std::lround(dashStart->y())),
+        if (inDash)
+            g.GX->DrawLine(int(std::lround(dashFrom.x())), int(std::lround(dashFrom.y())),
                            int(std::lround(at.x())), int(std::lround(at.y())));
-        dashStart.reset();
+        inDash = false;
     };
     for (std::size_t i = 0; i < x.size(); ++i) {
         const std::optional<double> v = y(i);
@@ -93,13 +97,15 @@ template <typename Y> void dashedCurve(Graph& g, const std::vector<double>& x, Y
                 const QPointF at = *previous + d * (double(s) / steps);
                 phase = std::fmod(phase + length / steps, double(kDashPeriod));
                 if (phase < kDash) {
-                    if (!dashStart) dashStart = at;
+                    if (!inDash) dashFrom = at;
+                    inDash = true;
                 } else {
                     endDash(at);
                 }
             }
         } else {
-            dashStart = p;
+            dashFrom = p;
+            inDash = true;
         }
         previous = p;
     }
