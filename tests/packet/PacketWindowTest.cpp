@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -111,4 +112,16 @@ TEST_F(PacketWindowTest, ThePartThroughTheBarrierShowsOnceLeftBesideItsPredictio
     EXPECT_NEAR(last(w->STTransmitted), w->now().right, 1e-4);
     EXPECT_NEAR(last(w->STTransmitted), predicted, 0.01);
     EXPECT_NEAR(w->now().left + w->now().right, 1, 1e-9);
+}
+
+TEST_F(PacketWindowTest, GrowsItsPlotsWithTheWindowAndMirrorsRightToLeft) {
+    const QRect plot = w->GraphPsi->geometry(), play = w->PBPlay->geometry();
+    w->resize(w->width() + 100, w->height() + 100);
+    QApplication::sendPostedEvents();
+    EXPECT_EQ(w->GraphPsi->width(), plot.width() + 100);
+    EXPECT_EQ(w->GraphPsi->GXP->Width(), plot.width() + 100); // a new picture of its new size
+    EXPECT_EQ(w->PBPlay->geometry(), play.translated(0, 100));
+    w->setLayoutDirection(Qt::RightToLeft);
+    QApplication::sendPostedEvents();
+    EXPECT_EQ(w->PBPlay->x(), w->width() - play.right() - 1);
 }

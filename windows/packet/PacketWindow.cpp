@@ -5,9 +5,11 @@
 #include "model/Particles.h"
 #include "platform/NumberText.h"
 #include "platform/Place.h"
+#include "windows/common/GrowingLayout.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -56,8 +58,21 @@ PacketWindow::PacketWindow(::Model& model, QWidget* parent)
     : QWidget(parent, Qt::Window), model_(model) {
     setWindowTitle(tr("Wave Packet"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(kWidth, kHeight);
+    setMinimumSize(kWidth, kHeight);
     createControls();
+    // Drawn at fixed places for its own size; beyond it the plots take the room, and right to
+    // left mirrors it.
+    auto* grid = new GrowingLayout(this, QSize(kWidth, kHeight));
+    for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        GrowingLayout::Growth growth{0, 0, 0, 1}; // the controls stay under the plots
+        if (w == GraphPsi) growth = {1, 0.4, 0, 0};
+        if (w == CBReal) growth = {0, 0, 0, 0};
+        if (w == GraphMomentum) growth = {1, 0.3, 0, 0.4};
+        if (w == GraphSides) growth = {1, 0.3, 0, 0.7};
+        if (w == STMessage) growth.width = 1;
+        grid->Add(w, w->geometry(), growth);
+    }
+    for (Graph* g : {GraphPsi, GraphMomentum, GraphSides}) g->installEventFilter(this);
     for (Graph* g : {GraphPsi, GraphMomentum, GraphSides}) g->Event_Open();
     connect(&model_, &Model::changed, this, [this] { Model_Changed(); });
 }
@@ -118,6 +133,21 @@ PacketWindow* PacketWindow::Show(::Model& model, QWidget* owner) {
     w->raise();
     w->activateWindow();
     return w;
+}
+
+bool PacketWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A plot draws into a picture of its own size: a new size makes a new picture, and the
+    // backgrounds under the moving curves are drawn anew for it.
+    auto* g = dynamic_cast<Graph*>(watched);
+    if (event->type() == QEvent::Resize && g && g->GXP &&
+        (g->GXP->Width() != g->width() || g->GXP->Height() != g->height())) {
+        g->HandleResize();
+        if (followed_) {
+            defineRanges();
+            redraw();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void PacketWindow::showEvent(QShowEvent* event) {
