@@ -2,6 +2,7 @@
 // chosen state with its classically forbidden regions shaded, or its |phi(k)|^2.
 #include "graph/Graph.h"
 #include "model/EnergyText.h"
+#include "model/Particles.h"
 #include "windows/levels/LevelLabels.h"
 #include "windows/levels/LevelsReport.h"
 #include "windows/levels/LevelsWindow.h"
@@ -25,6 +26,11 @@ constexpr int kPickDistance = 4;
 // the nucleus, where the potential is infinite.
 int firstShown(int row) {
     return row == RowHydrogen ? WindowFirst + 1 : WindowFirst;
+}
+
+// A particle other than the electron is named after the numbers it changes.
+QString particleSuffix(double mass) {
+    return IsElectron(mass) ? QString() : QStringLiteral(", ") + MassText(mass);
 }
 
 } // namespace
@@ -96,7 +102,8 @@ void LevelsWindow::defineStatePlot() {
     if (!(peak > 0)) peak = 1;
     const double top = 1.1 * (density ? peak * peak : peak);
     g.SetTitle(tr("Level n = %1, E = %2 eV")
-                   .arg(QString::number(s.n), EnergyText(PublishedEnergy(s.energy))));
+                   .arg(QString::number(s.n), EnergyText(PublishedEnergy(s.energy))) +
+               particleSuffix(model_.mass));
     g.DefineGraph(xmin, xmax, density ? 0 : -top, top);
 }
 
@@ -119,7 +126,8 @@ void LevelsWindow::defineMomentumPlot() {
         if (d[j] > 1e-3 * peak) reach = std::max(reach, std::fabs(k[j]));
     const StateMomentum& m = model_.momenta[std::size_t(chosen_)];
     g.SetTitle(tr("Level n = %1 in momentum space, $D$k = %2 nm^-1")
-                   .arg(QString::number(s.n), QString::number(m.spreadK, 'f', 3)));
+                   .arg(QString::number(s.n), QString::number(m.spreadK, 'f', 3)) +
+               particleSuffix(model_.mass));
     g.DefineGraph(-1.1 * reach, 1.1 * reach, 0, peak > 0 ? 1.1 * peak : 1);
 }
 
