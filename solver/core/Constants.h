@@ -26,7 +26,7 @@ inline constexpr double Kinetic = HbarC * HbarC / (2.0 * RestEnergy);
 // The Rydberg energy of the Coulomb potential above: m (e^2/4 pi eps0)^2 / (2 hbar^2).
 inline constexpr double Rydberg = Coulomb * Coulomb / (4.0 * Kinetic);
 
-// A particle's mass in electron masses: the electron is 1, and every specified number is the
+// A particle's mass in electron masses: the electron is 1, and every published level is the
 // electron's. The integration constant, hbar^2/2m and the Rydberg energy scale with it; for the
 // electron each is the plain constant exactly.
 inline constexpr double ElectronMass = 1.0;
