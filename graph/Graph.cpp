@@ -7,6 +7,7 @@
 #include "platform/GraphicsState.h"
 #include "platform/Printing.h"
 
+#include <QResizeEvent>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -182,6 +183,16 @@ void Graph::HandleResize() {
         ReDrawAll();
     }
     UpdateScreen();
+}
+
+void Graph::resizeEvent(QResizeEvent* event) {
+    Canvas::resizeEvent(event);
+    if (!PictureFollowsSize || !GXP) return;
+    if (GXP->Width() == width() && GXP->Height() == height() &&
+        GXP->Image().devicePixelRatio() == devicePixelRatioF())
+        return; // the picture is already the control's
+    HandleResize();
+    if (Resized) Resized();
 }
 
 void Graph::ClearFrame() {

@@ -55,6 +55,7 @@ class Graph : public Canvas {
     // ---- Events the owner may implement; an unset one gives the default result. ----
     std::function<void()> Open;                // end of opening: title, labels, first definition
     std::function<QString()> Summary;          // what the plot shows, in words, for screen readers
+    std::function<void()> Resized;             // after the picture followed a new size (below)
     std::function<void()> Close;               // after the picture was released
     std::function<int()> DepthQuery;           // picture bit depth: 1, 2, 4, 8, 16, 32 (else 1)
     std::function<int()> HeightQuery;          // virtual height, asked only with a vertical bar
@@ -118,6 +119,10 @@ class Graph : public Canvas {
     void HandleHScroll(int position);
     void HandleVScroll(int position);
     void HandleResize();
+    // When set, the picture follows the control's size by itself: a resize to another size (or
+    // pixel ratio) makes a new picture, redraws it and then raises Resized. Owners that lay
+    // their plots out set it; the fixed-size plots of the main window's own size never resize.
+    bool PictureFollowsSize = false;
     void UpdateScreen();
     void ClearFrame();
     void GetContent();
@@ -193,6 +198,9 @@ class Graph : public Canvas {
     void SetFontInfo(const QString& font, int size, bool bold, bool italic);
     void SetFontInfo(const QString& font, int size);
     void SetTickFontInfo(const QString& font, int size);
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     // The frame and both axes, as one value: a definition rejected for its limits puts it back.

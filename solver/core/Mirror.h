@@ -4,6 +4,7 @@
 // index 500) outwards; the left half is its mirror image, negated for the odd solution.
 
 #include <array>
+#include <vector>
 
 // The value at grid offset `offset` from the centre (negative: left of it), from the right
 // half's values `half` (half[j] at grid index 500 + j).
@@ -11,8 +12,6 @@ inline double MirroredHalf(const std::array<double, 1004>& half, bool even, int 
     if (offset >= 0) return half[std::size_t(offset)];
     return (even ? 1.0 : -1.0) * half[std::size_t(-offset)];
 }
-
-#include <vector>
 
 // A grid state's parity about the centre (grid index 500), read from the state itself: +1 even,
 // -1 odd, 0 when it is neither to within a part in a thousand.

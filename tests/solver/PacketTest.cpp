@@ -6,6 +6,8 @@
 #include "solver/core/Spectrum.h"
 #include "solver/core/WavePacket.h"
 
+#include "tests/common/Textbook.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -98,10 +100,7 @@ TEST(WavePacket, TunnelsAsTheBarrierPredicts) {
     for (std::size_t j = 0; j < m.k().size(); ++j) {
         const double k = m.k()[j], e = phys::Kinetic * k * k;
         if (k <= 0) continue; // moving away from the barrier
-        const double q = std::sqrt(std::fabs(e - v0) / phys::Kinetic) * a;
-        const double s = e < v0 ? std::sinh(q) : std::sin(q);
-        predicted +=
-            m.density()[j] * m.KStep() / (1 + v0 * v0 * s * s / (4 * e * std::fabs(e - v0)));
+        predicted += m.density()[j] * m.KStep() * textbook::BarrierT(e, v0, a);
     }
     p.Advance(2000);
     const PacketObservables o = p.Observe();

@@ -5,6 +5,8 @@
 #include "solver/core/Resonances.h"
 #include "solver/core/Solver.h"
 
+#include "tests/common/Textbook.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -24,17 +26,6 @@ GridPotential barrierOf(int first, int n, double height) {
     GridPotential v{};
     for (int j = first; j < first + n; ++j) v[std::size_t(j)] = height;
     return v;
-}
-
-// Textbook: a rectangular barrier of height v and width a, and a step up by v.
-double barrierT(double e, double v, double a) {
-    const double kappa = std::sqrt(std::fabs(v - e) / phys::Kinetic) * a;
-    const double s = e < v ? std::sinh(kappa) : std::sin(kappa);
-    return 1 / (1 + v * v * s * s / (4 * e * std::fabs(v - e)));
-}
-double stepT(double e, double v) {
-    const double k1 = std::sqrt(e), k2 = std::sqrt(e - v);
-    return 4 * k1 * k2 / ((k1 + k2) * (k1 + k2));
 }
 
 } // namespace
@@ -121,11 +112,11 @@ TEST(Transmission, FlatIsOneTPlusRIsOneFluxIsConservedClosedLeadsGiveNothing) {
 TEST(Transmission, ContinuumIsTheClosedFormAndTheGridApproachesIt) {
     for (double e : {0.5, 3.0, 4.99, 5.2, 9.0})
         EXPECT_NEAR(ContinuumTransmission(continuum::Barrier(70, 5), 1, e)->transmission,
-                    barrierT(e, 5, 0.7), 1e-12 * barrierT(e, 5, 0.7))
+                    textbook::BarrierT(e, 5, 0.7), 1e-12 * textbook::BarrierT(e, 5, 0.7))
             << e;
     for (double e : {5.01, 8.0})
-        EXPECT_NEAR(ContinuumTransmission(continuum::Step(5), 1, e)->transmission, stepT(e, 5),
-                    1e-12);
+        EXPECT_NEAR(ContinuumTransmission(continuum::Step(5), 1, e)->transmission,
+                    textbook::StepT(e, 5), 1e-12);
 
     // The same barrier (kappa a fixed) on ever finer sampling: n points stand for a width of
     // n dx. The error is second order in k dx, so it falls by about four per halving.
@@ -134,7 +125,7 @@ TEST(Transmission, ContinuumIsTheClosedFormAndTheGridApproachesIt) {
         for (const auto& [height, n] :
              {std::pair(4.0, 50), std::pair(1.0, 100), std::pair(0.25, 200)}) {
             const double e = ratio * height;
-            const double exact = barrierT(e, height, n * phys::Dx);
+            const double exact = textbook::BarrierT(e, height, n * phys::Dx);
             const double error = std::fabs(gridT(barrierOf(400, n, height), e) / exact - 1);
             EXPECT_LT(error, lastError / 3.5) << height;
             lastError = error;
@@ -145,7 +136,8 @@ TEST(Transmission, ContinuumIsTheClosedFormAndTheGridApproachesIt) {
     for (double height : {4.0, 1.0, 0.25}) {
         GridPotential step{};
         for (int j = 500; j <= GridLast; ++j) step[std::size_t(j)] = height;
-        const double error = std::fabs(gridT(step, 1.5 * height) - stepT(1.5 * height, height));
+        const double error =
+            std::fabs(gridT(step, 1.5 * height) - textbook::StepT(1.5 * height, height));
         EXPECT_LT(error, lastError / 3.5) << height;
         lastError = error;
     }

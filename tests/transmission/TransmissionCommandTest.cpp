@@ -4,6 +4,8 @@
 #include "solver/core/Constants.h"
 #include "windows/main/Window1.h"
 
+#include "tests/common/Textbook.h"
+
 #include <gtest/gtest.h>
 
 #include <QLocale>
@@ -44,17 +46,6 @@ int significantDigits(QString number) {
     return int(number.size());
 }
 
-// Textbook: a rectangular barrier of height v and width a nm, and a step up by v.
-double barrierT(double e, double v, double a) {
-    const double kappa = std::sqrt(std::fabs(v - e) / phys::Kinetic) * a;
-    const double s = e < v ? std::sinh(kappa) : std::sin(kappa);
-    return 1 / (1 + v * v * s * s / (4 * e * std::fabs(v - e)));
-}
-double stepT(double e, double v) {
-    const double k1 = std::sqrt(e), k2 = std::sqrt(e - v);
-    return 4 * k1 * k2 / ((k1 + k2) * (k1 + k2));
-}
-
 } // namespace
 
 TEST(TransmissionCommand, CsvOfTheGridAndTheContinuumWithEmptyCellsWhereALeadIsClosed) {
@@ -71,16 +62,16 @@ TEST(TransmissionCommand, CsvOfTheGridAndTheContinuumWithEmptyCellsWhereALeadIsC
         const double e = 2 * (k - 1), t = field(r.rows[k], 1);
         EXPECT_EQ(r.rows[k].section(',', 0, 0), QString::number(e));
         EXPECT_NEAR(t + field(r.rows[k], 2), 1, 1e-9); // ten digits each
-        EXPECT_NEAR(field(r.rows[k], 3) / barrierT(e, 5, 0.5), 1, 1e-9) << e;
+        EXPECT_NEAR(field(r.rows[k], 3) / textbook::BarrierT(e, 5, 0.5), 1, 1e-9) << e;
         // The grid's 49 points at 5 eV make a 0.49 nm barrier.
-        EXPECT_NEAR(t / barrierT(e, 5, 0.49), 1, 0.01) << e;
+        EXPECT_NEAR(t / textbook::BarrierT(e, 5, 0.49), 1, 0.01) << e;
         digits = std::max(digits, significantDigits(r.rows[k].section(',', 1, 1)));
     }
     EXPECT_EQ(digits, 10);
     r = run("transmission --potential step --height 5 --from 4.5 --to 6 --step 0.5 --mass 1");
     ASSERT_EQ(r.rows.size(), 5);
     EXPECT_EQ(r.rows.mid(1, 2), (QStringList{"4.5,,", "5,,"}));
-    EXPECT_NEAR(field(r.rows[4], 1), stepT(6, 5), 2e-3);
+    EXPECT_NEAR(field(r.rows[4], 1), textbook::StepT(6, 5), 2e-3);
     // 100 000 rows at most; 0.3 / 0.1 is 2.999... but still four rows.
     EXPECT_EQ(run("transmission --from 0 --to 0.3 --step 0.1").rows.size(), 5);
     const ParsedCommand most =

@@ -117,8 +117,7 @@ LevelsWindow::LevelsWindow(::Model& model, QWidget* parent)
     layout->activate();
     GraphLevels->Event_Open();
     GraphState->Event_Open();
-    GraphLevels->installEventFilter(this);
-    GraphState->installEventFilter(this);
+    GraphLevels->PictureFollowsSize = GraphState->PictureFollowsSize = true;
 
     connect(&main_, &Model::changed, this, [this] { Model_Changed(); });
     connect(&computing_, &QFutureWatcher<LevelsModel>::finished, this, [this] { Computed(); });
@@ -167,12 +166,6 @@ void LevelsWindow::fitTable() {
     resize(fitted);
     // Only the first size holds the table open: later the time view may take its room.
     Table->setMinimumHeight(0);
-}
-
-bool LevelsWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Resize && (watched == GraphLevels || watched == GraphState))
-        static_cast<Graph*>(watched)->HandleResize();
-    return QWidget::eventFilter(watched, event);
 }
 
 void LevelsWindow::Model_Changed() {

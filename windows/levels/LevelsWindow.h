@@ -76,7 +76,6 @@ class LevelsWindow : public QWidget {
 
   protected:
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void fillTable();

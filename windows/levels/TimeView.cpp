@@ -69,9 +69,10 @@ TimeView::TimeView(QWidget* parent) : QWidget(parent) {
         if (w == STBeat) growth.width = 1;
         grid->Add(w, w->geometry(), growth);
     }
-    // A plot draws into a picture of its own size: a new size makes a new picture.
-    GraphPsi->installEventFilter(this);
-    GraphTrace->installEventFilter(this);
+    // A plot draws into a picture of its own size: a new size makes a new picture, and the
+    // curves are drawn anew over its frame.
+    GraphPsi->PictureFollowsSize = GraphTrace->PictureFollowsSize = true;
+    GraphPsi->Resized = [this] { redraw(); };
     GraphPsi->Event_Open();
     GraphTrace->Event_Open();
     rebuild();
@@ -366,17 +367,6 @@ void TimeView::CBCurve_Action() {
 void TimeView::Timer_Action() {
     const double seconds = std::min(double(frameClock_.restart()) / 1000.0, kLongestFrame);
     advance(seconds * speed());
-}
-
-bool TimeView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Resize && (watched == GraphPsi || watched == GraphTrace)) {
-        auto* g = static_cast<Graph*>(watched);
-        if (g->GXP && (g->GXP->Width() != g->width() || g->GXP->Height() != g->height())) {
-            g->HandleResize();
-            if (g == GraphPsi) redraw(); // its frame is drawn anew, under the curves
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void TimeView::hideEvent(QHideEvent* event) {

@@ -80,7 +80,6 @@ class TimeView : public QWidget {
 
   protected:
     void hideEvent(QHideEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void createControls();

@@ -93,17 +93,7 @@ void Window1::layOutControls() {
                                 PMSymmetric, EFEnergy, PBDraw,  PBFind};
     for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
     // A plot draws into a picture of its own size: a new size makes a new picture.
-    Graph1->installEventFilter(this);
-    Graph2->installEventFilter(this);
-}
-
-bool Window1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Resize && (watched == Graph1 || watched == Graph2)) {
-        auto* g = static_cast<Graph*>(watched);
-        if (g->GXP && (g->GXP->Width() != g->width() || g->GXP->Height() != g->height()))
-            g->HandleResize();
-    }
-    return QMainWindow::eventFilter(watched, event);
+    Graph1->PictureFollowsSize = Graph2->PictureFollowsSize = true;
 }
 
 void Window1::_CreateControls0() {

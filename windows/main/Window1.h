@@ -136,7 +136,6 @@ class Window1 : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void Layout(QMenuBar* menuBar);

@@ -72,7 +72,16 @@ PacketWindow::PacketWindow(::Model& model, QWidget* parent)
         if (w == STMessage) growth.width = 1;
         grid->Add(w, w->geometry(), growth);
     }
-    for (Graph* g : {GraphPsi, GraphMomentum, GraphSides}) g->installEventFilter(this);
+    // A plot draws into a picture of its own size: a new size makes a new picture, and the
+    // backgrounds under the moving curves are drawn anew for it.
+    for (Graph* g : {GraphPsi, GraphMomentum, GraphSides}) {
+        g->PictureFollowsSize = true;
+        g->Resized = [this] {
+            if (!followed_) return;
+            defineRanges();
+            redraw();
+        };
+    }
     for (Graph* g : {GraphPsi, GraphMomentum, GraphSides}) g->Event_Open();
     connect(&model_, &Model::changed, this, [this] { Model_Changed(); });
 }
@@ -133,21 +142,6 @@ PacketWindow* PacketWindow::Show(::Model& model, QWidget* owner) {
     w->raise();
     w->activateWindow();
     return w;
-}
-
-bool PacketWindow::eventFilter(QObject* watched, QEvent* event) {
-    // A plot draws into a picture of its own size: a new size makes a new picture, and the
-    // backgrounds under the moving curves are drawn anew for it.
-    auto* g = dynamic_cast<Graph*>(watched);
-    if (event->type() == QEvent::Resize && g && g->GXP &&
-        (g->GXP->Width() != g->width() || g->GXP->Height() != g->height())) {
-        g->HandleResize();
-        if (followed_) {
-            defineRanges();
-            redraw();
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void PacketWindow::showEvent(QShowEvent* event) {

@@ -89,7 +89,6 @@ class PacketWindow : public QWidget {
   protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void createControls();

@@ -115,7 +115,7 @@ TransmissionWindow::TransmissionWindow(::Model& model, QWidget* parent)
     layout->activate();
     for (Graph* g : {GraphPotential, GraphState, GraphCurve}) {
         g->Event_Open();
-        g->installEventFilter(this);
+        g->PictureFollowsSize = true;
     }
 
     connect(watcher_, &QFutureWatcher<TransmissionCurve>::finished, this, [this] { curveDone(); });
@@ -139,13 +139,6 @@ TransmissionWindow* TransmissionWindow::Show(::Model& model, QWidget* owner) {
 void TransmissionWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     Refresh();
-}
-
-bool TransmissionWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Resize &&
-        (watched == GraphPotential || watched == GraphState || watched == GraphCurve))
-        static_cast<Graph*>(watched)->HandleResize();
-    return QWidget::eventFilter(watched, event);
 }
 
 void TransmissionWindow::Model_Changed() {

@@ -73,7 +73,6 @@ class TransmissionWindow : public QWidget {
 
   protected:
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void startCurve();
