@@ -7,6 +7,8 @@
 #define lapack_complex_float std::complex<float>
 #define lapack_complex_double std::complex<double>
 #include <lapacke.h>
+// BLAS's banded triangular solves, for the factors that did not pivot.
+#include <cblas.h>
 
 #include <algorithm>
 #include <cmath>
@@ -90,6 +92,22 @@ WavePacket::WavePacket(const std::array<double, 1004>& potential, double mass, P
     // singular; a failure here is a fault.
     if (info != 0) throw std::runtime_error("the Crank-Nicolson matrix could not be factored");
 
+    // With no interchange (pivot i is row i, counted from 1) the factors are L (unit, with
+    // `lower_` below) and U (`diagonal_`, `upper_`; `upper2_` is zero). U = D U1 with U1 unit,
+    // stored as bands of width 2 by columns: the one entry off the diagonal, and the diagonal.
+    banded_ = true;
+    for (std::size_t i = 0; i < kPoints; ++i) banded_ = banded_ && pivots_[i] == int(i) + 1;
+    if (banded_) {
+        lowerBand_.assign(2 * kPoints, 1.0);
+        upperBand_.assign(2 * kPoints, 1.0);
+        inverseDiagonal_.resize(kPoints);
+        for (std::size_t j = 0; j < kPoints; ++j) {
+            inverseDiagonal_[j] = 1.0 / diagonal_[j];
+            lowerBand_[2 * j + 1] = j + 1 < kPoints ? lower_[j] : 0.0;
+            upperBand_[2 * j] = j > 0 ? upper_[j - 1] / diagonal_[j - 1] : 0.0;
+        }
+    }
+
     Restart(start);
 }
 
@@ -120,9 +138,7 @@ void WavePacket::Advance(int steps) {
     const double rate = 2 * step_ / phys::Hbar * phys::Dx;
     for (int s = 0; s < steps; ++s) {
         std::copy(psi_.begin(), psi_.end(), mid_.begin());
-        LAPACKE_zgttrs_work(LAPACK_COL_MAJOR, 'N', lapack_int(kPoints), 1, lower_.data(),
-                            diagonal_.data(), upper_.data(), upper2_.data(), pivots_.data(),
-                            mid_.data(), lapack_int(kPoints));
+        solve(mid_);
         double left = 0, right = 0;
         for (std::size_t i = 0; i < std::size_t(AbsorberLeftEdge); ++i)
             left += absorber_[i] * std::norm(mid_[i]);
@@ -133,6 +149,20 @@ void WavePacket::Advance(int steps) {
         for (std::size_t i = 0; i < kPoints; ++i) psi_[i] = 2.0 * mid_[i] - psi_[i];
         ++steps_;
     }
+}
+
+void WavePacket::solve(std::vector<std::complex<double>>& b) {
+    const auto n = int(kPoints);
+    if (!banded_) {
+        LAPACKE_zgttrs_work(LAPACK_COL_MAJOR, 'N', n, 1, lower_.data(), diagonal_.data(),
+                            upper_.data(), upper2_.data(), pivots_.data(), b.data(), n);
+        return;
+    }
+    cblas_ztbsv(CblasColMajor, CblasLower, CblasNoTrans, CblasUnit, n, 1, lowerBand_.data(), 2,
+                b.data(), 1);
+    for (std::size_t i = 0; i < kPoints; ++i) b[i] *= inverseDiagonal_[i];
+    cblas_ztbsv(CblasColMajor, CblasUpper, CblasNoTrans, CblasUnit, n, 1, upperBand_.data(), 2,
+                b.data(), 1);
 }
 
 PacketObservables WavePacket::Observe() {

@@ -5,7 +5,7 @@
 // H = -(hbar^2 / 2m) D2 + V. The step solves (1 + i H dt / 2 hbar) Psi' = (1 - i H dt / 2 hbar)
 // Psi: unitary and second order in dt. The complex tridiagonal matrix on the left is factored once,
 // when the packet is made (LAPACK's zgttrf), and each step is one solve with the factors
-// (zgttrs).
+// (BLAS's banded solves, or zgttrs where the factorisation pivoted).
 //
 // Open ends: in the outer 1.5 nm of each side H carries an absorbing potential -i W(x), so a
 // packet leaves the grid instead of coming back from its ends. The probability that W removes is
@@ -99,6 +99,12 @@ class WavePacket {
     // zgttrf's factors of (1 + i H dt / 2 hbar).
     std::vector<std::complex<double>> lower_, diagonal_, upper_, upper2_;
     std::vector<int> pivots_;
+    // Without row interchanges the factors are L D U with both L and U unit bidiagonal. BLAS
+    // solves those two as bands with no division, which is cheaper than zgttrs; a factorisation
+    // that pivoted (a well deep enough to cancel the kinetic diagonal makes one) keeps zgttrs.
+    bool banded_ = false;
+    std::vector<std::complex<double>> lowerBand_, upperBand_, inverseDiagonal_;
+    void solve(std::vector<std::complex<double>>& b);
     std::vector<double> absorber_; // W(i) in eV
     PacketStart start_;
     double step_;
