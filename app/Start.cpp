@@ -7,6 +7,7 @@
 #include "app/FileCommands.h"
 #include "app/Language.h"
 #include "model/Model.h"
+#include "platform/FreedMemory.h"
 #include "windows/main/Window1.h"
 
 #include <QCoreApplication>
@@ -34,6 +35,7 @@ QStringList argumentsOf(int argc, char** argv) {
 } // namespace
 
 int RunWellscope(int argc, char** argv) {
+    KeepFreedMemory();
     const QStringList arguments = argumentsOf(argc, argv);
     ParsedCommand parsed = ParseCommandLine(arguments);
     QTextStream out(stdout);

@@ -5,6 +5,7 @@
 // 3 for every other row. The drawn double well's close pairs go through LAPACK. Both sides of
 // each ratio are this thread's processor time, so that other work on a shared machine does not
 // tilt them.
+#include "platform/FreedMemory.h"
 #include "solver/core/PotentialRows.h"
 #include "solver/core/Solver.h"
 #include "solver/core/Spectrum.h"
@@ -81,4 +82,10 @@ void SpectrumOfDrawnDoubleWell(benchmark::State& state) {
 BENCHMARK(SpectrumOfRow)->DenseRange(RowWell, RowHydrogen)->Unit(benchmark::kMicrosecond);
 BENCHMARK(SpectrumOfDrawnDoubleWell)->Unit(benchmark::kMicrosecond);
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    KeepFreedMemory(); // as the program runs
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
