@@ -137,3 +137,52 @@ void MomentumSpace::run() {
     meanK_ = sum > 0 ? sumK / sum : 0;
     spreadK_ = sum > 0 ? std::sqrt(std::max(0.0, sumK2 / sum - meanK_ * meanK_)) : 0;
 }
+
+RealMomentum::RealMomentum() {
+    const std::lock_guard guard(plannerLock());
+    in_ = static_cast<double*>(fftw_malloc(sizeof(double) * kPadded));
+    out_ = reinterpret_cast<std::complex<double>*>(
+        fftw_malloc(sizeof(fftw_complex) * (kPadded / 2 + 1)));
+    if (in_ && out_) plan_ = fftw_plan_dft_r2c_1d(int(kPadded), in_, raw(out_), FFTW_ESTIMATE);
+    if (!plan_) {
+        fftw_free(in_);
+        fftw_free(out_);
+        throw std::runtime_error("FFTW could not plan the momentum-space transform");
+    }
+    std::fill(in_, in_ + kPadded, 0.0); // the padding, written once: out of place keeps it
+}
+
+RealMomentum::~RealMomentum() {
+    const std::lock_guard guard(plannerLock());
+    fftw_destroy_plan(static_cast<fftw_plan>(plan_));
+    fftw_free(in_);
+    fftw_free(out_);
+}
+
+RealMomentum::Moments RealMomentum::Of(std::span<const double> psi) {
+    if (psi.size() != kGridPoints)
+        throw std::invalid_argument("psi: a state has one value per grid point");
+    std::copy(psi.begin(), psi.end(), in_);
+    fftw_execute(static_cast<fftw_plan>(plan_));
+    // |phi(-k)| = |phi(k)|: each wave number below the highest pairs with its negative, whose
+    // k cancel in <k>. The highest, -N/2 in MomentumSpace's order, has no partner. The phase
+    // and scale of phi drop out of the moments.
+    constexpr std::size_t half = kPadded / 2;
+    const double step = MomentumSpace::KStep();
+    double sum = std::norm(out_[0]), sumK2 = 0;
+    for (std::size_t m = 1; m < half; ++m) {
+        const double p = 2 * std::norm(out_[m]);
+        const double k = double(m) * step;
+        sum += p;
+        sumK2 += p * k * k;
+    }
+    const double highest = std::norm(out_[half]), kHighest = -double(half) * step;
+    sum += highest;
+    sumK2 += highest * kHighest * kHighest;
+    Moments out;
+    if (sum > 0) {
+        out.meanK = highest * kHighest / sum;
+        out.spreadK = std::sqrt(std::max(0.0, sumK2 / sum - out.meanK * out.meanK));
+    }
+    return out;
+}

@@ -56,3 +56,25 @@ class MomentumSpace {
     std::vector<double> density_;
     double norm_ = 0, meanK_ = 0, spreadK_ = 0;
 };
+
+// <k> and Delta k alone of real states (bound states), for tables of many: the transform of a
+// real state is symmetric in k, so FFTW computes only its half, and phi is not kept. Agrees
+// with MomentumSpace's moments of the same state to rounding.
+class RealMomentum {
+  public:
+    RealMomentum();
+    ~RealMomentum();
+    RealMomentum(const RealMomentum&) = delete;
+    RealMomentum& operator=(const RealMomentum&) = delete;
+
+    struct Moments {
+        double meanK = 0, spreadK = 0; // nm^-1, of the state normalised to 1 (0 for a zero state)
+    };
+    // psi as MomentumSpace::Transform takes it: GridLast + 1 values, or std::invalid_argument.
+    Moments Of(std::span<const double> psi);
+
+  private:
+    void* plan_ = nullptr;                // fftw_plan
+    double* in_ = nullptr;                // FFTW-aligned, MomentumPoints
+    std::complex<double>* out_ = nullptr; // MomentumPoints / 2 + 1
+};

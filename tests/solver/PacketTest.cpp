@@ -2,6 +2,7 @@
 // period, and momentum space against the Gaussian's transform and the uncertainty bound.
 #include "solver/core/Constants.h"
 #include "solver/core/MomentumSpace.h"
+#include "solver/core/PotentialRows.h"
 #include "solver/core/Solver.h"
 #include "solver/core/Spectrum.h"
 #include "solver/core/WavePacket.h"
@@ -186,4 +187,26 @@ TEST(MomentumSpace, TransformsAndMeetsTheUncertaintyBound) {
     for (std::size_t j = 0; j < m.k().size(); ++j) ASSERT_NEAR(m.phi()[j].imag(), 0, 1e-12) << j;
     EXPECT_NEAR(m.MeanK(), 0, 1e-9);
     EXPECT_NEAR(ground.spreadX * m.SpreadK(), 0.5, 0.5 * 5e-3);
+}
+
+TEST(RealMomentum, GivesTheFullTransformsMoments) {
+    // The Ramp's states have no symmetry, and the Oscillator's 60th reaches far out in k.
+    Solver ramp, oscillator;
+    const RowInfo& r = RowOf(RowRamp);
+    ramp.BuildRow(RowRamp, r.sliders[0].start, r.sliders[1].start, r.sliders[2].start);
+    oscillator.BuildRow(RowOscillator, 1, 0, 0);
+    std::vector<BoundState> states = ComputeSpectrum(ramp.PEGraph, RowRamp, ramp.fMaxE).states;
+    states.push_back(
+        ComputeSpectrum(oscillator.PEGraph, RowOscillator, oscillator.fMaxE, 61).states.at(60));
+    ASSERT_GE(states.size(), 5u);
+    MomentumSpace full;
+    RealMomentum half;
+    for (const BoundState& s : states) {
+        full.Transform(s.psi);
+        const RealMomentum::Moments k = half.Of(s.psi);
+        EXPECT_NEAR(k.meanK, full.MeanK(), 1e-12) << s.n;
+        EXPECT_NEAR(k.spreadK, full.SpreadK(), 1e-12 * full.SpreadK()) << s.n;
+        EXPECT_GT(k.spreadK, 0.5 / s.spreadX) << s.n; // and the bound holds
+    }
+    EXPECT_THROW(half.Of(std::vector<double>(10)), std::invalid_argument);
 }

@@ -37,10 +37,11 @@ LevelsModel ComputeLevels(const Setup& s) {
     if (m.shownRow == RowSymmetricWell && m.row != RowSymmetricWell)
         for (BoundState& state : m.spectrum.states) state.parity = ParityOf(state.psi);
     // One plan and its buffers for every spectrum this thread computes.
-    thread_local MomentumSpace transform;
+    thread_local RealMomentum transform;
+    m.momenta.reserve(m.spectrum.states.size());
     for (const BoundState& state : m.spectrum.states) {
-        transform.Transform(state.psi);
-        m.momenta.push_back({transform.MeanK(), transform.SpreadK()});
+        const RealMomentum::Moments k = transform.Of(state.psi);
+        m.momenta.push_back({k.meanK, k.spreadK});
     }
     if (s.row != RowDraw && !s.reshape)
         m.exact = ExactLevelsOf(s.row, s.sliders[0], s.sliders[1], s.sliders[2], m.limit,
