@@ -266,6 +266,15 @@ TEST_F(LevelsTest, OpensShowingTheWholeTableLinesUpItsAxesAndNeverOverprintsALab
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     EXPECT_EQ(levels->Chosen(), 1);
+    // Each column fits its widest cell, as measuring every cell sizes it; the Oscillator's
+    // widest energies lie far down its 100 rows.
+    main.PopupMenu1->setCurrentIndex(RowOscillator);
+    ASSERT_EQ(levels->Table->rowCount(), 100);
+    std::vector<int> widths;
+    for (int c = 0; c < header.count(); ++c) widths.push_back(header.sectionSize(c));
+    levels->Table->resizeColumnsToContents();
+    for (int c = 0; c < header.count(); ++c)
+        EXPECT_EQ(widths[std::size_t(c)], header.sectionSize(c)) << c;
 }
 
 TEST_F(LevelsTest, ADrawnPotentialIsSolvedAsideAndTheNewestChangeWins) {

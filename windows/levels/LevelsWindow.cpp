@@ -12,7 +12,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +26,7 @@
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -224,6 +227,61 @@ void LevelsWindow::showLevels(LevelsModel m) {
     redrawPlots();
 }
 
+namespace {
+
+// Whether every digit of the font has one width, as in most fonts: then two texts that differ
+// only in their digits are equally wide.
+bool hasTabularDigits(const QFont& font) {
+    const QFontMetricsF metrics(font);
+    const qreal zero = metrics.horizontalAdvance(QLatin1Char('0'));
+    for (char d = '1'; d <= '9'; ++d)
+        if (metrics.horizontalAdvance(QLatin1Char(d)) != zero) return false;
+    return true;
+}
+
+// A text with each digit written as 0: what its width depends on where digits are tabular.
+QString shapeOf(const QString& text) {
+    QString shape = text;
+    for (QChar& ch : shape)
+        if (ch.isDigit()) ch = QLatin1Char('0');
+    return shape;
+}
+
+} // namespace
+
+void LevelsWindow::sizeColumns() {
+    // Measuring every cell is most of a refresh of the Oscillator's 100 levels. Where digits
+    // are tabular, a column is as wide as its widest shape of text, so one cell per column is
+    // measured, as the table would measure it.
+    if (!hasTabularDigits(Table->font())) return Table->resizeColumnsToContents();
+    const QFontMetricsF metrics(Table->font());
+    QHash<QString, qreal> widthOfShape;
+    QHeaderView& header = *Table->horizontalHeader();
+    for (int c = 0; c < Table->columnCount(); ++c) {
+        int widestRow = -1;
+        qreal widest = -1;
+        for (int r = 0; r < Table->rowCount(); ++r) {
+            const QTableWidgetItem* item = Table->item(r, c);
+            if (!item) continue;
+            const QString shape = shapeOf(item->text());
+            auto known = widthOfShape.constFind(shape);
+            if (known == widthOfShape.constEnd())
+                known = widthOfShape.insert(shape, metrics.horizontalAdvance(shape));
+            if (*known > widest) {
+                widest = *known;
+                widestRow = r;
+            }
+        }
+        int width = header.sectionSizeHint(c);
+        if (widestRow >= 0) {
+            const QModelIndex cell = Table->model()->index(widestRow, c);
+            width = std::max(width,
+                             Table->sizeHintForIndex(cell).width() + (Table->showGrid() ? 1 : 0));
+        }
+        header.resizeSection(c, width);
+    }
+}
+
 void LevelsWindow::fillTable() {
     const QSignalBlocker quiet(Table);
     const int count = int(model_.spectrum.states.size());
@@ -256,7 +314,7 @@ void LevelsWindow::fillTable() {
         amplitude->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
         Table->setItem(r, amplitudeColumn(), amplitude);
     }
-    Table->resizeColumnsToContents();
+    sizeColumns();
     Table->setVisible(count > 0);
     STNone->setVisible(count == 0);
     STNone->setText(NoBoundStateText(model_));

@@ -79,6 +79,7 @@ class LevelsWindow : public QWidget {
 
   private:
     void fillTable();
+    void sizeColumns(); // each column as wide as its widest cell and its title
     // What the two plots show, in words, for screen readers.
     QString levelsSummary() const;
     QString stateSummary() const;
