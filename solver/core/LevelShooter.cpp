@@ -299,17 +299,41 @@ void LevelShooter::Solve(const GridProblem& p, double limit, int maxCount, Eigen
     const std::size_t entries = std::size_t(wanted) * std::size_t(p.size);
     if (out.vectors.size() < entries) out.vectors.resize(entries);
 
+    // Each level starts where the trend of the levels below points: in E, which holds for
+    // wells and the oscillator, or in 1 / sqrt(limit - E), which is linear in the level for a
+    // Coulomb tail. Of the two that fall within the bracket, the one that would have found the
+    // level below better is taken.
     const double lowest = lowest_;
     const std::vector<double>& e = out.values;
+    auto inE = [&](int k) {
+        const std::size_t j = std::size_t(k);
+        // The lowest as in a box, whose phase grows as the root of the kinetic energy.
+        if (k == 0) return lowest + (limit - lowest) * (Pi / top.phase) * (Pi / top.phase);
+        if (k == 1) return e[0] + 2 * (e[0] - lowest);
+        if (k == 2) return 2 * e[1] - e[0];
+        return 3 * e[j - 1] - 3 * e[j - 2] + e[j - 3];
+    };
+    auto inTail = [&](int k) {
+        auto u = [&](std::size_t j) { return 1 / std::sqrt(limit - e[j]); };
+        const std::size_t j = std::size_t(k);
+        double next = NAN;
+        if (k == 1) next = 2 * u(0);
+        if (k == 2) next = 2 * u(1) - u(0);
+        if (k >= 3) next = 3 * u(j - 1) - 3 * u(j - 2) + u(j - 3);
+        return next > 0 ? limit - 1 / (next * next) : NAN;
+    };
     for (int k = 0; k < wanted; ++k) {
         const std::size_t j = std::size_t(k);
-        // Each level starts where the trend of the levels below points.
-        // The lowest as in a box, whose phase grows as the root of the kinetic energy.
-        double guess = lowest + (limit - lowest) * (Pi / top.phase) * (Pi / top.phase);
-        if (k == 1) guess = e[0] + 2 * (e[0] - lowest);
-        if (k == 2) guess = 2 * e[1] - e[0];
-        if (k >= 3) guess = 3 * e[j - 1] - 3 * e[j - 2] + e[j - 3];
-        findLevel(k, k == 0 ? lowest : e[j - 1], guess, out);
+        const double lo = k == 0 ? lowest : e[j - 1], hi = above_[j];
+        auto within = [&](double g) { return g > lo && g < hi; };
+        double guess = inE(k);
+        if (k >= 1) {
+            const double tail = inTail(k);
+            const bool tailBetter =
+                k >= 2 && std::fabs(inTail(k - 1) - e[j - 1]) < std::fabs(inE(k - 1) - e[j - 1]);
+            if (within(tail) && (!within(guess) || tailBetter)) guess = tail;
+        }
+        findLevel(k, lo, guess, out);
     }
     // A level within rounding of the limit may have been counted on either side of it.
     while (!out.values.empty() && !(out.values.back() < limit)) {
