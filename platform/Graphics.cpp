@@ -7,6 +7,7 @@
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPolygon>
+#include <QStaticText>
 
 #include <algorithm>
 #include <cmath>
@@ -201,7 +202,25 @@ void Graphics::FillPolygon(const std::vector<Point>& corners) {
 
 void Graphics::DrawString(const QString& text, int x, int baseline) {
     if (text.isEmpty()) return;
-    painter_.drawText(QPoint(x, baseline), shown(text));
+    // Plots draw the same tick numbers and labels on every redraw, and shaping them is most of
+    // a frame's text: on pictures and screens each text is laid out once per font, drawn to
+    // the same pixels. Printers and SVG get the text itself.
+    if (painter_.paintEngine()->type() != QPaintEngine::Raster ||
+        !painter_.worldTransform().isIdentity()) {
+        painter_.drawText(QPoint(x, baseline), shown(text));
+        return;
+    }
+    thread_local QHash<QString, QStaticText> laidOut;
+    const QString key = fontKey_ + QChar(0x1f) + text;
+    auto found = laidOut.constFind(key);
+    if (found == laidOut.constEnd()) {
+        if (laidOut.size() > 5000) laidOut.clear();
+        QStaticText t(shown(text));
+        t.setTextFormat(Qt::PlainText);
+        t.prepare(QTransform(), font_);
+        found = laidOut.insert(key, t);
+    }
+    painter_.drawStaticText(QPointF(x, baseline - metrics_->ascent()), *found);
 }
 
 void Graphics::DrawFineLine(double x1, double y1, double x2, double y2) {

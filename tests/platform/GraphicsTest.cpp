@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QPainter>
 #include <QTest>
 
 #include <functional>
@@ -108,6 +109,27 @@ TEST(Graphics, TextIsMeasuredAsDrawnAndSymbolIsGreek) {
     b->GetGraphics()->DrawString(QString::fromUtf8("π"), 10, 30);
     EXPECT_EQ(a->Image(), b->Image());
     EXPECT_EQ(a->GetGraphics()->StringWidth("p"), b->GetGraphics()->StringWidth("π"));
+
+    // Texts laid out once and kept are drawn to the pixels that drawing them afresh gives, in
+    // each font and at ratio 2, the second time as the first.
+    for (const double ratio : {1.0, 2.0}) {
+        for (const bool bold : {false, true}) {
+            auto kept = Blank(200, 60, ratio);
+            Graphics& k = *kept->GetGraphics();
+            k.SetTextSize(bold ? 14 : 10);
+            k.SetBold(bold);
+            QImage fresh = kept->Image().copy();
+            QPainter painter(&fresh);
+            painter.setFont(ResolveFont("System", bold ? 14 : 10, bold, false));
+            for (int drawn = 0; drawn < 2; ++drawn) {
+                k.DrawString("-0.25 Energy (eV)", 7, 20 + 25 * drawn);
+                painter.drawText(QPoint(7, 20 + 25 * drawn), "-0.25 Energy (eV)");
+            }
+            painter.end();
+            EXPECT_NE(kept->Image(), Blank(200, 60, ratio)->Image());
+            EXPECT_EQ(kept->Image(), fresh) << ratio << bold;
+        }
+    }
 }
 
 TEST(Canvas, DragAndUpFollowOnlyAnAcceptedPress) {
