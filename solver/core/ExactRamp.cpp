@@ -16,6 +16,7 @@
 #include "solver/core/ExactMatching.h"
 
 #include <boost/math/special_functions/airy.hpp>
+#include <boost/math/special_functions/bessel.hpp>
 
 #include <algorithm>
 #include <cmath>
@@ -31,11 +32,32 @@ using std::numbers::pi;
 // precision; stopping there keeps Bi from overflowing under a high top.
 constexpr double FarZ = 12;
 
+// In double precision: Boost's default carries doubles to long double inside, which made each
+// value several times slower for digits the levels do not need.
+using InDouble = boost::math::policies::policy<boost::math::policies::promote_double<false>>;
+
 struct AiryValues {
     double ai, aiPrime, bi, biPrime;
-    explicit AiryValues(double z)
-        : ai(boost::math::airy_ai(z)), aiPrime(boost::math::airy_ai_prime(z)),
-          bi(boost::math::airy_bi(z)), biPrime(boost::math::airy_bi_prime(z)) {}
+    explicit AiryValues(double z) {
+        if (z < 0) {
+            // Boost's own forms below the turning point, whose four Bessel functions it would
+            // otherwise compute twice each, once for Ai and once for Bi.
+            const double x = -z, p = 2 * x * std::sqrt(x) / 3;
+            const double j1 = boost::math::cyl_bessel_j(1.0 / 3, p, InDouble());
+            const double j2 = boost::math::cyl_bessel_j(-1.0 / 3, p, InDouble());
+            const double j3 = boost::math::cyl_bessel_j(2.0 / 3, p, InDouble());
+            const double j4 = boost::math::cyl_bessel_j(-2.0 / 3, p, InDouble());
+            ai = std::sqrt(x) * (j1 + j2) / 3;
+            bi = std::sqrt(x / 3) * (j2 - j1);
+            aiPrime = x * (j3 - j4) / 3;
+            biPrime = x * (j3 + j4) / std::numbers::sqrt3;
+            return;
+        }
+        ai = boost::math::airy_ai(z, InDouble());
+        aiPrime = boost::math::airy_ai_prime(z, InDouble());
+        bi = boost::math::airy_bi(z, InDouble());
+        biPrime = boost::math::airy_bi_prime(z, InDouble());
+    }
     double modulus2() const { return ai * ai + bi * bi; }
     double halfModulus2Prime() const { return ai * aiPrime + bi * biPrime; }
 };
