@@ -3,6 +3,7 @@
 // then the Levels window recomputes the spectrum and redraws its table and plots. One display
 // frame is 16 ms; the aim is 4 ms on every row. DragOf100Steps holds the thumb down for 100
 // steps, as a drag does, and reports the longest step.
+#include "bench/ShownPlots.h"
 #include "model/Model.h"
 #include "solver/core/PotentialRows.h"
 #include "windows/levels/LevelsWindow.h"
@@ -47,6 +48,7 @@ void LevelsAfterSliderStep(benchmark::State& state) {
     for (auto _ : state) {
         s.setValue(s.value() == start ? start + 1 : start); // one step there and back
         win.levels->Time->Timer_Action();                   // and the evolution's frame
+        ShowPlots({win.main, win.levels});
     }
     state.SetLabel(std::string(RowOf(row).menuText));
     state.counters["states"] = double(win.levels->Model().spectrum.states.size());
@@ -63,6 +65,7 @@ void DragOf100Steps(benchmark::State& state) {
             QElapsedTimer clock;
             clock.start();
             s.setSliderPosition(s.value() + 1);
+            ShowPlots({win.main, win.levels});
             longest = std::max(longest, clock.nsecsElapsed() / 1e6);
         }
         s.setSliderDown(false);

@@ -1,6 +1,7 @@
 // One frame of the playing Wave Packet window: the packet's steps for the frame, its
 // observables with their FFT, and the three plots redrawn (aim: under 2 ms). The timer asks for
 // one every 16 ms; at 2 fs/s a frame is 3 steps of 0.01 fs, at 20 fs/s 32.
+#include "bench/ShownPlots.h"
 #include "model/Model.h"
 #include "windows/packet/PacketWindow.h"
 
@@ -19,6 +20,7 @@ void Frame(benchmark::State& state) {
     w.show();
     for (auto _ : state) {
         w.advance(fs);
+        ShowPlots({&w});
         // The flight through the barrier, over and over: a new flight's first frame is drawn
         // outside the timing, so the left and right traces stay as long as in one flight.
         if (w.time() > 20) {

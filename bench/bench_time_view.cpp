@@ -1,5 +1,6 @@
 // One frame of the playing time view: Psi and the moments at the new time, both plots redrawn
 // with the 200-point trace of <x>(t). The timer asks for one every 16 ms.
+#include "bench/ShownPlots.h"
 #include "solver/core/Solver.h"
 #include "windows/levels/TimeView.h"
 
@@ -23,7 +24,10 @@ void Frame(benchmark::State& state) {
     view.setSelection(indices, std::vector<double>(std::size_t(count), 1.0));
     view.CBReal->setChecked(true);
     view.CBImag->setChecked(true);
-    for (auto _ : state) view.advance(0.016);
+    for (auto _ : state) {
+        view.advance(0.016);
+        ShowPlots({&view});
+    }
     state.counters["states"] = count;
 }
 

@@ -1,5 +1,6 @@
 // What a user waits for on the real window (offscreen): a row change, a slider move, Find, and
 // the drop of a dragged handle. Each should be well under one frame (16 ms).
+#include "bench/ShownPlots.h"
 #include "graph/Graph.h"
 #include "windows/main/Window1.h"
 
@@ -27,6 +28,7 @@ void RowChange(benchmark::State& state) {
     for (auto _ : state) {
         row = row == 0 ? 1 : 0; // Well <-> Symmetric Well: build, search, two redraws
         w.PopupMenu1->setCurrentIndex(row);
+        ShowPlots({&w});
     }
 }
 
@@ -37,6 +39,7 @@ void SliderMove(benchmark::State& state) {
     for (auto _ : state) {
         value = value == 100 ? 120 : 100; // build, integration, two redraws
         w.Slider1->setValue(value);
+        ShowPlots({&w});
     }
 }
 
@@ -48,6 +51,7 @@ void Find(benchmark::State& state) {
         w.EFEnergy->setText(QStringLiteral("0.01"));
         state.ResumeTiming();
         w.PBFind_Action(); // search and redraw
+        ShowPlots({&w});
     }
 }
 
@@ -63,6 +67,7 @@ void DropHandle(benchmark::State& state) {
         w.permX = 125;
         w.dragging = true;
         w.Graph1_MouseUp(g.XCoord(-0.5), up ? y2 : y1); // rebuild and redraw
+        ShowPlots({&w});
     }
 }
 

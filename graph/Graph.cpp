@@ -140,8 +140,9 @@ void Graph::Event_Paint(Graphics& screen) {
 
 void Graph::UpdateScreen() {
     if (Printing || !GXP) return;
-    ScreenGraphics().DrawPicture(*GXP, 0, 0, width(), height(), ScPixH, ScPixV, width(), height());
-    update();
+    // The picture is copied once, when the screen is next shown or read (Event_Paint): a
+    // redraw updates the screen after its frame and again after its content.
+    MarkScreenStale();
 }
 
 void Graph::zSBHAdjust() {

@@ -28,8 +28,17 @@ bool Canvas::ensureScreen() {
 }
 
 Graphics& Canvas::ScreenGraphics() {
-    if (ensureScreen()) Event_Paint(*screenGraphics_);
+    const bool remade = ensureScreen();
+    if (remade || stale_) {
+        stale_ = false; // first: Event_Paint may draw through ScreenGraphics itself
+        Event_Paint(*screenGraphics_);
+    }
     return *screenGraphics_;
+}
+
+void Canvas::MarkScreenStale() {
+    stale_ = true;
+    update();
 }
 
 const QImage& Canvas::ScreenImage() {

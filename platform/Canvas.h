@@ -28,14 +28,19 @@ class Canvas : public QWidget {
     std::function<void()> MouseEnter;
     std::function<void()> MouseExit;
 
-    // The control's own drawing context (what the user sees). Remade when the size changed.
+    // The control's own drawing context (what the user sees). Remade when the size changed, and
+    // rebuilt when marked stale, before it is drawn on.
     Graphics& ScreenGraphics();
     // What the control shows now.
     const QImage& ScreenImage();
 
   protected:
-    // Rebuild the screen when it was remade (first show, new size). Default: leave it white.
+    // Rebuild the screen when it was remade (first show, new size) or marked stale. Default:
+    // leave it as it is.
     virtual void Event_Paint(Graphics& screen);
+    // The screen is to be rebuilt before it is next shown, read or drawn on: a control updated
+    // several times between two paints rebuilds it once.
+    void MarkScreenStale();
 
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -50,4 +55,5 @@ class Canvas : public QWidget {
     QImage screen_;
     std::unique_ptr<Graphics> screenGraphics_;
     bool tracking_ = false; // a press that MouseDown accepted is in progress
+    bool stale_ = false;    // Event_Paint is due
 };

@@ -117,6 +117,15 @@ TEST(GraphFrame, ResizeRedrawsInTheOwnersStyleAndPrintComesBack) {
     EXPECT_EQ(QSize(g->GWidth, g->GHeight), QSize(368, 218));
     EXPECT_EQ(StateOf(*g->GX), (GraphicsState{{0, 0, 255}, {"System", 13, true, true}}));
     EXPECT_EQ(g->ScreenImage().pixelColor(16, 16), QColor(Qt::black));
+    // The screen shows each redraw, and what is drawn on it lies over the picture it shows.
+    g->DrawContent = [&] { g->GX->FillRect(100, 100, 10, 10); };
+    g->ReDrawAll();
+    EXPECT_EQ(g->ScreenImage().pixelColor(105, 105), QColor(0, 0, 255));
+    g->DrawContent = {};
+    g->ReDrawAll();
+    g->ScreenGraphics().FillRect(50, 50, 4, 4);
+    EXPECT_EQ(g->ScreenImage().pixelColor(105, 105), QColor(Qt::white));
+    EXPECT_EQ(g->ScreenImage().pixelColor(51, 51), QColor(Qt::black));
     // Printing redraws on the page (whose content the program's print test checks).
     bool printingSeen = false;
     g->DrawContent = [&] { printingSeen = g->Printing; };
