@@ -14,7 +14,6 @@
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
-#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -251,32 +250,37 @@ QString shapeOf(const QString& text) {
 
 void LevelsWindow::sizeColumns() {
     // Measuring every cell is most of a refresh of the Oscillator's 100 levels. Where digits
-    // are tabular, a column is as wide as its widest shape of text, so one cell per column is
-    // measured, as the table would measure it.
+    // are tabular, texts of one shape are equally wide: each shape is measured once, and the
+    // widest shape's cell as the table would measure it. The amplitudes are shown in the
+    // delegate's own format, so each distinct one is measured as a cell.
     if (!hasTabularDigits(Table->font())) return Table->resizeColumnsToContents();
     const QFontMetricsF metrics(Table->font());
-    QHash<QString, qreal> widthOfShape;
     QHeaderView& header = *Table->horizontalHeader();
+    auto cellWidth = [&](int r, int c) {
+        return Table->sizeHintForIndex(Table->model()->index(r, c)).width() +
+               (Table->showGrid() ? 1 : 0);
+    };
     for (int c = 0; c < Table->columnCount(); ++c) {
-        int widestRow = -1;
-        qreal widest = -1;
+        const bool shaped = c != amplitudeColumn();
+        std::vector<std::pair<QString, int>> distinct; // each shape (or text) and a row with it
         for (int r = 0; r < Table->rowCount(); ++r) {
             const QTableWidgetItem* item = Table->item(r, c);
             if (!item) continue;
-            const QString shape = shapeOf(item->text());
-            auto known = widthOfShape.constFind(shape);
-            if (known == widthOfShape.constEnd())
-                known = widthOfShape.insert(shape, metrics.horizontalAdvance(shape));
-            if (*known > widest) {
-                widest = *known;
-                widestRow = r;
-            }
+            const QString key = shaped ? shapeOf(item->text()) : item->text();
+            if (!distinct.empty() && distinct.back().first == key) continue; // the usual case
+            if (std::none_of(distinct.begin(), distinct.end(),
+                             [&key](const auto& d) { return d.first == key; }))
+                distinct.emplace_back(key, r);
         }
         int width = header.sectionSizeHint(c);
-        if (widestRow >= 0) {
-            const QModelIndex cell = Table->model()->index(widestRow, c);
-            width = std::max(width,
-                             Table->sizeHintForIndex(cell).width() + (Table->showGrid() ? 1 : 0));
+        if (shaped && !distinct.empty()) {
+            const auto widest = std::max_element(
+                distinct.begin(), distinct.end(), [&metrics](const auto& a, const auto& b) {
+                    return metrics.horizontalAdvance(a.first) < metrics.horizontalAdvance(b.first);
+                });
+            width = std::max(width, cellWidth(widest->second, c));
+        } else {
+            for (const auto& d : distinct) width = std::max(width, cellWidth(d.second, c));
         }
         header.resizeSection(c, width);
     }
