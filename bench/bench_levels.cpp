@@ -45,10 +45,11 @@ void LevelsAfterSliderStep(benchmark::State& state) {
     const Windows win = open(row);
     QSlider& s = *win.main->Slider1;
     const int start = s.value();
+    const ShownPlots plots({win.main, win.levels});
     for (auto _ : state) {
         s.setValue(s.value() == start ? start + 1 : start); // one step there and back
         win.levels->Time->Timer_Action();                   // and the evolution's frame
-        ShowPlots({win.main, win.levels});
+        plots.Show();
     }
     state.SetLabel(std::string(RowOf(row).menuText));
     state.counters["states"] = double(win.levels->Model().spectrum.states.size());
@@ -58,6 +59,7 @@ void DragOf100Steps(benchmark::State& state) {
     const Windows win = open(int(state.range(0)));
     QSlider& s = *win.main->Slider1;
     double longest = 0;
+    const ShownPlots plots({win.main, win.levels});
     for (auto _ : state) {
         s.setValue(s.minimum());
         s.setSliderDown(true);
@@ -65,7 +67,7 @@ void DragOf100Steps(benchmark::State& state) {
             QElapsedTimer clock;
             clock.start();
             s.setSliderPosition(s.value() + 1);
-            ShowPlots({win.main, win.levels});
+            plots.Show();
             longest = std::max(longest, clock.nsecsElapsed() / 1e6);
         }
         s.setSliderDown(false);

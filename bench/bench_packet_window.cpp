@@ -18,9 +18,10 @@ void Frame(benchmark::State& state) {
     model.Open(barrier);
     PacketWindow w(model);
     w.show();
+    const ShownPlots plots({&w});
     for (auto _ : state) {
         w.advance(fs);
-        ShowPlots({&w});
+        plots.Show();
         // The flight through the barrier, over and over: a new flight's first frame is drawn
         // outside the timing, so the left and right traces stay as long as in one flight.
         if (w.time() > 20) {

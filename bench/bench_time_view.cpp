@@ -24,9 +24,10 @@ void Frame(benchmark::State& state) {
     view.setSelection(indices, std::vector<double>(std::size_t(count), 1.0));
     view.CBReal->setChecked(true);
     view.CBImag->setChecked(true);
+    const ShownPlots plots({&view});
     for (auto _ : state) {
         view.advance(0.016);
-        ShowPlots({&view});
+        plots.Show();
     }
     state.counters["states"] = count;
 }

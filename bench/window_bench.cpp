@@ -22,41 +22,50 @@ Window1& window() {
     return *w;
 }
 
+const ShownPlots& plotsOf(Window1& w) {
+    static const ShownPlots plots({&w});
+    return plots;
+}
+
 void RowChange(benchmark::State& state) {
     Window1& w = window();
+    const ShownPlots& plots = plotsOf(w);
     int row = 0;
     for (auto _ : state) {
         row = row == 0 ? 1 : 0; // Well <-> Symmetric Well: build, search, two redraws
         w.PopupMenu1->setCurrentIndex(row);
-        ShowPlots({&w});
+        plots.Show();
     }
 }
 
 void SliderMove(benchmark::State& state) {
     Window1& w = window();
+    const ShownPlots& plots = plotsOf(w);
     w.PopupMenu1->setCurrentIndex(0);
     int value = 100;
     for (auto _ : state) {
         value = value == 100 ? 120 : 100; // build, integration, two redraws
         w.Slider1->setValue(value);
-        ShowPlots({&w});
+        plots.Show();
     }
 }
 
 void Find(benchmark::State& state) {
     Window1& w = window();
+    const ShownPlots& plots = plotsOf(w);
     w.PopupMenu1->setCurrentIndex(0);
     for (auto _ : state) {
         state.PauseTiming();
         w.EFEnergy->setText(QStringLiteral("0.01"));
         state.ResumeTiming();
         w.PBFind_Action(); // search and redraw
-        ShowPlots({&w});
+        plots.Show();
     }
 }
 
 void DropHandle(benchmark::State& state) {
     Window1& w = window();
+    const ShownPlots& plots = plotsOf(w);
     w.PopupMenu1->setCurrentIndex(0);
     Graph& g = *w.Graph1;
     const int y1 = g.YCoord(10);
@@ -67,7 +76,7 @@ void DropHandle(benchmark::State& state) {
         w.permX = 125;
         w.dragging = true;
         w.Graph1_MouseUp(g.XCoord(-0.5), up ? y2 : y1); // rebuild and redraw
-        ShowPlots({&w});
+        plots.Show();
     }
 }
 
