@@ -121,6 +121,10 @@ void Graphics::applyFont() {
     painter_.setFont(font_);
 }
 
+QString Graphics::textKey(const QString& text) const {
+    return fontKey_ + QChar(0x1f) + text;
+}
+
 QString Graphics::shown(const QString& text) const {
     return fontName_.compare(QStringLiteral("Symbol"), Qt::CaseInsensitive) == 0
                ? SymbolToUnicode(text)
@@ -211,7 +215,7 @@ void Graphics::DrawString(const QString& text, int x, int baseline) {
         return;
     }
     thread_local QHash<QString, QStaticText> laidOut;
-    const QString key = fontKey_ + QChar(0x1f) + text;
+    const QString key = textKey(text);
     auto found = laidOut.constFind(key);
     if (found == laidOut.constEnd()) {
         if (laidOut.size() > 5000) laidOut.clear();
@@ -273,7 +277,7 @@ double Graphics::StringWidth(const QString& text) const {
     // Shaping text is slow, and plots measure the same tick numbers and labels on every
     // redraw: each width is measured once per font.
     thread_local QHash<QString, double> widths;
-    const QString key = fontKey_ + QChar(0x1f) + text;
+    const QString key = textKey(text);
     const auto found = widths.constFind(key);
     if (found != widths.constEnd()) return *found;
     if (widths.size() > 20000) widths.clear();

@@ -117,6 +117,7 @@ class Graphics {
 
     void applyFont();
     QString shown(const QString& text) const;
+    QString textKey(const QString& text) const; // a text in this font, for the text caches
 
     std::unique_ptr<QPaintDevice> owned_;
     QPaintDevice* device_ = nullptr;
@@ -130,6 +131,6 @@ class Graphics {
     bool bold_ = false;
     bool italic_ = false;
     QFont font_;
-    QString fontKey_; // what tells the font apart, for the width cache
+    QString fontKey_; // what tells the font apart, for the text caches
     std::optional<QFontMetricsF> metrics_;
 };

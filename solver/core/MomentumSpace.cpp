@@ -10,6 +10,7 @@
 #include <mutex>
 #include <numbers>
 #include <stdexcept>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -27,6 +28,13 @@ std::mutex& plannerLock() {
 
 fftw_complex* raw(std::complex<double>* z) {
     return reinterpret_cast<fftw_complex*>(z);
+}
+
+// <k> and Delta k from the sums of |phi|^2, k |phi|^2 and k^2 |phi|^2 (0 for a zero state).
+std::pair<double, double> meanAndSpread(double sum, double sumK, double sumK2) {
+    if (!(sum > 0)) return {0, 0};
+    const double mean = sumK / sum;
+    return {mean, std::sqrt(std::max(0.0, sumK2 / sum - mean * mean))};
 }
 
 } // namespace
@@ -134,8 +142,7 @@ void MomentumSpace::run() {
         sumK2 += p * k_[j] * k_[j];
     }
     norm_ = sum * KStep();
-    meanK_ = sum > 0 ? sumK / sum : 0;
-    spreadK_ = sum > 0 ? std::sqrt(std::max(0.0, sumK2 / sum - meanK_ * meanK_)) : 0;
+    std::tie(meanK_, spreadK_) = meanAndSpread(sum, sumK, sumK2);
 }
 
 RealMomentum::RealMomentum() {
@@ -180,9 +187,6 @@ RealMomentum::Moments RealMomentum::Of(std::span<const double> psi) {
     sum += highest;
     sumK2 += highest * kHighest * kHighest;
     Moments out;
-    if (sum > 0) {
-        out.meanK = highest * kHighest / sum;
-        out.spreadK = std::sqrt(std::max(0.0, sumK2 / sum - out.meanK * out.meanK));
-    }
+    std::tie(out.meanK, out.spreadK) = meanAndSpread(sum, highest * kHighest, sumK2);
     return out;
 }

@@ -269,6 +269,8 @@ TEST_F(LevelsTest, OpensShowingTheWholeTableLinesUpItsAxesAndNeverOverprintsALab
     // Each column fits its widest cell, as measuring every cell sizes it; the Oscillator's
     // widest energies lie far down its 100 rows.
     main.PopupMenu1->setCurrentIndex(RowOscillator);
+    levels->Tick(40, true, 1.234567e-5); // an amplitude wider than its title, far down
+    main.Slider1->setValue(main.Slider1->value() + 1);
     ASSERT_EQ(levels->Table->rowCount(), 100);
     std::vector<int> widths;
     for (int c = 0; c < header.count(); ++c) widths.push_back(header.sectionSize(c));

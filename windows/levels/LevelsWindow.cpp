@@ -11,7 +11,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -357,7 +356,7 @@ void LevelsWindow::Table_CellClicked(int row) {
 }
 
 int LevelsWindow::amplitudeColumn() const {
-    return int(LevelHeaders(model_.shownRow, true, true).size());
+    return Table->columnCount() - 1; // the last, after the levels' own columns
 }
 
 void LevelsWindow::Table_ItemChanged(QTableWidgetItem* item) {

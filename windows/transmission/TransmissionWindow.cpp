@@ -8,7 +8,6 @@
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
