@@ -215,6 +215,12 @@ void Graph::ReDrawAll() {
     GetContent();
 }
 
+void Graph::ReDrawContent() {
+    if (GWidth <= 0) throw GraphError(QStringLiteral("ReDrawContent: Graph has not been defined"));
+    DrawFrameAndAxes(); // copied back from the last time they were drawn
+    GetContent();
+}
+
 void Graph::PrintGraph() {
     std::unique_ptr<Graphics> page = OpenPrinterDialog(this);
     if (!page) return;

@@ -20,6 +20,7 @@
 #include "platform/Canvas.h"
 #include "platform/Color.h"
 #include "platform/Graphics.h"
+#include "platform/GraphicsState.h"
 #include "platform/Picture.h"
 
 #include <QByteArray>
@@ -28,6 +29,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QScrollBar;
 
@@ -127,6 +129,9 @@ class Graph : public Canvas {
     void ClearFrame();
     void GetContent();
     void ReDrawAll();
+    // The frame and axes as they are defined, then the content: ReDrawAll without defining the
+    // axes anew, for a plot whose data moves under axes that stand still (an animation).
+    void ReDrawContent();
     // Shows the print dialog and, unless cancelled, prints the graph on the chosen page.
     void PrintGraph();
     // Redraws the graph onto `page` at picture pixels, then draws into the picture again.
@@ -208,6 +213,8 @@ class Graph : public Canvas {
         int left, top, width, height;
         double xMin, xMax, yMin, yMax, xVtoPix, yVToPix;
         int xTickN, xTPower, yTickN, yTPower;
+
+        friend bool operator==(const Geometry&, const Geometry&) = default;
     };
     Geometry SaveGeometry() const;
     void RestoreGeometry(const Geometry& g);
@@ -236,5 +243,26 @@ class Graph : public Canvas {
 
     // Steps shared by DefineGraph and DefSqGraph once the geometry is set.
     void DrawFrameAndAxes();
+
+    // Everything the frame, labels and axes are drawn from. A plot redrawn for new data most
+    // often keeps its axes: the picture they left is kept and copied back, pixel for pixel.
+    struct FrameKey {
+        Geometry geometry;
+        int xFlags, yFlags;
+        QString title, xLabel, yLabel, tickFont;
+        int tickSize;
+        bool grid;
+        Color black, white, gridColor;
+        GraphicsState state; // of GX: the labels' font and the colour it goes back to
+        QSize pixels;        // of the picture, and its pixels per unit: the geometry is in units
+        double ratio;
+        friend bool operator==(const FrameKey&, const FrameKey&) = default;
+    };
+    struct FrameSnapshot {
+        FrameKey key;
+        QImage pixels;
+    };
+    std::optional<FrameSnapshot> frameSnapshot_;
+    bool RestoreFrame(const FrameKey& key);
     void MakePicture(const char* failPicture, const char* failContext);
 };

@@ -59,6 +59,17 @@ void Graph::DefineGraph(double xmin, double xmax, double ymin, double ymax) {
 }
 
 void Graph::DrawFrameAndAxes() {
+    // Only the picture's own drawing is kept: a printer's page or another context draws anew.
+    const bool own = GXP && GX == GXP->GetGraphics() && !Printing;
+    std::optional<FrameKey> key;
+    if (own) {
+        const QImage& image = GXP->Image();
+        key = FrameKey{
+            SaveGeometry(), XFlags,   YFlags,       Title,        XLabel,
+            YLabel,         TickFont, TickFSize,    HasGrid,      CBlack,
+            CWhite,         CGrid,    StateOf(*GX), image.size(), image.devicePixelRatio()};
+        if (RestoreFrame(*key)) return UpdateScreen();
+    }
     ClearFrame();
     if (GX) {
         const GraphicsStateKeeper keep(*GX);
@@ -70,7 +81,12 @@ void Graph::DrawFrameAndAxes() {
         DrawAxis(Axis::X);
         DrawAxis(Axis::Y);
     }
+    if (key) frameSnapshot_ = FrameSnapshot{*key, GXP->Image().copy()};
     UpdateScreen();
+}
+
+bool Graph::RestoreFrame(const FrameKey& key) {
+    return frameSnapshot_ && frameSnapshot_->key == key && GXP->Restore(frameSnapshot_->pixels);
 }
 
 void Graph::zDefineGRect(double xmin, double xmax, double ymin, double ymax) {

@@ -1,6 +1,7 @@
 #include "platform/Picture.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -46,4 +47,14 @@ std::unique_ptr<Picture> Picture::Make(int width, int height, int depth, double 
     std::unique_ptr<Picture> p(new Picture(width, height, depth, ratio));
     if (p->image_.isNull() || !p->graphics_ || !p->graphics_->IsActive()) return nullptr;
     return p;
+}
+
+bool Picture::Restore(const QImage& snapshot) {
+    if (snapshot.size() != image_.size() || snapshot.format() != image_.format() ||
+        snapshot.bytesPerLine() != image_.bytesPerLine())
+        return false;
+    // The image is painted on, so no copy of it shares its pixels (QImage copies them while a
+    // painter is active): writing them detaches nothing, and the painter goes on drawing here.
+    std::memcpy(image_.bits(), snapshot.constBits(), std::size_t(image_.sizeInBytes()));
+    return true;
 }

@@ -24,6 +24,10 @@ class Picture {
 
     // The pixels. Take a copy (`Image().copy()`) to keep a snapshot: drawing goes on in place.
     const QImage& Image() const { return image_; }
+    // Puts back every pixel of a snapshot of this picture (`Image().copy()`): a copy of memory,
+    // where drawing the same again would take longer. False, and nothing changed, for a
+    // snapshot of another size or format.
+    bool Restore(const QImage& snapshot);
 
   private:
     Picture(int width, int height, int depth, double ratio);

@@ -353,3 +353,46 @@ TEST(GraphPrimitive, RatioTwoCurvesAreSmooth) {
         if (image.pixel(2 * 116 + 1, y) == black) lo = std::min(lo, y), hi = std::max(hi, y);
     EXPECT_EQ((lo + hi + 1) / 2.0, 2 * (116 - 80.5 + 0.5)); // the disc's middle row
 }
+
+// A redraw whose frame and axes are copied back from the last one shows what drawing them anew
+// shows, after a change of anything they are drawn from; and each change shows.
+TEST(GraphFrame, AKeptFrameIsRedrawnForEveryChangeOfWhatItShows) {
+    double xMax = 10;
+    const std::vector<std::function<void(Graph&)>> changes = {
+        [](Graph&) {}, // the same again
+        [](Graph& g) { g.SetTitle("Potential"); },
+        [](Graph& g) { g.SetXLabel("x (nm)"); },
+        [](Graph& g) { g.SetYLabel("V"); },
+        [](Graph& g) { g.SetGrid(true); },
+        [](Graph& g) {
+            g.CGrid = {0, 200, 0};
+        },
+        [](Graph& g) { g.SetXMinTix(false); },
+        [](Graph& g) { g.SetTickFontInfo("Helvetica", 12); },
+        [](Graph& g) { g.SetFontInfo("Helvetica", 14, true, false); }, // the labels' font
+        [](Graph& g) { g.MinLeftMargin = 80; },
+        [&xMax](Graph&) { xMax = 20; },
+    };
+    auto g = OpenGraph(400, 250);
+    g->DefineGraph(0, 10, -1, 1);
+    g->DrawContent = [&] { g->GX->FillRect(200, 100, 8, 8); }; // over the frame, every time
+    g->ReDrawAll();
+    QImage before = g->GXP->Image().copy();
+    for (std::size_t k = 0; k < changes.size(); ++k) {
+        changes[k](*g);
+        g->DefineGraph(0, xMax, -1, 1);
+        g->GetContent();
+        auto fresh = OpenGraph(400, 250);
+        for (std::size_t j = 0; j <= k; ++j) changes[j](*fresh);
+        fresh->DrawContent = [&] { fresh->GX->FillRect(200, 100, 8, 8); };
+        fresh->DefineGraph(0, xMax, -1, 1);
+        fresh->GetContent();
+        EXPECT_EQ(g->GXP->Image(), fresh->GXP->Image()) << "change " << k;
+        EXPECT_EQ(g->GXP->Image() == before, k == 0) << "change " << k;
+        before = g->GXP->Image().copy();
+    }
+    // Content drawn over a kept frame is gone at the next redraw.
+    g->DrawContent = {};
+    g->ReDrawContent();
+    EXPECT_EQ(g->GXP->Image().pixelColor(204, 104), QColor(Qt::white));
+}
