@@ -6,7 +6,6 @@
 
 #include "graph/Graph.h"
 #include "platform/NumberText.h"
-#include "platform/Picture.h"
 #include "platform/Place.h"
 #include "solver/core/Solver.h"
 
@@ -131,7 +130,7 @@ void TimeView::GraphTrace_Open() {
 }
 
 void TimeView::GraphPsi_DrawContent() {
-    if (!superposition_ || drawingBackground_) return;
+    if (!superposition_) return;
     Graph& g = *GraphPsi;
     // Each curve in one stroke, through the points of the plot's stretch of x.
     auto curve = [&](const std::vector<double>& y, Color color) {
@@ -158,7 +157,7 @@ double TimeView::tracedMean(int j) {
 }
 
 void TimeView::GraphTrace_DrawContent() {
-    if (!superposition_ || drawingBackground_) return;
+    if (!superposition_) return;
     Graph& g = *GraphTrace;
     const double from = g.XMin;
     const double to = std::min(t_, g.XMax);
@@ -242,8 +241,8 @@ void TimeView::rebuild() {
     traceHigh_ += margin;
     GraphPsi->DefineGraph(xFirst(row_), xLast(row_), -psiLimit_,
                           std::max(psiLimit_, psiLimit_ * psiLimit_));
-    // What does not change while it plays: the stretch of x shown, the frame with its axes, and
-    // the trace's sample times.
+    // What does not change while it plays: the stretch of x shown, the trace's axes until it
+    // scrolls, and its sample times.
     shownX_.clear();
     shownFirst_ = 0;
     if (superposition_) {
@@ -252,8 +251,7 @@ void TimeView::rebuild() {
         for (std::size_t i = shownFirst_; i < x.size() && x[i] <= GraphPsi->XMax; ++i)
             shownX_.push_back(x[i]);
     }
-    psiBackground_.reset();
-    traceBackground_.reset();
+    traceFrom_ = -1;
     traceSamples_.clear();
     traceStep_ = traceSpan() / kTraceSamples;
 
@@ -277,43 +275,18 @@ void TimeView::redraw() {
         superposition_->WaveAt(t_, wave_);
         now_ = superposition_->MomentsAt(t_);
     }
-    Graph& g = *GraphPsi;
-    if (!psiBackground_ || psiBackground_->Width() != g.GXP->Width() ||
-        psiBackground_->Height() != g.GXP->Height()) {
-        drawingBackground_ = true;
-        g.ReDrawAll();
-        drawingBackground_ = false;
-        psiBackground_ =
-            Picture::Make(g.GXP->Width(), g.GXP->Height(), 32, g.GXP->Image().devicePixelRatio());
-        if (psiBackground_) psiBackground_->GetGraphics()->DrawPicture(*g.GXP, 0, 0);
-    }
-    if (psiBackground_) {
-        g.GX->DrawPicture(*psiBackground_, 0, 0);
-        GraphPsi_DrawContent();
-    } else {
-        g.ReDrawAll();
-    }
-    g.UpdateScreen();
+    // The plots keep the pictures of their frames and axes, which stand still while the view
+    // plays: each frame draws only the curves over them.
+    GraphPsi->ReDrawContent();
     // The trace's axes stand still until it starts to scroll: then they move every frame.
     const double span = traceSpan();
     const double from = std::max(0.0, t_ - span);
-    Graph& trace = *GraphTrace;
-    const bool still = traceBackground_ && traceFrom_ == from &&
-                       traceBackground_->Width() == trace.GXP->Width() &&
-                       traceBackground_->Height() == trace.GXP->Height();
-    if (still) {
-        trace.GX->DrawPicture(*traceBackground_, 0, 0);
-        GraphTrace_DrawContent();
-        trace.UpdateScreen();
+    if (traceFrom_ == from) {
+        GraphTrace->ReDrawContent();
     } else {
-        drawingBackground_ = true;
-        trace.DefineGraph(from, from + span, traceLow_, traceHigh_);
-        drawingBackground_ = false;
+        GraphTrace->DefineGraph(from, from + span, traceLow_, traceHigh_);
         traceFrom_ = from;
-        traceBackground_ = Picture::Make(trace.GXP->Width(), trace.GXP->Height(), 32,
-                                         trace.GXP->Image().devicePixelRatio());
-        if (traceBackground_) traceBackground_->GetGraphics()->DrawPicture(*trace.GXP, 0, 0);
-        trace.GetContent();
+        GraphTrace->GetContent();
     }
     STTime->setText(QStringLiteral("t = ") + femtoseconds(t_));
 }

@@ -9,12 +9,9 @@
 #include "solver/core/Spectrum.h"
 #include "solver/core/Superposition.h"
 
-#include "platform/Picture.h"
-
 #include <QElapsedTimer>
 #include <QWidget>
 
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -103,12 +100,9 @@ class TimeView : public QWidget {
     double traceLow_ = -1, traceHigh_ = 1; // the range of <x>(t)
     QElapsedTimer frameClock_;
     // Worked out once per superposition, not per frame.
-    std::size_t shownFirst_ = 0;               // the first grid index the plot shows
-    std::vector<double> shownX_, shownY_;      // its x, and a curve's values there
-    std::unique_ptr<Picture> psiBackground_;   // the frame and axes, under every frame's curves
-    std::unique_ptr<Picture> traceBackground_; // the trace's frame while its axes stand still
-    double traceFrom_ = -1;                    // ... from this time on
-    bool drawingBackground_ = false;
+    std::size_t shownFirst_ = 0;          // the first grid index the plot shows
+    std::vector<double> shownX_, shownY_; // its x, and a curve's values there
+    double traceFrom_ = -1;               // where the trace's axes start, while they stand still
     double traceStep_ = 1;                // fs between the trace's samples
     std::vector<double> traceSamples_;    // <x> at 0, traceStep_, 2 traceStep_, ...
     std::vector<double> traceT_, traceY_; // the trace's points this frame
