@@ -203,6 +203,31 @@ TEST_F(LevelsTest, ASliderDragIsFollowedStepByStepAndUndoneAsOne) {
     EXPECT_EQ(s.value(), 165);
 }
 
+TEST_F(LevelsTest, TheTableAndTheStatePlotBackFromTheTimeViewShowTheNewestLevels) {
+    levels->Tick(0, true);
+    levels->Tick(1, true, 0.5); // the time view takes the state plot's place
+    QTableWidget& table = *levels->Table;
+    const int amplitude = table.columnCount() - 1;
+    for (const int width : {200, 300, 120}) { // more rows, then fewer
+        main.Slider1->setValue(width);
+        const LevelsModel fresh = ComputeLevels(main.model().Value());
+        ASSERT_EQ(table.rowCount(), int(fresh.spectrum.states.size()));
+        for (int r = 0; r < table.rowCount(); ++r) {
+            QStringList shown;
+            for (int c = 0; c < amplitude; ++c) shown << cell(r, c);
+            EXPECT_EQ(shown, LevelCells(fresh, r, true, true)) << width << " " << r;
+            EXPECT_EQ(table.item(r, 0)->checkState(), r < 2 ? Qt::Checked : Qt::Unchecked) << r;
+            EXPECT_EQ(table.item(r, amplitude)->data(Qt::EditRole), r == 1 ? 0.5 : 1.0) << r;
+        }
+    }
+    levels->Tick(1, false); // the state plot is back, as drawing it anew shows it
+    ASSERT_TRUE(levels->GraphState->isVisible());
+    const QImage back = levels->GraphState->GXP->Image().copy();
+    levels->CBDensity->toggle();
+    levels->CBDensity->toggle();
+    EXPECT_EQ(levels->GraphState->GXP->Image(), back);
+}
+
 TEST_F(LevelsTest, TheBoxShowsTheChosenStateInMomentumSpaceAndTheTableItsSpread) {
     const int columns = levels->Table->columnCount(); // ..., delta k, delta x delta k, amplitude
     EXPECT_EQ(levels->Table->horizontalHeaderItem(columns - 3)->text(), QString("Δk (nm⁻¹)"));

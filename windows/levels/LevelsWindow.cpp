@@ -293,9 +293,11 @@ void LevelsWindow::fillTable() {
     // they would be measured again for each cell.
     QHeaderView& header = *Table->horizontalHeader();
     header.setSectionResizeMode(QHeaderView::Interactive);
-    Table->clearContents();
-    if (Table->columnCount() != int(headers.size())) Table->setColumnCount(int(headers.size()));
+    // Under the same columns the cells stay and only their texts change: a slider step
+    // changes every number, but making a thousand cells anew would take longer than that.
     if (headers != shownHeaders_) {
+        Table->clearContents();
+        Table->setColumnCount(int(headers.size()));
         Table->setHorizontalHeaderLabels(headers);
         shownHeaders_ = headers;
     }
@@ -303,19 +305,28 @@ void LevelsWindow::fillTable() {
     for (int r = 0; r < count; ++r) {
         const QStringList cells = LevelCells(model_, r, true, true);
         for (int c = 0; c < cells.size(); ++c) {
+            if (QTableWidgetItem* item = Table->item(r, c)) {
+                item->setText(cells[c]); // a text that stays is no change
+                continue;
+            }
             auto* item = new QTableWidgetItem(cells[c]);
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            // The level's box ticks it for the superposition.
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable |
+                           (c == 0 ? Qt::ItemIsUserCheckable : Qt::NoItemFlags));
+            if (c == 0) item->setCheckState(Qt::Unchecked);
             Table->setItem(r, c, item);
         }
-        // The level's box ticks it for the superposition; its amplitude is edited in place.
-        QTableWidgetItem* n = Table->item(r, 0);
-        n->setFlags(n->flags() | Qt::ItemIsUserCheckable);
-        n->setCheckState(ticked_[std::size_t(r)] ? Qt::Checked : Qt::Unchecked);
-        auto* amplitude = new QTableWidgetItem();
+        const Qt::CheckState tick = ticked_[std::size_t(r)] ? Qt::Checked : Qt::Unchecked;
+        if (Table->item(r, 0)->checkState() != tick) Table->item(r, 0)->setCheckState(tick);
+        // Its amplitude is edited in place.
+        QTableWidgetItem* amplitude = Table->item(r, amplitudeColumn());
+        if (!amplitude) {
+            amplitude = new QTableWidgetItem();
+            amplitude->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
+            Table->setItem(r, amplitudeColumn(), amplitude);
+        }
         amplitude->setData(Qt::EditRole, amplitudes_[std::size_t(r)]);
-        amplitude->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
-        Table->setItem(r, amplitudeColumn(), amplitude);
     }
     sizeColumns();
     Table->setVisible(count > 0);
@@ -399,6 +410,7 @@ void LevelsWindow::Tick(int index, bool on, double amplitude) {
 void LevelsWindow::showSuperposition(bool newSelection) {
     const std::vector<int> ticked = Ticked();
     const bool superposed = ticked.size() >= 2;
+    const bool stateReturns = !superposed && GraphState->isHidden(); // and is drawn again
     if (superposed && newSelection)
         Time->setSelection(ticked, Amplitudes());
     else if (!superposed)
@@ -408,6 +420,7 @@ void LevelsWindow::showSuperposition(bool newSelection) {
     CBDensity->setVisible(!superposed);
     CBMomentum->setVisible(!superposed);
     layout()->activate(); // the time view at its size at once, as fillTable places its widgets
+    if (stateReturns) redrawPlots();
 }
 
 void LevelsWindow::CBDensity_Action() {
@@ -436,6 +449,13 @@ void LevelsWindow::redrawPlots() {
     // Both plots' frames from the same left and right edges, so their x axes line up. The
     // margin found for a row and kind of plot holds until they change.
     const int kind = model_.shownRow * 2 + (CBMomentum->isChecked() ? 1 : 0);
+    // The state plot gives way to the time view while levels are superposed: under margins that
+    // hold it waits, and is drawn again when it shows (showSuperposition).
+    if (GraphState->isHidden() && kind == alignedFor_) {
+        GraphLevels->DefineGraph(r.xMin, r.xMax, r.yMin, r.yMax);
+        GraphLevels->GetContent();
+        return;
+    }
     if (kind != alignedFor_) GraphLevels->MinLeftMargin = GraphState->MinLeftMargin = 0;
     alignedFor_ = kind;
     define();
