@@ -3,7 +3,12 @@
 #include "solver/core/Mirror.h"
 #include "solver/core/MomentumSpace.h"
 
+#include <QtConcurrent/QtConcurrentRun>
+
 namespace {
+
+// Below this many states a second thread costs more than it spares.
+constexpr std::size_t kStatesWorthAThread = 8;
 
 struct Built {
     int row;
@@ -14,6 +19,28 @@ Built build(const Setup& s) {
     Built b{PhysicsRow(s), Solver()};
     BuildPotential(s, b.solver);
     return b;
+}
+
+// A hundred states' transforms take as long as their spectrum: the upper half is transformed
+// on another thread meanwhile. A pool with no thread free runs it here when it is waited for.
+std::vector<StateMomentum> MomentaOf(const std::vector<BoundState>& states) {
+    std::vector<StateMomentum> out(states.size());
+    auto transform = [&states, &out](std::size_t from, std::size_t to) {
+        thread_local RealMomentum fft; // one plan and its buffers per thread, kept
+        for (std::size_t j = from; j < to; ++j) {
+            const RealMomentum::Moments k = fft.Of(states[j].psi);
+            out[j] = {k.meanK, k.spreadK};
+        }
+    };
+    const std::size_t half = states.size() / 2;
+    if (half < kStatesWorthAThread) {
+        transform(0, states.size());
+        return out;
+    }
+    QFuture<void> upper = QtConcurrent::run(transform, half, states.size());
+    transform(0, half);
+    upper.waitForFinished();
+    return out;
 }
 
 } // namespace
@@ -36,13 +63,7 @@ LevelsModel ComputeLevels(const Setup& s) {
     // A reshaped Symmetric Well is solved on the whole grid: each state says its own parity.
     if (m.shownRow == RowSymmetricWell && m.row != RowSymmetricWell)
         for (BoundState& state : m.spectrum.states) state.parity = ParityOf(state.psi);
-    // One plan and its buffers for every spectrum this thread computes.
-    thread_local RealMomentum transform;
-    m.momenta.reserve(m.spectrum.states.size());
-    for (const BoundState& state : m.spectrum.states) {
-        const RealMomentum::Moments k = transform.Of(state.psi);
-        m.momenta.push_back({k.meanK, k.spreadK});
-    }
+    m.momenta = MomentaOf(m.spectrum.states);
     if (s.row != RowDraw && !s.reshape)
         m.exact = ExactLevelsOf(s.row, s.sliders[0], s.sliders[1], s.sliders[2], m.limit,
                                 MaxSpectrumStates, s.mass);
