@@ -3,6 +3,7 @@
 #include "graph/Graph.h"
 #include "model/EnergyText.h"
 #include "model/Model.h"
+#include "solver/core/MomentumSpace.h"
 #include "tests/common/PrintQt.h"
 #include "windows/levels/LevelLabels.h"
 #include "windows/levels/LevelsReport.h"
@@ -23,6 +24,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QUndoStack>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 
@@ -330,4 +332,21 @@ TEST_F(LevelsTest, ADrawnPotentialIsSolvedAsideAndTheNewestChangeWins) {
     ASSERT_GE(fresh.spectrum.states.size(), 2u);
     EXPECT_EQ(levels->Table->rowCount(), int(fresh.spectrum.states.size()));
     EXPECT_EQ(cell(1, 1), EnergyText(PublishedEnergy(fresh.spectrum.states[1].energy)));
+}
+
+// Each state's <k> and Delta k are its own, in both halves the table's transforms are split in,
+// and on a thread that computes a spectrum aside.
+TEST(LevelsModel, EveryStateHasTheMomentaOfItsOwnTransform) {
+    const ::Setup oscillator = WithRow(::Setup{}, RowOscillator);
+    const LevelsModel here = ComputeLevels(oscillator);
+    ASSERT_EQ(here.momenta.size(), 100u);
+    MomentumSpace full;
+    for (std::size_t j = 0; j < here.momenta.size(); ++j) {
+        full.Transform(here.spectrum.states[j].psi);
+        EXPECT_NEAR(here.momenta[j].meanK, full.MeanK(), 1e-12) << j;
+        EXPECT_NEAR(here.momenta[j].spreadK, full.SpreadK(), 1e-12 * full.SpreadK()) << j;
+    }
+    const LevelsModel aside = QtConcurrent::run(ComputeLevels, oscillator).result();
+    for (std::size_t j = 0; j < here.momenta.size(); ++j)
+        EXPECT_EQ(aside.momenta[j].spreadK, here.momenta[j].spreadK) << j;
 }
