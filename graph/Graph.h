@@ -30,6 +30,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QScrollBar;
 
@@ -262,7 +263,10 @@ class Graph : public Canvas {
         FrameKey key;
         QImage pixels;
     };
-    std::optional<FrameSnapshot> frameSnapshot_;
+    // The frames last drawn, the newest first: a slider stepped there and back finds both.
+    static constexpr std::size_t kKeptFrames = 2;
+    std::vector<FrameSnapshot> frameSnapshots_;
     bool RestoreFrame(const FrameKey& key);
+    void KeepFrame(const FrameKey& key);
     void MakePicture(const char* failPicture, const char* failContext);
 };

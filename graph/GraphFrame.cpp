@@ -81,12 +81,21 @@ void Graph::DrawFrameAndAxes() {
         DrawAxis(Axis::X);
         DrawAxis(Axis::Y);
     }
-    if (key) frameSnapshot_ = FrameSnapshot{*key, GXP->Image().copy()};
+    if (key) KeepFrame(*key);
     UpdateScreen();
 }
 
 bool Graph::RestoreFrame(const FrameKey& key) {
-    return frameSnapshot_ && frameSnapshot_->key == key && GXP->Restore(frameSnapshot_->pixels);
+    const auto kept = std::find_if(frameSnapshots_.begin(), frameSnapshots_.end(),
+                                   [&key](const FrameSnapshot& f) { return f.key == key; });
+    if (kept == frameSnapshots_.end() || !GXP->Restore(kept->pixels)) return false;
+    std::rotate(frameSnapshots_.begin(), kept, kept + 1); // the newest first
+    return true;
+}
+
+void Graph::KeepFrame(const FrameKey& key) {
+    if (frameSnapshots_.size() == kKeptFrames) frameSnapshots_.pop_back();
+    frameSnapshots_.insert(frameSnapshots_.begin(), FrameSnapshot{key, GXP->Image().copy()});
 }
 
 void Graph::zDefineGRect(double xmin, double xmax, double ymin, double ymax) {

@@ -391,6 +391,17 @@ TEST(GraphFrame, AKeptFrameIsRedrawnForEveryChangeOfWhatItShows) {
         EXPECT_EQ(g->GXP->Image() == before, k == 0) << "change " << k;
         before = g->GXP->Image().copy();
     }
+    // There and back, as a slider stepped by the keyboard goes.
+    for (const double x : {10.0, 20.0, 10.0}) {
+        g->DefineGraph(0, x, -1, 1);
+        g->GetContent();
+        auto fresh = OpenGraph(400, 250);
+        for (const auto& change : changes) change(*fresh);
+        fresh->DrawContent = [&] { fresh->GX->FillRect(200, 100, 8, 8); };
+        fresh->DefineGraph(0, x, -1, 1);
+        fresh->GetContent();
+        EXPECT_EQ(g->GXP->Image(), fresh->GXP->Image()) << x;
+    }
     // Content drawn over a kept frame is gone at the next redraw.
     g->DrawContent = {};
     g->ReDrawContent();
