@@ -1,7 +1,10 @@
 #include "solver/core/LevelShooter.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -29,14 +32,62 @@ constexpr double TailDecay = 50;
 constexpr double CutMargin = 0.25;
 
 // One inward integration: its last two values, its sum of squares, its sign changes and its
-// largest value so far.
+// largest value.
 struct Chain {
     double before, here;
-    double squares; // from the starting value's, 1
+    double squares;
     int changes;
     double peak;
     int peakAt;
 };
+
+// The squares and sign changes of psi[lo ... hi] and where it peaks: loops without a branch or
+// a sum that waits on the last, which the compiler turns into vector instructions. The peak is
+// looked for among every other value: it only chooses the next matching point.
+Chain summarize(const double* psi, int lo, int hi, bool fromHi, double before, double here) {
+    const int n = hi - lo + 1;
+    const double* x = psi + lo;
+    double s0 = 0, s1 = 0, s2 = 0, s3 = 0;
+    int i = 0;
+    for (; i + 3 < n; i += 4) {
+        s0 += x[i] * x[i];
+        s1 += x[i + 1] * x[i + 1];
+        s2 += x[i + 2] * x[i + 2];
+        s3 += x[i + 3] * x[i + 3];
+    }
+    for (; i < n; ++i) s0 += x[i] * x[i];
+    // A sign change is a change of the sign bit: counted two neighbours at a time, in the
+    // compiler's portable vectors.
+    using Bits = std::uint64_t __attribute__((vector_size(16)));
+    Bits flips{0, 0};
+    int j = 0;
+    for (; j + 2 < n; j += 2) {
+        Bits here, next;
+        std::memcpy(&here, x + j, sizeof here);
+        std::memcpy(&next, x + j + 1, sizeof next);
+        flips += (here ^ next) >> 63;
+    }
+    std::uint64_t changes = flips[0] + flips[1];
+    if (j + 1 < n)
+        changes +=
+            (std::bit_cast<std::uint64_t>(x[j]) ^ std::bit_cast<std::uint64_t>(x[j + 1])) >> 63;
+    // Two peaks, of every fourth value from 0 and from 2, so that neither waits on the other.
+    double peak[2] = {-1, -1};
+    int peakAt[2] = {0, 0};
+    auto look = [&](int k, int j) {
+        const double size = std::fabs(x[j]);
+        peakAt[k] = size > peak[k] ? j : peakAt[k];
+        peak[k] = size > peak[k] ? size : peak[k];
+    };
+    j = 0;
+    for (; j + 2 < n; j += 4) {
+        look(0, j);
+        look(1, j + 2);
+    }
+    if (j < n) look(0, j);
+    const int k = peak[1] > peak[0] || (peak[1] == peak[0] && (peakAt[1] > peakAt[0]) == fromHi);
+    return {before, here, (s0 + s1) + (s2 + s3), int(changes), peak[k], lo + peakAt[k]};
+}
 
 } // namespace
 
@@ -57,46 +108,76 @@ LevelShooter::Pass LevelShooter::integrate(double E, int m) {
     L[a] = 1.0;
     R[b + 1] = 0.0;
     R[b] = 1.0;
-    Chain l{L[a - 1], L[a], 1, 0, 1, a};
-    Chain r{R[b + 1], R[b], 1, 0, 1, b};
-
-    auto advance = [](Chain& c, double next, int at) {
-        const double a = std::fabs(next);
-        c.squares += next * next;
-        c.changes += (next < 0) != (c.here < 0);
-        c.peakAt = a > c.peak ? at : c.peakAt;
-        c.peak = a > c.peak ? a : c.peak;
-        c.before = c.here;
-        c.here = next;
-        return a > Big;
-    };
-    auto shrink = [](Chain& c, double* from, double* to) {
+    // The recurrence psi(j + 1) = c_j psi(j) - psi(j - 1), c_j = 2 - K (E - V_j), waits for
+    // its last step, so two steps are taken at once from the same two values:
+    // psi(j + 2) = (c_(j+1) c_j - 1) psi(j) - c_(j+1) psi(j - 1). What the pass reports of the
+    // values (their squares, sign changes and peak) is read from them afterwards.
+    auto c = [&](int j) { return 2 - K * (E - v[j]); };
+    double lBefore = L[a - 1], lHere = L[a], rBefore = R[b + 1], rHere = R[b];
+    // A chain growing past Big is scaled down, its values so far with it.
+    auto keepSmall = [](double* from, double* to, double& before, double& here) {
         for (double* x = from; x <= to; ++x) *x *= Small;
-        c.before *= Small;
-        c.here *= Small;
-        c.squares *= Small * Small;
-        c.peak *= Small;
+        before *= Small;
+        here *= Small;
     };
-    auto stepLeft = [&](int j) { // psi(j + 1) from psi(j) and psi(j - 1)
-        const double next = (2 * l.here - l.before) - (K * (E - v[j])) * l.here;
+    auto stepLeft = [&](int j) { // psi(j + 1)
+        const double next = c(j) * lHere - lBefore;
         L[j + 1] = next;
-        if (advance(l, next, j + 1)) [[unlikely]]
-            shrink(l, L + a - 1, L + j + 1);
+        lBefore = lHere;
+        lHere = next;
+        if (std::fabs(next) > Big) [[unlikely]]
+            keepSmall(L + a - 1, L + j + 1, lBefore, lHere);
     };
-    auto stepRight = [&](int j) { // psi(j - 1) from psi(j) and psi(j + 1)
-        const double next = (2 * r.here - r.before) - (K * (E - v[j])) * r.here;
+    auto pairLeft = [&](int j) { // psi(j + 1) and psi(j + 2)
+        const double c1 = c(j), c2 = c(j + 1);
+        const double first = c1 * lHere - lBefore;
+        const double second = (c2 * c1 - 1) * lHere - c2 * lBefore;
+        L[j + 1] = first;
+        L[j + 2] = second;
+        lBefore = first;
+        lHere = second;
+        if (std::fabs(second) > Big) [[unlikely]]
+            keepSmall(L + a - 1, L + j + 2, lBefore, lHere);
+    };
+    auto stepRight = [&](int j) { // psi(j - 1)
+        const double next = c(j) * rHere - rBefore;
         R[j - 1] = next;
-        if (advance(r, next, j - 1)) [[unlikely]]
-            shrink(r, R + j - 1, R + b + 1);
+        rBefore = rHere;
+        rHere = next;
+        if (std::fabs(next) > Big) [[unlikely]]
+            keepSmall(R + j - 1, R + b + 1, rBefore, rHere);
+    };
+    auto pairRight = [&](int j) { // psi(j - 1) and psi(j - 2)
+        const double c1 = c(j), c2 = c(j - 1);
+        const double first = c1 * rHere - rBefore;
+        const double second = (c2 * c1 - 1) * rHere - c2 * rBefore;
+        R[j - 1] = first;
+        R[j - 2] = second;
+        rBefore = first;
+        rHere = second;
+        if (std::fabs(second) > Big) [[unlikely]]
+            keepSmall(R + j - 2, R + b + 1, rBefore, rHere);
     };
 
     const int both = std::min(m - a, b - m);
-    for (int t = 0; t < both; ++t) {
+    int t = 0;
+    for (; t + 1 < both; t += 2) {
+        pairLeft(a + t);
+        pairRight(b - t);
+    }
+    for (; t < both; ++t) {
         stepLeft(a + t);
         stepRight(b - t);
     }
-    for (int j = a + both; j < m; ++j) stepLeft(j);
-    for (int j = b - both; j > m; --j) stepRight(j);
+    int j = a + both;
+    for (; j + 1 < m; j += 2) pairLeft(j);
+    for (; j < m; ++j) stepLeft(j);
+    j = b - both;
+    for (; j - 1 > m; j -= 2) pairRight(j);
+    for (; j > m; --j) stepRight(j);
+
+    const Chain l = summarize(L, a, m, false, lBefore, lHere);
+    const Chain r = summarize(R, m, b, true, rBefore, rHere);
     match_ = m;
 
     // l.here = psi_L(m), l.before = psi_L(m - 1); r.here = psi_R(m), r.before = psi_R(m + 1).
