@@ -31,6 +31,15 @@ void check(const Spectrum& spectrum, const std::vector<int>& indices,
     if (!any) throw std::invalid_argument("all amplitudes are 0");
 }
 
+// The phases of one time, kept between calls on each thread.
+struct Phases {
+    std::vector<double> cosines, sines;
+};
+Phases& phaseBuffers() {
+    thread_local Phases p;
+    return p;
+}
+
 } // namespace
 
 Superposition::Superposition(const Spectrum& spectrum, int row, const std::vector<int>& indices,
@@ -119,7 +128,7 @@ double Superposition::form(const std::vector<double>& m, const std::vector<doubl
 Moments Superposition::MomentsAt(double t) const {
     // Only differences of energies matter here; measured from the first state the phases stay
     // small, and so do their rounding errors at late times.
-    std::vector<double> cosines, sines;
+    auto& [cosines, sines] = phaseBuffers();
     phases(t, energies_.front(), cosines, sines);
     Moments out;
     out.norm = form(overlap_, cosines, sines);
@@ -128,6 +137,12 @@ Moments Superposition::MomentsAt(double t) const {
     out.meanX = mean;
     out.spreadX = std::sqrt(std::max(0.0, square - mean * mean));
     return out;
+}
+
+double Superposition::MeanX(double t) const {
+    auto& [cosines, sines] = phaseBuffers();
+    phases(t, energies_.front(), cosines, sines); // as MomentsAt, so that the two agree exactly
+    return form(x_, cosines, sines) / form(overlap_, cosines, sines);
 }
 
 void Superposition::WaveAt(double t, Wave& out) const {
@@ -151,17 +166,27 @@ void Superposition::WaveAt(double t, Wave& out) const {
     for (std::size_t i = 0; i < kPoints; ++i) out.density[i] = re[i] * re[i] + im[i] * im[i];
 }
 
-double Superposition::LongestBeat() const {
+Superposition::Beats Superposition::beats() const {
     const std::size_t k = energies_.size();
-    double longest = 0;
+    Beats out;
     for (std::size_t m = 0; m < k; ++m) {
         for (std::size_t n = m + 1; n < k; ++n) {
             if (c_[m] == 0 || c_[n] == 0) continue;
             const double period = BeatPeriod(energies_[m], energies_[n]);
-            if (std::isfinite(period)) longest = std::max(longest, period);
+            if (!std::isfinite(period)) continue;
+            out.longest = std::max(out.longest, period);
+            out.shortest = out.shortest > 0 ? std::min(out.shortest, period) : period;
         }
     }
-    return longest;
+    return out;
+}
+
+double Superposition::LongestBeat() const {
+    return beats().longest;
+}
+
+double Superposition::ShortestBeat() const {
+    return beats().shortest;
 }
 
 double BeatPeriod(double e1, double e2) {

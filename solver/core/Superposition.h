@@ -38,15 +38,22 @@ class Superposition {
 
     // t in fs.
     Moments MomentsAt(double t) const;
-    double MeanX(double t) const { return MomentsAt(t).meanX; }
+    // MomentsAt(t).meanX, without the spread: the time view samples it hundreds of times.
+    double MeanX(double t) const;
     // Writes Psi at t into `out`, reusing its storage.
     void WaveAt(double t, Wave& out) const;
 
     // The longest period among the states' beats, h / |E_m - E_n| over all pairs with
     // weight; 0 for a single state (or states of equal energy), which does not move.
     double LongestBeat() const;
+    // The shortest such period, the fastest that anything in it moves; 0 as above.
+    double ShortestBeat() const;
 
   private:
+    struct Beats {
+        double shortest = 0, longest = 0;
+    };
+    Beats beats() const;
     // cos and sin of (E_n - reference) t / hbar per state.
     void phases(double t, double reference, std::vector<double>& cosines,
                 std::vector<double>& sines) const;

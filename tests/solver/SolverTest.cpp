@@ -395,7 +395,7 @@ TEST(Superposition, OneStateIsStationary) {
         for (std::size_t i = 0; i <= GridLast; ++i)
             EXPECT_NEAR(later.density[i], start.density[i], 1e-12) << i;
         EXPECT_NEAR(s.MeanX(900), state.meanX, 1e-12);
-        EXPECT_EQ(s.LongestBeat(), 0);
+        EXPECT_EQ(std::pair(s.LongestBeat(), s.ShortestBeat()), std::pair(0.0, 0.0));
     }
 }
 
@@ -415,6 +415,13 @@ TEST(Superposition, TwoStatesBeatAndTheDoubleWellPairMirrorsInHalfABeat) {
     for (double t : {0.1, 1.3, 0.3 * period, 40.0, 1e4})
         EXPECT_NEAR(s.MeanX(t), a + amplitude * std::cos(2 * std::numbers::pi * t / period), 1e-10)
             << t;
+    // Three states beat fastest at their outer pair's difference, unless it has no weight; <x>
+    // alone is what the moments say.
+    const Superposition three(sp, RowUneven, {0, 1, 2}, {1, 0.7, 0.5});
+    EXPECT_EQ(std::pair(three.LongestBeat(), three.ShortestBeat()),
+              std::pair(period, BeatPeriod(sp.states[0].energy, sp.states[2].energy)));
+    EXPECT_EQ(Superposition(sp, RowUneven, {0, 1, 2}, {1, 0.7, 0}).ShortestBeat(), period);
+    for (double t : {0.0, 0.7, 1e3}) EXPECT_EQ(three.MeanX(t), three.MomentsAt(t).meanX) << t;
 
     // The even-odd pair of wells at -0.75 and +0.75 nm: at half the beat, the start's mirror.
     const Spectrum pair = spectrumOf(RowSymmetricWell, 150, 60);

@@ -27,6 +27,7 @@ constexpr int kHeight = 436;
 constexpr int kFrameMs = 16;          // the display's rate
 constexpr double kLongestFrame = 0.1; // s: a stalled event loop does not make the time jump
 constexpr int kTraceSamples = 200;
+constexpr double kRangeSamples = 32; // per shortest beat, for the trace's range
 constexpr double kBeatsTraced = 3;
 constexpr double kStillSpan = 10; // fs of trace when nothing moves
 
@@ -226,11 +227,17 @@ void TimeView::rebuild() {
             }
             psiLimit_ = std::max(psiLimit_, bound);
         }
-        // <x>(t) repeats within its longest beat; sampled finely, its extremes set the range.
+        // <x>(t) repeats within its longest beat and moves no faster than its shortest:
+        // sampled kRangeSamples times a shortest beat, its extremes set the range to well
+        // within the margin below.
         const double span = std::max(superposition_->LongestBeat(), 1.0);
+        const double fastest = superposition_->ShortestBeat();
+        const int samples = fastest > 0 ? int(std::clamp(std::ceil(kRangeSamples * span / fastest),
+                                                         kRangeSamples, 4.0 * kTraceSamples))
+                                        : 1;
         traceLow_ = traceHigh_ = superposition_->MeanX(0);
-        for (int j = 1; j <= 4 * kTraceSamples; ++j) {
-            const double m = superposition_->MeanX(span * j / (4 * kTraceSamples));
+        for (int j = 1; j <= samples; ++j) {
+            const double m = superposition_->MeanX(span * j / samples);
             traceLow_ = std::min(traceLow_, m);
             traceHigh_ = std::max(traceHigh_, m);
         }
