@@ -5,10 +5,15 @@
 
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <algorithm>
+#include <atomic>
+
 namespace {
 
-// Below this many states a second thread costs more than it spares.
-constexpr std::size_t kStatesWorthAThread = 8;
+// Below this many states a second thread costs more than it spares; it takes this many at a
+// time.
+constexpr std::size_t kStatesWorthAThread = 16;
+constexpr std::size_t kStatesAtATime = 4;
 
 struct Built {
     int row;
@@ -21,25 +26,28 @@ Built build(const Setup& s) {
     return b;
 }
 
-// A hundred states' transforms take as long as their spectrum: the upper half is transformed
-// on another thread meanwhile. A pool with no thread free runs it here when it is waited for.
+// A hundred states' transforms take as long as their spectrum: a second thread takes states
+// as this one does, a few at a time, so that neither waits long for the other however late it
+// starts. A pool with no thread free runs it here when it is waited for.
 std::vector<StateMomentum> MomentaOf(const std::vector<BoundState>& states) {
     std::vector<StateMomentum> out(states.size());
-    auto transform = [&states, &out](std::size_t from, std::size_t to) {
+    std::atomic<std::size_t> next{0};
+    auto transform = [&states, &out, &next] {
         thread_local RealMomentum fft; // one plan and its buffers per thread, kept
-        for (std::size_t j = from; j < to; ++j) {
-            const RealMomentum::Moments k = fft.Of(states[j].psi);
-            out[j] = {k.meanK, k.spreadK};
+        for (std::size_t from; (from = next.fetch_add(kStatesAtATime)) < states.size();) {
+            for (std::size_t j = from; j < std::min(from + kStatesAtATime, states.size()); ++j) {
+                const RealMomentum::Moments k = fft.Of(states[j].psi);
+                out[j] = {k.meanK, k.spreadK};
+            }
         }
     };
-    const std::size_t half = states.size() / 2;
-    if (half < kStatesWorthAThread) {
-        transform(0, states.size());
+    if (states.size() < kStatesWorthAThread) {
+        transform();
         return out;
     }
-    QFuture<void> upper = QtConcurrent::run(transform, half, states.size());
-    transform(0, half);
-    upper.waitForFinished();
+    QFuture<void> helper = QtConcurrent::run(transform);
+    transform();
+    helper.waitForFinished();
     return out;
 }
 
