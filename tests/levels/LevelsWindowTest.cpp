@@ -295,15 +295,19 @@ TEST_F(LevelsTest, OpensShowingTheWholeTableLinesUpItsAxesAndNeverOverprintsALab
     EXPECT_EQ(levels->Chosen(), 1);
     // Each column fits its widest cell, as measuring every cell sizes it; the Oscillator's
     // widest energies lie far down its 100 rows.
+    // Then the Symmetric Well's, whose parity column moves the titles along.
     main.PopupMenu1->setCurrentIndex(RowOscillator);
     levels->Tick(40, true, 1.234567e-5); // an amplitude wider than its title, far down
     main.Slider1->setValue(main.Slider1->value() + 1);
     ASSERT_EQ(levels->Table->rowCount(), 100);
-    std::vector<int> widths;
-    for (int c = 0; c < header.count(); ++c) widths.push_back(header.sectionSize(c));
-    levels->Table->resizeColumnsToContents();
-    for (int c = 0; c < header.count(); ++c)
-        EXPECT_EQ(widths[std::size_t(c)], header.sectionSize(c)) << c;
+    for (const int row : {RowOscillator, RowSymmetricWell}) {
+        main.PopupMenu1->setCurrentIndex(row);
+        std::vector<int> widths;
+        for (int c = 0; c < header.count(); ++c) widths.push_back(header.sectionSize(c));
+        levels->Table->resizeColumnsToContents();
+        for (int c = 0; c < header.count(); ++c)
+            EXPECT_EQ(widths[std::size_t(c)], header.sectionSize(c)) << row << " " << c;
+    }
 }
 
 TEST_F(LevelsTest, ADrawnPotentialIsSolvedAsideAndTheNewestChangeWins) {

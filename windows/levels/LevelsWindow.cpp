@@ -11,7 +11,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -225,66 +224,6 @@ void LevelsWindow::showLevels(LevelsModel m) {
     redrawPlots();
 }
 
-namespace {
-
-// Whether every digit of the font has one width, as in most fonts: then two texts that differ
-// only in their digits are equally wide.
-bool hasTabularDigits(const QFont& font) {
-    const QFontMetricsF metrics(font);
-    const qreal zero = metrics.horizontalAdvance(QLatin1Char('0'));
-    for (char d = '1'; d <= '9'; ++d)
-        if (metrics.horizontalAdvance(QLatin1Char(d)) != zero) return false;
-    return true;
-}
-
-// A text with each digit written as 0: what its width depends on where digits are tabular.
-QString shapeOf(const QString& text) {
-    QString shape = text;
-    for (QChar& ch : shape)
-        if (ch.isDigit()) ch = QLatin1Char('0');
-    return shape;
-}
-
-} // namespace
-
-void LevelsWindow::sizeColumns() {
-    // Measuring every cell is most of a refresh of the Oscillator's 100 levels. Where digits
-    // are tabular, texts of one shape are equally wide: each shape is measured once, and the
-    // widest shape's cell as the table would measure it. The amplitudes are shown in the
-    // delegate's own format, so each distinct one is measured as a cell.
-    if (!hasTabularDigits(Table->font())) return Table->resizeColumnsToContents();
-    const QFontMetricsF metrics(Table->font());
-    QHeaderView& header = *Table->horizontalHeader();
-    auto cellWidth = [&](int r, int c) {
-        return Table->sizeHintForIndex(Table->model()->index(r, c)).width() +
-               (Table->showGrid() ? 1 : 0);
-    };
-    for (int c = 0; c < Table->columnCount(); ++c) {
-        const bool shaped = c != amplitudeColumn();
-        std::vector<std::pair<QString, int>> distinct; // each shape (or text) and a row with it
-        for (int r = 0; r < Table->rowCount(); ++r) {
-            const QTableWidgetItem* item = Table->item(r, c);
-            if (!item) continue;
-            const QString key = shaped ? shapeOf(item->text()) : item->text();
-            if (!distinct.empty() && distinct.back().first == key) continue; // the usual case
-            if (std::none_of(distinct.begin(), distinct.end(),
-                             [&key](const auto& d) { return d.first == key; }))
-                distinct.emplace_back(key, r);
-        }
-        int width = header.sectionSizeHint(c);
-        if (shaped && !distinct.empty()) {
-            const auto widest = std::max_element(
-                distinct.begin(), distinct.end(), [&metrics](const auto& a, const auto& b) {
-                    return metrics.horizontalAdvance(a.first) < metrics.horizontalAdvance(b.first);
-                });
-            width = std::max(width, cellWidth(widest->second, c));
-        } else {
-            for (const auto& d : distinct) width = std::max(width, cellWidth(d.second, c));
-        }
-        header.resizeSection(c, width);
-    }
-}
-
 void LevelsWindow::fillTable() {
     const QSignalBlocker quiet(Table);
     const int count = int(model_.spectrum.states.size());
@@ -328,7 +267,7 @@ void LevelsWindow::fillTable() {
         }
         amplitude->setData(Qt::EditRole, amplitudes_[std::size_t(r)]);
     }
-    sizeColumns();
+    columns_.Fit(*Table, amplitudeColumn());
     Table->setVisible(count > 0);
     STNone->setVisible(count == 0);
     STNone->setText(NoBoundStateText(model_));

@@ -9,6 +9,7 @@
 // of the chosen state.
 
 #include "solver/core/MomentumSpace.h"
+#include "windows/common/FittedColumns.h"
 #include "windows/levels/LevelsModel.h"
 
 #include <QFutureWatcher>
@@ -79,7 +80,6 @@ class LevelsWindow : public QWidget {
 
   private:
     void fillTable();
-    void sizeColumns(); // each column as wide as its widest cell and its title
     // What the two plots show, in words, for screen readers.
     QString levelsSummary() const;
     QString stateSummary() const;
@@ -107,6 +107,7 @@ class LevelsWindow : public QWidget {
     bool computed_ = false;
     bool sized_ = false;
     QStringList shownHeaders_; // the table's column titles as they stand
+    FittedColumns columns_;    // their widths, as measured
     int alignedFor_ = -1;      // the row and plot kind the plots' margins were lined up for
     int chosen_ = -1;
     // Per level, kept across recomputations while the level still exists.
