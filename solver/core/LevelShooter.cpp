@@ -109,10 +109,14 @@ LevelShooter::Pass LevelShooter::integrate(double E, int m) {
     R[b + 1] = 0.0;
     R[b] = 1.0;
     // The recurrence psi(j + 1) = c_j psi(j) - psi(j - 1), c_j = 2 - K (E - V_j), waits for
-    // its last step, so two steps are taken at once from the same two values:
-    // psi(j + 2) = (c_(j+1) c_j - 1) psi(j) - c_(j+1) psi(j - 1). What the pass reports of the
-    // values (their squares, sign changes and peak) is read from them afterwards.
-    auto c = [&](int j) { return 2 - K * (E - v[j]); };
+    // its last step, so steps are taken several at once from the same two values,
+    // psi(j + k) = A_k psi(j) - B_k psi(j - 1), with A_1 = c_j, B_1 = 1,
+    // A_2 = c_(j+1) c_j - 1, B_2 = c_(j+1) and A_(k+1) = c A_k - A_(k-1) (B likewise): two
+    // while both chains run, whose steps interleave, and four where one runs on alone. What the
+    // pass reports of the values (their squares, sign changes and peak) is read from them
+    // afterwards.
+    const int both = std::min(m - a, b - m);
+    auto cAt = [&](int j) { return 2 - K * (E - v[j]); };
     double lBefore = L[a - 1], lHere = L[a], rBefore = R[b + 1], rHere = R[b];
     // A chain growing past Big is scaled down, its values so far with it.
     auto keepSmall = [](double* from, double* to, double& before, double& here) {
@@ -121,7 +125,7 @@ LevelShooter::Pass LevelShooter::integrate(double E, int m) {
         here *= Small;
     };
     auto stepLeft = [&](int j) { // psi(j + 1)
-        const double next = c(j) * lHere - lBefore;
+        const double next = cAt(j) * lHere - lBefore;
         L[j + 1] = next;
         lBefore = lHere;
         lHere = next;
@@ -129,7 +133,7 @@ LevelShooter::Pass LevelShooter::integrate(double E, int m) {
             keepSmall(L + a - 1, L + j + 1, lBefore, lHere);
     };
     auto pairLeft = [&](int j) { // psi(j + 1) and psi(j + 2)
-        const double c1 = c(j), c2 = c(j + 1);
+        const double c1 = cAt(j), c2 = cAt(j + 1);
         const double first = c1 * lHere - lBefore;
         const double second = (c2 * c1 - 1) * lHere - c2 * lBefore;
         L[j + 1] = first;
@@ -139,8 +143,20 @@ LevelShooter::Pass LevelShooter::integrate(double E, int m) {
         if (std::fabs(second) > Big) [[unlikely]]
             keepSmall(L + a - 1, L + j + 2, lBefore, lHere);
     };
+    auto fourLeft = [&](int j) { // psi(j + 1) ... psi(j + 4)
+        const double c1 = cAt(j), c2 = cAt(j + 1), c3 = cAt(j + 2), c4 = cAt(j + 3);
+        const double a2 = c2 * c1 - 1, a3 = c3 * a2 - c1, b3 = c3 * c2 - 1;
+        const double a4 = c4 * a3 - a2, b4 = c4 * b3 - c2;
+        const double h = lHere, g = lBefore;
+        L[j + 1] = c1 * h - g;
+        L[j + 2] = a2 * h - c2 * g;
+        L[j + 3] = lBefore = a3 * h - b3 * g;
+        L[j + 4] = lHere = a4 * h - b4 * g;
+        if (std::fabs(lHere) > Big) [[unlikely]]
+            keepSmall(L + a - 1, L + j + 4, lBefore, lHere);
+    };
     auto stepRight = [&](int j) { // psi(j - 1)
-        const double next = c(j) * rHere - rBefore;
+        const double next = cAt(j) * rHere - rBefore;
         R[j - 1] = next;
         rBefore = rHere;
         rHere = next;
@@ -148,7 +164,7 @@ LevelShooter::Pass LevelShooter::integrate(double E, int m) {
             keepSmall(R + j - 1, R + b + 1, rBefore, rHere);
     };
     auto pairRight = [&](int j) { // psi(j - 1) and psi(j - 2)
-        const double c1 = c(j), c2 = c(j - 1);
+        const double c1 = cAt(j), c2 = cAt(j - 1);
         const double first = c1 * rHere - rBefore;
         const double second = (c2 * c1 - 1) * rHere - c2 * rBefore;
         R[j - 1] = first;
@@ -158,8 +174,19 @@ LevelShooter::Pass LevelShooter::integrate(double E, int m) {
         if (std::fabs(second) > Big) [[unlikely]]
             keepSmall(R + j - 2, R + b + 1, rBefore, rHere);
     };
+    auto fourRight = [&](int j) { // psi(j - 1) ... psi(j - 4)
+        const double c1 = cAt(j), c2 = cAt(j - 1), c3 = cAt(j - 2), c4 = cAt(j - 3);
+        const double a2 = c2 * c1 - 1, a3 = c3 * a2 - c1, b3 = c3 * c2 - 1;
+        const double a4 = c4 * a3 - a2, b4 = c4 * b3 - c2;
+        const double h = rHere, g = rBefore;
+        R[j - 1] = c1 * h - g;
+        R[j - 2] = a2 * h - c2 * g;
+        R[j - 3] = rBefore = a3 * h - b3 * g;
+        R[j - 4] = rHere = a4 * h - b4 * g;
+        if (std::fabs(rHere) > Big) [[unlikely]]
+            keepSmall(R + j - 4, R + b + 1, rBefore, rHere);
+    };
 
-    const int both = std::min(m - a, b - m);
     int t = 0;
     for (; t + 1 < both; t += 2) {
         pairLeft(a + t);
@@ -170,10 +197,10 @@ LevelShooter::Pass LevelShooter::integrate(double E, int m) {
         stepRight(b - t);
     }
     int j = a + both;
-    for (; j + 1 < m; j += 2) pairLeft(j);
+    for (; j + 3 < m; j += 4) fourLeft(j);
     for (; j < m; ++j) stepLeft(j);
     j = b - both;
-    for (; j - 1 > m; j -= 2) pairRight(j);
+    for (; j - 3 > m; j -= 4) fourRight(j);
     for (; j > m; --j) stepRight(j);
 
     const Chain l = summarize(L, a, m, false, lBefore, lHere);
