@@ -1,5 +1,6 @@
 // ReDrawAll of a 450 x 204 graph with title, labels and grid whose content is a 351-point
-// curve: what the program does on every change. The picture must be made once, not per redraw.
+// curve: what the program does on every change. The picture must be made once, not per redraw;
+// the frame and axes, which stay, are copied back.
 // At ratio 2 the same redraw is what a high-density screen does.
 
 #include "graph/Graph.h"
@@ -46,6 +47,19 @@ void BM_ReDrawAll(benchmark::State& state) {
         state.SkipWithError("a new picture was made during the redraws");
 }
 BENCHMARK(BM_ReDrawAll)->Unit(benchmark::kMicrosecond);
+
+// The same with new axes each time (three ranges in turn, more than a plot keeps the frames
+// of), so that the frame is drawn anew and kept.
+void BM_ReDrawNewAxes(benchmark::State& state) {
+    Plot plot;
+    int turn = 0;
+    for (auto _ : state) {
+        plot.g.DefineGraph(-1.8, 1.8, 0, 20 + 10 * (turn++ % 3));
+        plot.g.GetContent();
+        plot.g.ScreenImage();
+    }
+}
+BENCHMARK(BM_ReDrawNewAxes)->Unit(benchmark::kMicrosecond);
 
 // The content alone: 351 mapped points and 350 line segments.
 void BM_Curve351(benchmark::State& state) {
