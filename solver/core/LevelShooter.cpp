@@ -1,10 +1,9 @@
 #include "solver/core/LevelShooter.h"
 
+#include "solver/core/SignChanges.h"
+
 #include <algorithm>
-#include <bit>
 #include <cmath>
-#include <cstdint>
-#include <cstring>
 #include <limits>
 
 namespace {
@@ -56,21 +55,7 @@ Chain summarize(const double* psi, int lo, int hi, bool fromHi, double before, d
         s3 += x[i + 3] * x[i + 3];
     }
     for (; i < n; ++i) s0 += x[i] * x[i];
-    // A sign change is a change of the sign bit: counted two neighbours at a time, in the
-    // compiler's portable vectors.
-    using Bits = std::uint64_t __attribute__((vector_size(16)));
-    Bits flips{0, 0};
-    int j = 0;
-    for (; j + 2 < n; j += 2) {
-        Bits here, next;
-        std::memcpy(&here, x + j, sizeof here);
-        std::memcpy(&next, x + j + 1, sizeof next);
-        flips += (here ^ next) >> 63;
-    }
-    std::uint64_t changes = flips[0] + flips[1];
-    if (j + 1 < n)
-        changes +=
-            (std::bit_cast<std::uint64_t>(x[j]) ^ std::bit_cast<std::uint64_t>(x[j + 1])) >> 63;
+    const int changes = SignBitChanges(x, n); // a sign change is a change of the sign bit
     // Two peaks, of every fourth value from 0 and from 2, so that neither waits on the other.
     double peak[2] = {-1, -1};
     int peakAt[2] = {0, 0};
@@ -79,14 +64,14 @@ Chain summarize(const double* psi, int lo, int hi, bool fromHi, double before, d
         peakAt[k] = size > peak[k] ? j : peakAt[k];
         peak[k] = size > peak[k] ? size : peak[k];
     };
-    j = 0;
+    int j = 0;
     for (; j + 2 < n; j += 4) {
         look(0, j);
         look(1, j + 2);
     }
     if (j < n) look(0, j);
     const int k = peak[1] > peak[0] || (peak[1] == peak[0] && (peakAt[1] > peakAt[0]) == fromHi);
-    return {before, here, (s0 + s1) + (s2 + s3), int(changes), peak[k], lo + peakAt[k]};
+    return {before, here, (s0 + s1) + (s2 + s3), changes, peak[k], lo + peakAt[k]};
 }
 
 } // namespace

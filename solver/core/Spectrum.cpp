@@ -5,10 +5,13 @@
 #include "solver/core/GridProblem.h"
 #include "solver/core/LevelCount.h"
 #include "solver/core/LevelShooter.h"
+#include "solver/core/SignChanges.h"
 #include "solver/core/Solver.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -129,29 +132,48 @@ BoundState stateOf(int row, const RowUnknowns& p, int parity, double energy, con
     while (last > first && !(std::fabs(col[last]) > TailShare * peak)) --last;
 
     // Sign changes among the values that stand above the eigensolver's rounding; the values
-    // beyond the tails lie below that floor.
+    // beyond the tails lie below that floor. Between the outermost values above it all the
+    // others almost always are: then each change of sign is one of the sign bit.
     const double floor = 1e-12 * peak;
-    int changes = 0, lastSign = 0;
-    auto count = [&](double x) {
-        if (!(std::fabs(x) > floor)) return;
-        const int sign = x > 0 ? 1 : -1;
-        changes += lastSign != 0 && sign != lastSign;
-        lastSign = sign;
-    };
+    int from = first, to = last;
+    while (from < to && !(std::fabs(col[from]) > floor)) ++from;
+    while (to > from && !(std::fabs(col[to]) > floor)) --to;
+    int changes = 0;
+    if (AllAbove(col + from, to - from + 1, floor)) {
+        changes = SignBitChanges(col + from, to - from + 1);
+    } else {
+        int lastSign = 0;
+        for (int j = from; j <= to; ++j) {
+            if (!(std::fabs(col[j]) > floor)) continue;
+            const int sign = col[j] > 0 ? 1 : -1;
+            changes += lastSign != 0 && sign != lastSign;
+            lastSign = sign;
+        }
+    }
+    // The sums two points at a time, the even and the odd ones side by side in the compiler's
+    // portable vectors: each of the two adds in the order of the grid, as Sums would.
+    using Pair = double __attribute__((vector_size(16)));
+    using PairBits = std::int64_t __attribute__((vector_size(16)));
     const double* position = positionsOf(row) + p.first;
     const double* v = potential.data() + p.first;
-    Sums even, odd;
+    const Pair e{energy, energy};
+    Pair sumNorm{}, sumX{}, sumX2{}, sumV{}, sumForbidden{};
     int j = first;
     for (; j + 1 <= last; j += 2) {
-        count(col[j]);
-        count(col[j + 1]);
-        even.add(col[j] * col[j], position[j], v[j], energy);
-        odd.add(col[j + 1] * col[j + 1], position[j + 1], v[j + 1], energy);
+        Pair c, x0, v0;
+        std::memcpy(&c, col + j, sizeof c);
+        std::memcpy(&x0, position + j, sizeof x0);
+        std::memcpy(&v0, v + j, sizeof v0);
+        const Pair p2 = c * c;
+        sumNorm += p2;
+        sumX += p2 * x0;
+        sumX2 += p2 * x0 * x0;
+        sumV += p2 * v0;
+        sumForbidden += Pair(PairBits(p2) & PairBits(v0 > e)); // p2 where V > E, else 0
     }
-    if (j == last) {
-        count(col[j]);
-        even.add(col[j] * col[j], position[j], v[j], energy);
-    }
+    Sums even{sumNorm[0], sumX[0], sumX2[0], sumV[0], sumForbidden[0]};
+    const Sums odd{sumNorm[1], sumX[1], sumX2[1], sumV[1], sumForbidden[1]};
+    if (j == last) even.add(col[j] * col[j], position[j], v[j], energy);
     even.add(odd);
     const double twice = mirrored ? 2.0 : 1.0;
     const double norm = twice * even.norm;
@@ -176,8 +198,20 @@ BoundState stateOf(int row, const RowUnknowns& p, int parity, double energy, con
         }
     }
     s.psi.assign(GridLast + 1, 0.0);
-    double* psi = s.psi.data();
-    for (int i = 0; i < p.size; ++i) psi[p.first + i] = scale * col[i];
+    double* psi = s.psi.data() + p.first;
+    {
+        using Pair = double __attribute__((vector_size(16)));
+        const Pair times{scale, scale};
+        int i = 0;
+        for (; i + 1 < p.size; i += 2) {
+            Pair c;
+            std::memcpy(&c, col + i, sizeof c);
+            c *= times;
+            std::memcpy(psi + i, &c, sizeof c);
+        }
+        for (; i < p.size; ++i) psi[i] = scale * col[i];
+        psi = s.psi.data();
+    }
     if (mirrored) {
         // The half-problem's mirror image, about grid index 500 as the window draws it.
         psi[500] = parity > 0 ? scale * col[0] : 0.0;
