@@ -3,6 +3,7 @@
 #include "solver/core/Constants.h"
 #include "solver/core/ExactLevels.h"
 #include "solver/core/PotentialRows.h"
+#include "solver/core/SignChanges.h"
 #include "solver/core/Spectrum.h"
 #include "solver/core/Superposition.h"
 
@@ -431,4 +432,24 @@ TEST(Superposition, TwoStatesBeatAndTheDoubleWellPairMirrorsInHalfABeat) {
     tunnel.WaveAt(BeatPeriod(pair.states[0].energy, pair.states[1].energy) / 2, half);
     for (std::size_t i = 0; i <= 500; i += 10)
         EXPECT_NEAR(half.density[500 + i], start.density[500 - i], 1e-12) << i;
+}
+
+// Against one value at a time, on every length up to 9 (the vectors' pairs and the tails) and
+// every pattern of signs and small values.
+TEST(SignChanges, CountEveryChangeAndFindEverySmallValue) {
+    for (int n = 0; n <= 9; ++n) {
+        for (int pattern = 0; pattern < (1 << n); ++pattern) {
+            std::vector<double> x;
+            for (int i = 0; i < n; ++i) x.push_back((pattern >> i & 1 ? -1.0 : 1.0) * (i + 1));
+            int changes = 0;
+            for (int i = 0; i + 1 < n; ++i) changes += (x[i] < 0) != (x[i + 1] < 0);
+            ASSERT_EQ(SignBitChanges(x.data(), n), changes) << n << " " << pattern;
+            ASSERT_TRUE(AllAbove(x.data(), n, 0.5));
+            for (int i = 0; i < n; ++i) {
+                std::vector<double> small = x;
+                small[std::size_t(i)] *= 1e-3;
+                ASSERT_FALSE(AllAbove(small.data(), n, 0.5)) << n << " " << i;
+            }
+        }
+    }
 }
