@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -73,6 +75,27 @@ Chain summarize(const double* psi, int lo, int hi, bool fromHi, double before, d
     if (j < n) look(0, j);
     const int k = peak[1] > peak[0] || (peak[1] == peak[0] && (peakAt[1] > peakAt[0]) == fromHi);
     return {before, here, (s0 + s1) + (s2 + s3), changes, peak[k], lo + peakAt[k]};
+}
+
+// to[i] = factor x[i] for i < n, or 0 where that is negligible: two at a time, in the
+// compiler's portable vectors.
+void scaleWithoutNegligible(const double* x, int n, double factor, double* to) {
+    using Pair = double __attribute__((vector_size(16)));
+    using Bits = std::int64_t __attribute__((vector_size(16)));
+    const Bits magnitude{INT64_MAX, INT64_MAX};
+    const Pair f{factor, factor}, negligible{Negligible, Negligible};
+    int i = 0;
+    for (; i + 1 < n; i += 2) {
+        Pair v;
+        std::memcpy(&v, x + i, sizeof v);
+        v *= f;
+        v = Pair(Bits(v) & Bits(Pair(Bits(v) & magnitude) >= negligible));
+        std::memcpy(to + i, &v, sizeof v);
+    }
+    for (; i < n; ++i) {
+        const double v = x[i] * factor;
+        to[i] = std::fabs(v) < Negligible ? 0.0 : v;
+    }
 }
 
 } // namespace
@@ -220,16 +243,9 @@ void LevelShooter::glue(double* to) const {
     const int m = match_;
     const double* L = left_.data() + 1;
     const double* R = right_.data() + 1;
-    const double toLeft = 1 / L[m], toRight = 1 / R[m];
     std::fill(to, to + cutLeft_, 0.0);
-    for (int j = cutLeft_; j <= m; ++j) {
-        const double x = L[j] * toLeft;
-        to[j] = std::fabs(x) < Negligible ? 0.0 : x;
-    }
-    for (int j = m + 1; j <= cutRight_; ++j) {
-        const double x = R[j] * toRight;
-        to[j] = std::fabs(x) < Negligible ? 0.0 : x;
-    }
+    scaleWithoutNegligible(L + cutLeft_, m - cutLeft_ + 1, 1 / L[m], to + cutLeft_);
+    scaleWithoutNegligible(R + m + 1, cutRight_ - m, 1 / R[m], to + m + 1);
     std::fill(to + cutRight_ + 1, to + p_.size, 0.0);
 }
 
