@@ -27,6 +27,9 @@ constexpr int MaxPasses = 200;
 // A shift below this share of the tolerance leaves the vector as good as another pass would.
 constexpr double FineShare = 1.0 / 32;
 
+// A pass whose phase lies this close to another level's (in radians) starts that level.
+constexpr double NearLevelPhase = 0.1;
+
 // How far the solution decays beyond the outermost turning points before it is taken as 0.
 constexpr double TailDecay = 50;
 // The cuts are made for energies up to this share of the distance from the lowest point higher.
@@ -316,9 +319,10 @@ void LevelShooter::findLevel(int k, double lo, double guess, Eigenpairs& out) {
     for (int pass = 0; pass < MaxPasses; ++pass) {
         at = E;
         const Pass r = integrate(E, m);
-        // A pass that landed near another level starts that level later.
+        // A pass that landed near another level starts that level later; only close to it,
+        // where its correction beats the trend of the levels below.
         if (r.nodes > k && r.nodes < int(estimate_.size()) &&
-            std::fabs(r.phase - Pi * (r.nodes + 1)) < 0.5 &&
+            std::fabs(r.phase - Pi * (r.nodes + 1)) < NearLevelPhase &&
             std::fabs(r.shift) < std::fabs(closeness_[std::size_t(r.nodes)])) {
             estimate_[std::size_t(r.nodes)] = E + r.shift;
             closeness_[std::size_t(r.nodes)] = r.shift;
@@ -352,11 +356,19 @@ void LevelShooter::findLevel(int k, double lo, double guess, Eigenpairs& out) {
         if (hi - lo <= tolerance_) break;
         // The Rayleigh quotient's correction is Newton's step on the mismatch, which has poles
         // between levels, so it is no guide far from one; Newton on the phase, which rises
-        // smoothly through them, is, and near the level it converges as fast. Where a step
-        // leaves the bracket, the phase is interpolated across it, bisected every other time
-        // so that a lopsided bracket still shrinks; steps that stop shrinking circle a pair
-        // of levels the phase hardly separates, and are bisected.
+        // smoothly through them, is, and near the level it converges as fast. A step that
+        // leaves the bracket is taken in 1 / sqrt(limit - E) instead, in which a Coulomb
+        // tail's phase rises evenly; where that leaves it too, the phase is interpolated
+        // across it, bisected every other time so that a lopsided bracket still shrinks;
+        // steps that stop shrinking circle a pair of levels the phase hardly separates, and
+        // are bisected.
         double next = E + (target - r.phase) / r.phaseSlope;
+        if (!(next > lo && next < hi) && E < limit_) {
+            const double d = limit_ - E; // u = d^-1/2, du/dE = d^-3/2 / 2
+            const double u =
+                1 / std::sqrt(d) + (target - r.phase) / (r.phaseSlope * 2 * d * std::sqrt(d));
+            if (u > 0) next = limit_ - 1 / (u * u);
+        }
         const bool slow = std::fabs(next - E) > 0.5 * step;
         step = std::fabs(next - E);
         if (!(next > lo && next < hi) || slow) {
@@ -380,6 +392,7 @@ void LevelShooter::findLevel(int k, double lo, double guess, Eigenpairs& out) {
 
 void LevelShooter::Solve(const GridProblem& p, double limit, int maxCount, Eigenpairs& out) {
     p_ = p;
+    limit_ = limit;
     out.size = p.size;
     out.values.clear();
     out.settled.clear();

@@ -53,6 +53,7 @@ class LevelShooter {
     std::vector<double> closeness_;  // and the correction that gave it
     int match_ = 0;
     double lowest_ = 0;    // the potential's lowest value
+    double limit_ = 0;     // the levels lie below this
     double cutEnergy_ = 0; // the cuts hold up to this energy
     double cutFloor_ = 0;  // and are needlessly wide below this one
     int cutLeft_ = 0;      // the unknowns the integrations start from
