@@ -137,6 +137,11 @@ TEST_F(LevelsTest, TickedLevelsMoveInTimeTheMarkerTunnelsAndANewPotentialStopsTh
     levels->Tick(1, true);
     EXPECT_TRUE(levels->Time->isVisible() && !levels->GraphState->isVisible());
     TimeView& v = *levels->Time;
+    // Grown with the window, the curves' boxes stay between the two plots.
+    ASSERT_GT(v.GraphPsi->height(), 180);
+    for (const QCheckBox* box : {v.CBDensity, v.CBReal, v.CBImag})
+        EXPECT_TRUE(box->geometry().top() > v.GraphPsi->geometry().bottom() &&
+                    box->geometry().bottom() < v.GraphTrace->geometry().top());
     const auto& s = levels->Model().spectrum;
     const double beat = 4.135667 / (s.states[1].energy - s.states[0].energy); // h in eV fs
     const QString text = v.STBeat->text();

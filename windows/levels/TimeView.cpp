@@ -65,6 +65,7 @@ TimeView::TimeView(QWidget* parent) : QWidget(parent) {
         GrowingLayout::Growth growth{0, 0, 0, 1}; // the controls stay under the plots
         if (w == GraphPsi) growth = {1, 0.6, 0, 0};
         if (w == GraphTrace) growth = {1, 0.4, 0, 0.6};
+        if (w == CBDensity || w == CBReal || w == CBImag) growth.moveY = 0.6; // between them
         if (w == STBeat) growth.width = 1;
         grid->Add(w, w->geometry(), growth);
     }
