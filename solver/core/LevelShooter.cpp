@@ -364,9 +364,11 @@ void LevelShooter::findLevel(int k, double lo, double guess, Eigenpairs& out) {
         // are bisected.
         double next = E + (target - r.phase) / r.phaseSlope;
         if (!(next > lo && next < hi) && E < limit_) {
-            const double d = limit_ - E; // u = d^-1/2, du/dE = d^-3/2 / 2
+            // u = d^-1/2, du/dE = d^-3/2 / 2; from far below, where the phase hardly moves,
+            // at most doubled.
+            const double d = limit_ - E, u0 = 1 / std::sqrt(d);
             const double u =
-                1 / std::sqrt(d) + (target - r.phase) / (r.phaseSlope * 2 * d * std::sqrt(d));
+                std::min(u0 + (target - r.phase) / (r.phaseSlope * 2 * d / u0), 2 * u0);
             if (u > 0) next = limit_ - 1 / (u * u);
         }
         const bool slow = std::fabs(next - E) > 0.5 * step;
