@@ -46,21 +46,28 @@ struct Chain {
 };
 
 // The squares and sign changes of psi[lo ... hi] and where it peaks: loops without a branch or
-// a sum that waits on the last, which the compiler turns into vector instructions. The peak
-// only chooses the next matching point: it is looked for among every fourth value.
+// a sum that waits on the last. The peak only chooses the next matching point: it is looked
+// for among every fourth value.
 Chain summarize(const double* psi, int lo, int hi, bool fromHi, double before, double here) {
     const int n = hi - lo + 1;
     const double* x = psi + lo;
-    double s0 = 0, s1 = 0, s2 = 0, s3 = 0;
+    // The squares and the changes of the sign bit (each sign change is one), two values and
+    // their right neighbours at a time.
+    using Pair = double __attribute__((vector_size(16)));
+    using Bits = std::uint64_t __attribute__((vector_size(16)));
+    Pair squares2{0, 0};
+    Bits flips{0, 0};
     int i = 0;
-    for (; i + 3 < n; i += 4) {
-        s0 += x[i] * x[i];
-        s1 += x[i + 1] * x[i + 1];
-        s2 += x[i + 2] * x[i + 2];
-        s3 += x[i + 3] * x[i + 3];
+    for (; i + 2 < n; i += 2) {
+        Pair value, next;
+        std::memcpy(&value, x + i, sizeof value);
+        std::memcpy(&next, x + i + 1, sizeof next);
+        squares2 += value * value;
+        flips += (Bits(value) ^ Bits(next)) >> 63;
     }
-    for (; i < n; ++i) s0 += x[i] * x[i];
-    const int changes = SignBitChanges(x, n); // a sign change is a change of the sign bit
+    double squares = squares2[0] + squares2[1];
+    const int changes = int(flips[0] + flips[1]) + SignBitChanges(x + i, n - i); // the rest
+    for (; i < n; ++i) squares += x[i] * x[i];
     // Two peaks, of every eighth value from 0 and from 4, so that neither waits on the other:
     // within four points of the largest is near enough for a matching point.
     double peak[2] = {-1, -1};
@@ -77,7 +84,7 @@ Chain summarize(const double* psi, int lo, int hi, bool fromHi, double before, d
     }
     if (j < n) look(0, j);
     const int k = peak[1] > peak[0] || (peak[1] == peak[0] && (peakAt[1] > peakAt[0]) == fromHi);
-    return {before, here, (s0 + s1) + (s2 + s3), changes, peak[k], lo + peakAt[k]};
+    return {before, here, squares, changes, peak[k], lo + peakAt[k]};
 }
 
 // to[i] = factor x[i] for i < n, or 0 where that is negligible: two at a time, in the
