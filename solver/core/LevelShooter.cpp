@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -27,6 +28,10 @@ constexpr int MaxPasses = 200;
 // A shift below this share of the tolerance leaves the vector as good as another pass would.
 constexpr double FineShare = 1.0 / 32;
 
+// A step of the energy below this share of its height above the bottom leaves the glued
+// vector's peak where it was.
+constexpr double PeakStays = 1e-6;
+
 // A pass whose phase lies this close to another level's (in radians) starts that level.
 constexpr double NearLevelPhase = 0.1;
 
@@ -35,20 +40,16 @@ constexpr double TailDecay = 50;
 // The cuts are made for energies up to this share of the distance from the lowest point higher.
 constexpr double CutMargin = 0.25;
 
-// One inward integration: its last two values, its sum of squares, its sign changes and its
-// largest value.
+// One inward integration: its last two values, its sum of squares and its sign changes.
 struct Chain {
     double before, here;
     double squares;
     int changes;
-    double peak;
-    int peakAt;
 };
 
-// The squares and sign changes of psi[lo ... hi] and where it peaks: loops without a branch or
-// a sum that waits on the last. The peak only chooses the next matching point: it is looked
-// for among every fourth value.
-Chain summarize(const double* psi, int lo, int hi, bool fromHi, double before, double here) {
+// The squares and sign changes of psi[lo ... hi], the chain ending with `before` and `here`:
+// a loop without a branch or a sum that waits on the last.
+Chain summarize(const double* psi, int lo, int hi, double before, double here) {
     const int n = hi - lo + 1;
     const double* x = psi + lo;
     // The squares and the changes of the sign bit (each sign change is one), two values and
@@ -68,23 +69,7 @@ Chain summarize(const double* psi, int lo, int hi, bool fromHi, double before, d
     double squares = squares2[0] + squares2[1];
     const int changes = int(flips[0] + flips[1]) + SignBitChanges(x + i, n - i); // the rest
     for (; i < n; ++i) squares += x[i] * x[i];
-    // Two peaks, of every eighth value from 0 and from 4, so that neither waits on the other:
-    // within four points of the largest is near enough for a matching point.
-    double peak[2] = {-1, -1};
-    int peakAt[2] = {0, 0};
-    auto look = [&](int k, int j) {
-        const double size = std::fabs(x[j]);
-        peakAt[k] = size > peak[k] ? j : peakAt[k];
-        peak[k] = size > peak[k] ? size : peak[k];
-    };
-    int j = 0;
-    for (; j + 4 < n; j += 8) {
-        look(0, j);
-        look(1, j + 4);
-    }
-    if (j < n) look(0, j);
-    const int k = peak[1] > peak[0] || (peak[1] == peak[0] && (peakAt[1] > peakAt[0]) == fromHi);
-    return {before, here, squares, changes, peak[k], lo + peakAt[k]};
+    return {before, here, squares, changes};
 }
 
 // to[i] = factor x[i] for i < n, or 0 where that is negligible: two at a time, in the
@@ -108,6 +93,30 @@ void scaleWithoutNegligible(const double* x, int n, double factor, double* to) {
     }
 }
 
+// Where |psi[lo ... hi]| peaks, and that largest value, among every fourth value: within four
+// points of the largest is near enough for a matching point. Ties go to the first from `lo`,
+// or from `hi` when `fromHi`.
+std::pair<int, double> peakOf(const double* psi, int lo, int hi, bool fromHi) {
+    const int n = hi - lo + 1;
+    const double* x = psi + lo;
+    // Two peaks, of every eighth value from 0 and from 4, so that neither waits on the other.
+    double peak[2] = {-1, -1};
+    int peakAt[2] = {0, 0};
+    auto look = [&](int k, int j) {
+        const double size = std::fabs(x[j]);
+        peakAt[k] = size > peak[k] ? j : peakAt[k];
+        peak[k] = size > peak[k] ? size : peak[k];
+    };
+    int j = 0;
+    for (; j + 4 < n; j += 8) {
+        look(0, j);
+        look(1, j + 4);
+    }
+    if (j < n) look(0, j);
+    const int k = peak[1] > peak[0] || (peak[1] == peak[0] && (peakAt[1] > peakAt[0]) == fromHi);
+    return {lo + peakAt[k], peak[k]};
+}
+
 } // namespace
 
 // The recurrence from both ends toward unknown m, interleaved so that the two independent
@@ -115,7 +124,7 @@ void scaleWithoutNegligible(const double* x, int n, double factor, double* to) {
 // e_m with u(m) = 1: the twisted factorisation of H - E, whose pivots are the ratios of
 // consecutive values. Its negative pivots, the sign changes of both halves and gamma < 0,
 // count the eigenvalues below E; and u's Rayleigh quotient is E + gamma / (K |u|^2).
-LevelShooter::Pass LevelShooter::integrate(double E, int m) {
+LevelShooter::Pass LevelShooter::integrate(double E, int m, bool findPeak) {
     if (!(E <= cutEnergy_ && E >= cutFloor_)) cutTails(E);
     const double* v = p_.v;
     const double K = p_.K;
@@ -222,8 +231,8 @@ LevelShooter::Pass LevelShooter::integrate(double E, int m) {
     for (; j - 3 > m; j -= 4) fourRight(j);
     for (; j > m; --j) stepRight(j);
 
-    const Chain l = summarize(L, a, m, false, lBefore, lHere);
-    const Chain r = summarize(R, m, b, true, rBefore, rHere);
+    const Chain l = summarize(L, a, m, lBefore, lHere);
+    const Chain r = summarize(R, m, b, rBefore, rHere);
     match_ = m;
 
     // l.here = psi_L(m), l.before = psi_L(m - 1); r.here = psi_R(m), r.before = psi_R(m + 1).
@@ -234,7 +243,12 @@ LevelShooter::Pass LevelShooter::integrate(double E, int m) {
     out.nodes = l.changes + r.changes;
     out.count = out.nodes + (gamma < 0);
     out.shift = gamma / (K * norm2);
-    out.peak = l.peak / std::fabs(l.here) >= r.peak / std::fabs(r.here) ? l.peakAt : r.peakAt;
+    out.peak = m;
+    if (findPeak) {
+        const auto [leftAt, left] = peakOf(L, a, m, false);
+        const auto [rightAt, right] = peakOf(R, m, b, true);
+        out.peak = left / std::fabs(l.here) >= right / std::fabs(r.here) ? leftAt : rightAt;
+    }
     // The scaled Pruefer phase: each half's angle in the plane of psi and its slope per step
     // over w, a typical phase advance per step, counting pi per sign change. It rises
     // smoothly with E and is (k + 1) pi at level k.
@@ -324,8 +338,10 @@ void LevelShooter::findLevel(int k, double lo, double guess, Eigenpairs& out) {
     double step = INFINITY; // the last step's length
     double at = E;          // the last pass's energy
     for (int pass = 0; pass < MaxPasses; ++pass) {
+        // Once the energy hardly moves, neither does the peak the matching point sits at.
+        const bool still = std::fabs(E - at) < PeakStays * (std::fabs(E - lowest_) + tolerance_);
         at = E;
-        const Pass r = integrate(E, m);
+        const Pass r = integrate(E, m, pass == 0 || !still);
         // A pass that landed near another level starts that level later; only close to it,
         // where its correction beats the trend of the levels below.
         if (r.nodes > k && r.nodes < int(estimate_.size()) &&
@@ -418,7 +434,7 @@ void LevelShooter::Solve(const GridProblem& p, double limit, int maxCount, Eigen
     lowest_ = *std::min_element(p.v, p.v + p.size);        // H >= min V
     cutEnergy_ = -std::numeric_limits<double>::infinity(); // no cuts yet
 
-    const Pass top = integrate(limit, matchingPoint(limit));
+    const Pass top = integrate(limit, matchingPoint(limit), false);
     const int wanted = std::min(top.count, maxCount);
     if (wanted <= 0) return;
     above_.assign(std::size_t(wanted), limit);

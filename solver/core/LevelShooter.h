@@ -31,8 +31,9 @@ class LevelShooter {
         double phaseSlope = 0; // its derivative in E
     };
 
-    // Both inward integrations at E, glued at unknown m.
-    Pass integrate(double E, int m);
+    // Both inward integrations at E, glued at unknown m; the peak, where they should meet next,
+    // when `findPeak` (else the pass says m).
+    Pass integrate(double E, int m, bool findPeak);
     // Copies the last pass's glued vector, 1 at its matching point, into `to`.
     void glue(double* to) const;
     // Where the halves meet at E: the allowed point nearest the middle of the classically
