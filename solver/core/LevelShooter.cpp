@@ -145,6 +145,14 @@ LevelShooter::Pass LevelShooter::integrate(double E, int m, bool findPeak) {
     // afterwards.
     const int both = std::min(m - a, b - m);
     auto cAt = [&](int j) { return 2 - K * (E - v[j]); };
+    // c_j and c_(j+1) at once.
+    using Pair = double __attribute__((vector_size(16)));
+    const Pair two{2, 2}, energy{E, E}, factor{K, K};
+    auto cPair = [&](int j) {
+        Pair potential;
+        std::memcpy(&potential, v + j, sizeof potential);
+        return two - factor * (energy - potential);
+    };
     double lBefore = L[a - 1], lHere = L[a], rBefore = R[b + 1], rHere = R[b];
     // A chain growing past Big is scaled down, its values so far with it.
     auto keepSmall = [](double* from, double* to, double& before, double& here) {
@@ -161,7 +169,8 @@ LevelShooter::Pass LevelShooter::integrate(double E, int m, bool findPeak) {
             keepSmall(L + a - 1, L + j + 1, lBefore, lHere);
     };
     auto pairLeft = [&](int j) { // psi(j + 1) and psi(j + 2)
-        const double c1 = cAt(j), c2 = cAt(j + 1);
+        const Pair cs = cPair(j);
+        const double c1 = cs[0], c2 = cs[1];
         const double first = c1 * lHere - lBefore;
         const double second = (c2 * c1 - 1) * lHere - c2 * lBefore;
         L[j + 1] = first;
@@ -192,7 +201,8 @@ LevelShooter::Pass LevelShooter::integrate(double E, int m, bool findPeak) {
             keepSmall(R + j - 1, R + b + 1, rBefore, rHere);
     };
     auto pairRight = [&](int j) { // psi(j - 1) and psi(j - 2)
-        const double c1 = cAt(j), c2 = cAt(j - 1);
+        const Pair cs = cPair(j - 1);
+        const double c1 = cs[1], c2 = cs[0];
         const double first = c1 * rHere - rBefore;
         const double second = (c2 * c1 - 1) * rHere - c2 * rBefore;
         R[j - 1] = first;
