@@ -1,5 +1,6 @@
 #include "solver/core/LevelShooter.h"
 
+#include "solver/core/PotentialScans.h"
 #include "solver/core/SignChanges.h"
 
 #include <algorithm>
@@ -294,15 +295,13 @@ void LevelShooter::cutTails(double E) {
     const double above = E + CutMargin * (std::fabs(E - lowest_) + tolerance_);
     cutEnergy_ = above;
     cutFloor_ = E - CutMargin * (std::fabs(E - lowest_) + tolerance_);
-    int first = 0;
-    while (first < n && !(v[first] < above)) ++first;
+    const int first = FirstBelow(v, n, above);
     if (first == n) {
         cutLeft_ = 0;
         cutRight_ = n - 1;
         return;
     }
-    int last = n - 1;
-    while (!(v[last] < above)) --last;
+    const int last = LastBelow(v, n, above);
     // ln(1 + s) >= 2 s / (2 + s): a lower bound is safe, and cheaper than the logarithm.
     auto decayOf = [&](int j) {
         const double s = std::sqrt(p_.K * (v[j] - above));
@@ -319,11 +318,9 @@ void LevelShooter::cutTails(double E) {
 int LevelShooter::matchingPoint(double E) const {
     const double* v = p_.v;
     const int n = p_.size;
-    int first = 0;
-    while (first < n && !(v[first] < E)) ++first;
+    const int first = FirstBelow(v, n, E);
     if (first == n) return int(std::min_element(v, v + n) - v);
-    int last = n - 1;
-    while (!(v[last] < E)) --last;
+    const int last = LastBelow(v, n, E);
     // Inside the allowed region both halves oscillate, and the phase rises smoothly (beyond a
     // turning point one half would grow through it, and the phase would jump at each level);
     // its middle keeps the two integrations of similar length.
@@ -432,16 +429,13 @@ void LevelShooter::Solve(const GridProblem& p, double limit, int maxCount, Eigen
     out.values.clear();
     out.settled.clear();
     if (p.size < 2 || maxCount <= 0 || !std::isfinite(limit) || !(p.K > 0)) return;
-    double largest = 0;
-    for (int j = 0; j < p.size; ++j) {
-        if (!std::isfinite(p.v[j])) return;
-        largest = std::max(largest, std::fabs(p.v[j]));
-    }
+    const PotentialExtent extent = ExtentOf(p.v, p.size);
+    if (!extent.finite) return;
     left_.resize(std::size_t(p.size) + 2);
     right_.resize(std::size_t(p.size) + 2);
     // The diagonal's rounding, 2/K + V, bounds how well the grid defines its levels.
-    tolerance_ = 16 * std::numeric_limits<double>::epsilon() * (2 / p.K + largest);
-    lowest_ = *std::min_element(p.v, p.v + p.size);        // H >= min V
+    tolerance_ = 16 * std::numeric_limits<double>::epsilon() * (2 / p.K + extent.largest);
+    lowest_ = extent.lowest;                               // H >= min V
     cutEnergy_ = -std::numeric_limits<double>::infinity(); // no cuts yet
 
     const Pass top = integrate(limit, matchingPoint(limit), false);

@@ -3,6 +3,7 @@
 #include "solver/core/Constants.h"
 #include "solver/core/ExactLevels.h"
 #include "solver/core/PotentialRows.h"
+#include "solver/core/PotentialScans.h"
 #include "solver/core/SignChanges.h"
 #include "solver/core/Spectrum.h"
 #include "solver/core/Superposition.h"
@@ -449,6 +450,33 @@ TEST(SignChanges, CountEveryChangeAndFindEverySmallValue) {
                 std::vector<double> small = x;
                 small[std::size_t(i)] *= 1e-3;
                 ASSERT_FALSE(AllAbove(small.data(), n, 0.5)) << n << " " << i;
+            }
+        }
+    }
+}
+
+// Against one value at a time, on every length up to 11 and every pattern of values below a
+// level, and with an infinity or NaN anywhere.
+TEST(PotentialScans, FindTheAllowedEndsAndTheExtent) {
+    for (int n = 2; n <= 11; ++n) {
+        for (int pattern = 0; pattern < (1 << n); ++pattern) {
+            std::vector<double> v;
+            for (int i = 0; i < n; ++i) v.push_back(pattern >> i & 1 ? -1.0 - i : 3.0 + i);
+            int first = n, last = -1;
+            for (int i = 0; i < n; ++i)
+                if (v[std::size_t(i)] < 0) first = std::min(first, i), last = i;
+            ASSERT_EQ(FirstBelow(v.data(), n, 0), first) << n << " " << pattern;
+            ASSERT_EQ(LastBelow(v.data(), n, 0), last) << n << " " << pattern;
+            const PotentialExtent e = ExtentOf(v.data(), n);
+            ASSERT_EQ(e.lowest, *std::min_element(v.begin(), v.end())) << n << " " << pattern;
+            ASSERT_EQ(e.largest, std::max(-e.lowest, *std::max_element(v.begin(), v.end())));
+            ASSERT_TRUE(e.finite);
+        }
+        for (int i = 0; i < n; ++i) {
+            for (const double bad : {INFINITY, -INFINITY, NAN}) {
+                std::vector<double> v(std::size_t(n), 1.0);
+                v[std::size_t(i)] = bad;
+                ASSERT_FALSE(ExtentOf(v.data(), n).finite) << n << " " << i;
             }
         }
     }
