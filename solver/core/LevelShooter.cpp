@@ -1,12 +1,11 @@
 #include "solver/core/LevelShooter.h"
 
+#include "solver/core/PairVectors.h"
 #include "solver/core/PotentialScans.h"
 #include "solver/core/SignChanges.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
-#include <cstring>
 #include <limits>
 #include <utility>
 
@@ -55,17 +54,14 @@ Chain summarize(const double* psi, int lo, int hi, double before, double here) {
     const double* x = psi + lo;
     // The squares and the changes of the sign bit (each sign change is one), two values and
     // their right neighbours at a time.
-    using Pair = double __attribute__((vector_size(16)));
-    using Bits = std::uint64_t __attribute__((vector_size(16)));
+    using namespace pairs;
     Pair squares2{0, 0};
-    Bits flips{0, 0};
+    UBits flips{0, 0};
     int i = 0;
     for (; i + 2 < n; i += 2) {
-        Pair value, next;
-        std::memcpy(&value, x + i, sizeof value);
-        std::memcpy(&next, x + i + 1, sizeof next);
+        const Pair value = Load(x + i);
         squares2 += value * value;
-        flips += (Bits(value) ^ Bits(next)) >> 63;
+        flips += (UBits(value) ^ UBits(Load(x + i + 1))) >> 63;
     }
     double squares = squares2[0] + squares2[1];
     const int changes = int(flips[0] + flips[1]) + SignBitChanges(x + i, n - i); // the rest
@@ -73,20 +69,14 @@ Chain summarize(const double* psi, int lo, int hi, double before, double here) {
     return {before, here, squares, changes};
 }
 
-// to[i] = factor x[i] for i < n, or 0 where that is negligible: two at a time, in the
-// compiler's portable vectors.
+// to[i] = factor x[i] for i < n, or 0 where that is negligible: two at a time.
 void scaleWithoutNegligible(const double* x, int n, double factor, double* to) {
-    using Pair = double __attribute__((vector_size(16)));
-    using Bits = std::int64_t __attribute__((vector_size(16)));
-    const Bits magnitude{INT64_MAX, INT64_MAX};
-    const Pair f{factor, factor}, negligible{Negligible, Negligible};
+    using namespace pairs;
+    const Pair f = Both(factor), negligible = Both(Negligible);
     int i = 0;
     for (; i + 1 < n; i += 2) {
-        Pair v;
-        std::memcpy(&v, x + i, sizeof v);
-        v *= f;
-        v = Pair(Bits(v) & Bits(Pair(Bits(v) & magnitude) >= negligible));
-        std::memcpy(to + i, &v, sizeof v);
+        const Pair v = Load(x + i) * f;
+        Store(to + i, Where(Abs(v) >= negligible, v));
     }
     for (; i < n; ++i) {
         const double v = x[i] * factor;
@@ -147,13 +137,9 @@ LevelShooter::Pass LevelShooter::integrate(double E, int m, bool findPeak) {
     const int both = std::min(m - a, b - m);
     auto cAt = [&](int j) { return 2 - K * (E - v[j]); };
     // c_j and c_(j+1) at once.
-    using Pair = double __attribute__((vector_size(16)));
-    const Pair two{2, 2}, energy{E, E}, factor{K, K};
-    auto cPair = [&](int j) {
-        Pair potential;
-        std::memcpy(&potential, v + j, sizeof potential);
-        return two - factor * (energy - potential);
-    };
+    using pairs::Pair;
+    const Pair two = pairs::Both(2), energy = pairs::Both(E), factor = pairs::Both(K);
+    auto cPair = [&](int j) { return two - factor * (energy - pairs::Load(v + j)); };
     double lBefore = L[a - 1], lHere = L[a], rBefore = R[b + 1], rHere = R[b];
     // A chain growing past Big is scaled down, its values so far with it.
     auto keepSmall = [](double* from, double* to, double& before, double& here) {

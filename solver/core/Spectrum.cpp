@@ -5,13 +5,12 @@
 #include "solver/core/GridProblem.h"
 #include "solver/core/LevelCount.h"
 #include "solver/core/LevelShooter.h"
+#include "solver/core/PairVectors.h"
 #include "solver/core/SignChanges.h"
 #include "solver/core/Solver.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
-#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -150,26 +149,22 @@ BoundState stateOf(int row, const RowUnknowns& p, int parity, double energy, con
             lastSign = sign;
         }
     }
-    // The sums two points at a time, the even and the odd ones side by side in the compiler's
-    // portable vectors: each of the two adds in the order of the grid, as Sums would.
-    using Pair = double __attribute__((vector_size(16)));
-    using PairBits = std::int64_t __attribute__((vector_size(16)));
+    // The sums two points at a time, the even and the odd ones side by side: each of the two
+    // adds in the order of the grid, as Sums would.
+    using namespace pairs;
     const double* position = positionsOf(row) + p.first;
     const double* v = potential.data() + p.first;
-    const Pair e{energy, energy};
+    const Pair e = Both(energy);
     Pair sumNorm{}, sumX{}, sumX2{}, sumV{}, sumForbidden{};
     int j = first;
     for (; j + 1 <= last; j += 2) {
-        Pair c, x0, v0;
-        std::memcpy(&c, col + j, sizeof c);
-        std::memcpy(&x0, position + j, sizeof x0);
-        std::memcpy(&v0, v + j, sizeof v0);
+        const Pair c = Load(col + j), x0 = Load(position + j), v0 = Load(v + j);
         const Pair p2 = c * c;
         sumNorm += p2;
         sumX += p2 * x0;
         sumX2 += p2 * x0 * x0;
         sumV += p2 * v0;
-        sumForbidden += Pair(PairBits(p2) & PairBits(v0 > e)); // p2 where V > E, else 0
+        sumForbidden += Where(v0 > e, p2);
     }
     Sums even{sumNorm[0], sumX[0], sumX2[0], sumV[0], sumForbidden[0]};
     const Sums odd{sumNorm[1], sumX[1], sumX2[1], sumV[1], sumForbidden[1]};
@@ -200,15 +195,9 @@ BoundState stateOf(int row, const RowUnknowns& p, int parity, double energy, con
     s.psi.assign(GridLast + 1, 0.0);
     double* psi = s.psi.data() + p.first;
     {
-        using Pair = double __attribute__((vector_size(16)));
-        const Pair times{scale, scale};
+        const Pair times = Both(scale);
         int i = 0;
-        for (; i + 1 < p.size; i += 2) {
-            Pair c;
-            std::memcpy(&c, col + i, sizeof c);
-            c *= times;
-            std::memcpy(psi + i, &c, sizeof c);
-        }
+        for (; i + 1 < p.size; i += 2) Store(psi + i, Load(col + i) * times);
         for (; i < p.size; ++i) psi[i] = scale * col[i];
         psi = s.psi.data();
     }

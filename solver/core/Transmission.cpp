@@ -1,6 +1,7 @@
 #include "solver/core/Transmission.h"
 
 #include "solver/core/Constants.h"
+#include "solver/core/PairVectors.h"
 #include "solver/core/Solver.h"
 
 #include <algorithm>
@@ -12,7 +13,7 @@ namespace {
 
 // The real and imaginary parts of psi in one register: the recurrence's coefficients are real,
 // so both parts follow the same steps and the compiler can do them together.
-using Pair = double __attribute__((vector_size(16)));
+using pairs::Pair;
 
 // Energies interleaved in one pass: each step of one energy waits on its previous step, so
 // independent energies fill the wait.
