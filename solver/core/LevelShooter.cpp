@@ -28,6 +28,12 @@ constexpr int MaxPasses = 200;
 // A shift below this share of the tolerance leaves the vector as good as another pass would.
 constexpr double FineShare = 1.0 / 32;
 
+// How far the vector taken on the line through two passes may lean toward its neighbours, as
+// the convergence rate estimates it, for the pass that would correct it to be saved. The
+// estimate can run thirty times low on wells; this keeps the states as orthonormal (about
+// 5e-13) as the extra pass did.
+constexpr double VectorLean = 1e-13;
+
 // A step of the energy below this share of its height above the bottom leaves the glued
 // vector's peak where it was.
 constexpr double PeakStays = 1e-6;
@@ -69,17 +75,18 @@ Chain summarize(const double* psi, int lo, int hi, double before, double here) {
     return {before, here, squares, changes};
 }
 
-// to[i] = factor x[i] for i < n, or 0 where that is negligible: two at a time.
-void scaleWithoutNegligible(const double* x, int n, double factor, double* to) {
+// to[i] = fx x[i] + fy y[i] for i < n, or 0 where that is negligible: two at a time.
+void combineWithoutNegligible(const double* x, double fx, const double* y, double fy, int n,
+                              double* to) {
     using namespace pairs;
-    const Pair f = Both(factor), negligible = Both(Negligible);
+    const Pair f = Both(fx), g = Both(fy), negligible = Both(Negligible);
     int i = 0;
     for (; i + 1 < n; i += 2) {
-        const Pair v = Load(x + i) * f;
+        const Pair v = Load(x + i) * f + Load(y + i) * g;
         Store(to + i, Where(Abs(v) >= negligible, v));
     }
     for (; i < n; ++i) {
-        const double v = x[i] * factor;
+        const double v = x[i] * fx + y[i] * fy;
         to[i] = std::fabs(v) < Negligible ? 0.0 : v;
     }
 }
@@ -121,8 +128,13 @@ LevelShooter::Pass LevelShooter::integrate(double E, int m, bool findPeak) {
     const double K = p_.K;
     const int a = cutLeft_, b = cutRight_;
     m = std::clamp(m, a, b);
-    double* L = left_.data() + 1;
-    double* R = right_.data() + 1;
+    std::swap(halves_, before_);
+    halves_.E = E;
+    halves_.match = m;
+    halves_.from = a;
+    halves_.to = b;
+    double* L = halves_.left.data() + 1;
+    double* R = halves_.right.data() + 1;
     L[a - 1] = a == 0 && p_.flatLeft ? 1.0 : 0.0;
     L[a] = 1.0;
     R[b + 1] = 0.0;
@@ -230,7 +242,6 @@ LevelShooter::Pass LevelShooter::integrate(double E, int m, bool findPeak) {
 
     const Chain l = summarize(L, a, m, lBefore, lHere);
     const Chain r = summarize(R, m, b, rBefore, rHere);
-    match_ = m;
 
     // l.here = psi_L(m), l.before = psi_L(m - 1); r.here = psi_R(m), r.before = psi_R(m + 1).
     const double gamma = (2 - K * (E - v[m])) - l.before / l.here - r.before / r.here;
@@ -260,14 +271,21 @@ LevelShooter::Pass LevelShooter::integrate(double E, int m, bool findPeak) {
     return out;
 }
 
-void LevelShooter::glue(double* to) const {
-    const int m = match_;
-    const double* L = left_.data() + 1;
-    const double* R = right_.data() + 1;
-    std::fill(to, to + cutLeft_, 0.0);
-    scaleWithoutNegligible(L + cutLeft_, m - cutLeft_ + 1, 1 / L[m], to + cutLeft_);
-    scaleWithoutNegligible(R + m + 1, cutRight_ - m, 1 / R[m], to + m + 1);
-    std::fill(to + cutRight_ + 1, to + p_.size, 0.0);
+void LevelShooter::glue(double* to, double shift) const {
+    const Halves& h = halves_;
+    const int m = h.match, a = h.from, b = h.to;
+    const double* L = h.left.data() + 1;
+    const double* R = h.right.data() + 1;
+    // With a shift, the pass before has the same matching point and cuts (see findLevel);
+    // without one, it is not read.
+    const Halves& g = shift == 0 ? h : before_;
+    const double t = shift == 0 ? 0 : shift / (h.E - g.E);
+    const double* LB = g.left.data() + 1;
+    const double* RB = g.right.data() + 1;
+    std::fill(to, to + a, 0.0);
+    combineWithoutNegligible(L + a, (1 + t) / L[m], LB + a, -t / LB[m], m - a + 1, to + a);
+    combineWithoutNegligible(R + m + 1, (1 + t) / R[m], RB + m + 1, -t / RB[m], b - m, to + m + 1);
+    std::fill(to + b + 1, to + p_.size, 0.0);
 }
 
 // Beyond the outermost turning points the solution decays by the recurrence's growth factor r
@@ -330,9 +348,13 @@ void LevelShooter::findLevel(int k, double lo, double guess, Eigenpairs& out) {
     bool settled = false, confirmed = false, fellBack = false;
     double step = INFINITY; // the last step's length
     double at = E;          // the last pass's energy
+    double toward = 0;      // the shift the settled vector is moved by from the last pass
+    bool byNewton = false;  // whether the last step was Newton's, or the correction
+    double rateBefore = NAN;
     for (int pass = 0; pass < MaxPasses; ++pass) {
         // Once the energy hardly moves, neither does the peak the matching point sits at.
-        const bool still = std::fabs(E - at) < PeakStays * (std::fabs(E - lowest_) + tolerance_);
+        const double moved = std::fabs(E - at);
+        const bool still = moved < PeakStays * (std::fabs(E - lowest_) + tolerance_);
         at = E;
         const Pass r = integrate(E, m, pass == 0 || !still);
         // A pass that landed near another level starts that level later; only close to it,
@@ -356,6 +378,24 @@ void LevelShooter::findLevel(int k, double lo, double guess, Eigenpairs& out) {
                 abovePhase_[std::size_t(j)] = r.phase;
             }
         }
+        // Near the level, Newton's step leaves about rate * step^2 of the distance, so the next
+        // pass would move the energy by rate * shift^2 and the vector by about
+        // rate^2 * shift * moved beyond the line through this pass and the one before: when
+        // both are negligible, that line gives the vector and the pass is saved. The rate is
+        // the larger of the last two steps', lest one step that landed near by luck pass.
+        const double rate = byNewton ? std::fabs(r.shift) / (moved * moved) : NAN;
+        const double worst = std::isnan(rateBefore) ? NAN : std::max(rate, rateBefore);
+        rateBefore = rate;
+        const bool sameHalves = halves_.match == before_.match && halves_.from == before_.from &&
+                                halves_.to == before_.to;
+        if (r.nodes == k && sameHalves && moved > 0 &&
+            worst * r.shift * r.shift <= FineShare * tolerance_ &&
+            worst * worst * std::fabs(r.shift) * moved <= VectorLean) {
+            toward = r.shift;
+            at = E + r.shift;
+            settled = true;
+            break;
+        }
         if (r.nodes == k && std::fabs(r.shift) <= tolerance_) {
             // The vector leans toward its neighbours by about the shift over their distance:
             // one more pass from the corrected energy, unless the shift is already tiny.
@@ -367,6 +407,7 @@ void LevelShooter::findLevel(int k, double lo, double guess, Eigenpairs& out) {
             confirmed = true;
             E += r.shift;
             m = r.peak;
+            byNewton = true;
             continue;
         }
         if (hi - lo <= tolerance_) break;
@@ -396,14 +437,16 @@ void LevelShooter::findLevel(int k, double lo, double guess, Eigenpairs& out) {
                 if (across > lo && across < hi) next = across;
             }
             fellBack = !fellBack;
+            byNewton = false;
         } else {
             fellBack = false;
+            byNewton = true;
         }
         E = next;
         if (p_.v[r.peak] < E) m = r.peak;
     }
     // The vector of the last pass, at an energy within the tolerance of the level when settled.
-    glue(out.Vector(k));
+    glue(out.Vector(k), toward);
     out.values[std::size_t(k)] = at;
     out.settled[std::size_t(k)] = settled;
 }
@@ -417,8 +460,10 @@ void LevelShooter::Solve(const GridProblem& p, double limit, int maxCount, Eigen
     if (p.size < 2 || maxCount <= 0 || !std::isfinite(limit) || !(p.K > 0)) return;
     const PotentialExtent extent = ExtentOf(p.v, p.size);
     if (!extent.finite) return;
-    left_.resize(std::size_t(p.size) + 2);
-    right_.resize(std::size_t(p.size) + 2);
+    for (Halves* h : {&halves_, &before_}) {
+        h->left.resize(std::size_t(p.size) + 2);
+        h->right.resize(std::size_t(p.size) + 2);
+    }
     // The diagonal's rounding, 2/K + V, bounds how well the grid defines its levels.
     tolerance_ = 16 * std::numeric_limits<double>::epsilon() * (2 / p.K + extent.largest);
     lowest_ = extent.lowest;                               // H >= min V
