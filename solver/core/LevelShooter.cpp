@@ -346,11 +346,11 @@ void LevelShooter::findLevel(int k, double lo, double guess, Eigenpairs& out) {
     double E = guess >= lo && guess < hi ? guess : 0.5 * (lo + hi);
     int m = matchingPoint(E);
     bool settled = false, confirmed = false, fellBack = false;
-    double step = INFINITY; // the last step's length
-    double at = E;          // the last pass's energy
-    double toward = 0;      // the shift the settled vector is moved by from the last pass
-    bool byNewton = false;  // whether the last step was Newton's, or the correction
-    double rateBefore = NAN;
+    double step = INFINITY;  // the last step's length
+    double at = E;           // the last pass's energy
+    double toward = 0;       // the shift the settled vector is moved by from the last pass
+    bool byNewton = false;   // whether the last step was Newton's, or the correction
+    double rateBefore = NAN; // the rate of convergence the step before showed
     for (int pass = 0; pass < MaxPasses; ++pass) {
         // Once the energy hardly moves, neither does the peak the matching point sits at.
         const double moved = std::fabs(E - at);
