@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <type_traits>
 #include <utility>
 
 namespace {
@@ -45,6 +46,15 @@ constexpr double NearLevelPhase = 0.1;
 constexpr double TailDecay = 50;
 // The cuts are made for energies up to this share of the distance from the lowest point higher.
 constexpr double CutMargin = 0.25;
+
+// One inward integration as it runs: each step writes psi one index further in direction D
+// (+1 from the left end, -1 from the right), from `start` on; its last two values.
+template <int D> struct Running {
+    static constexpr int d = D;
+    double* psi;
+    int start;
+    double before, here;
+};
 
 // One inward integration: its last two values, its sum of squares and its sign changes.
 struct Chain {
@@ -152,96 +162,66 @@ LevelShooter::Pass LevelShooter::integrate(double E, int m, bool findPeak) {
     using pairs::Pair;
     const Pair two = pairs::Both(2), energy = pairs::Both(E), factor = pairs::Both(K);
     auto cPair = [&](int j) { return two - factor * (energy - pairs::Load(v + j)); };
-    double lBefore = L[a - 1], lHere = L[a], rBefore = R[b + 1], rHere = R[b];
-    // A chain growing past Big is scaled down, its values so far with it.
-    auto keepSmall = [](double* from, double* to, double& before, double& here) {
-        for (double* x = from; x <= to; ++x) *x *= Small;
-        before *= Small;
-        here *= Small;
+    Running<+1> left{L, a - 1, L[a - 1], L[a]};
+    Running<-1> right{R, b + 1, R[b + 1], R[b]};
+    // A chain growing past Big is scaled down, its values so far (up to `last`) with it.
+    auto keepSmall = [](auto& c, int last) {
+        for (int i = std::min(c.start, last); i <= std::max(c.start, last); ++i) c.psi[i] *= Small;
+        c.before *= Small;
+        c.here *= Small;
     };
-    auto stepLeft = [&](int j) { // psi(j + 1)
-        const double next = cAt(j) * lHere - lBefore;
-        L[j + 1] = next;
-        lBefore = lHere;
-        lHere = next;
+    auto oneStep = [&](auto& c, int j) { // psi(j + d)
+        constexpr int d = std::remove_reference_t<decltype(c)>::d;
+        const double next = cAt(j) * c.here - c.before;
+        c.psi[j + d] = next;
+        c.before = c.here;
+        c.here = next;
         if (std::fabs(next) > Big) [[unlikely]]
-            keepSmall(L + a - 1, L + j + 1, lBefore, lHere);
+            keepSmall(c, j + d);
     };
-    auto pairLeft = [&](int j) { // psi(j + 1) and psi(j + 2)
-        const Pair cs = cPair(j);
-        const double c1 = cs[0], c2 = cs[1];
-        const double first = c1 * lHere - lBefore;
-        const double second = (c2 * c1 - 1) * lHere - c2 * lBefore;
-        L[j + 1] = first;
-        L[j + 2] = second;
-        lBefore = first;
-        lHere = second;
+    auto twoSteps = [&](auto& c, int j) { // psi(j + d) and psi(j + 2d)
+        constexpr int d = std::remove_reference_t<decltype(c)>::d;
+        const Pair cs = cPair(d > 0 ? j : j - 1);
+        const double c1 = cs[d > 0 ? 0 : 1], c2 = cs[d > 0 ? 1 : 0];
+        const double first = c1 * c.here - c.before;
+        const double second = (c2 * c1 - 1) * c.here - c2 * c.before;
+        c.psi[j + d] = c.before = first;
+        c.psi[j + 2 * d] = c.here = second;
         if (std::fabs(second) > Big) [[unlikely]]
-            keepSmall(L + a - 1, L + j + 2, lBefore, lHere);
+            keepSmall(c, j + 2 * d);
     };
-    auto fourLeft = [&](int j) { // psi(j + 1) ... psi(j + 4)
-        const double c1 = cAt(j), c2 = cAt(j + 1), c3 = cAt(j + 2), c4 = cAt(j + 3);
+    auto fourSteps = [&](auto& c, int j) { // psi(j + d) ... psi(j + 4d)
+        constexpr int d = std::remove_reference_t<decltype(c)>::d;
+        const double c1 = cAt(j), c2 = cAt(j + d), c3 = cAt(j + 2 * d), c4 = cAt(j + 3 * d);
         const double a2 = c2 * c1 - 1, a3 = c3 * a2 - c1, b3 = c3 * c2 - 1;
         const double a4 = c4 * a3 - a2, b4 = c4 * b3 - c2;
-        const double h = lHere, g = lBefore;
-        L[j + 1] = c1 * h - g;
-        L[j + 2] = a2 * h - c2 * g;
-        L[j + 3] = lBefore = a3 * h - b3 * g;
-        L[j + 4] = lHere = a4 * h - b4 * g;
-        if (std::fabs(lHere) > Big) [[unlikely]]
-            keepSmall(L + a - 1, L + j + 4, lBefore, lHere);
-    };
-    auto stepRight = [&](int j) { // psi(j - 1)
-        const double next = cAt(j) * rHere - rBefore;
-        R[j - 1] = next;
-        rBefore = rHere;
-        rHere = next;
-        if (std::fabs(next) > Big) [[unlikely]]
-            keepSmall(R + j - 1, R + b + 1, rBefore, rHere);
-    };
-    auto pairRight = [&](int j) { // psi(j - 1) and psi(j - 2)
-        const Pair cs = cPair(j - 1);
-        const double c1 = cs[1], c2 = cs[0];
-        const double first = c1 * rHere - rBefore;
-        const double second = (c2 * c1 - 1) * rHere - c2 * rBefore;
-        R[j - 1] = first;
-        R[j - 2] = second;
-        rBefore = first;
-        rHere = second;
-        if (std::fabs(second) > Big) [[unlikely]]
-            keepSmall(R + j - 2, R + b + 1, rBefore, rHere);
-    };
-    auto fourRight = [&](int j) { // psi(j - 1) ... psi(j - 4)
-        const double c1 = cAt(j), c2 = cAt(j - 1), c3 = cAt(j - 2), c4 = cAt(j - 3);
-        const double a2 = c2 * c1 - 1, a3 = c3 * a2 - c1, b3 = c3 * c2 - 1;
-        const double a4 = c4 * a3 - a2, b4 = c4 * b3 - c2;
-        const double h = rHere, g = rBefore;
-        R[j - 1] = c1 * h - g;
-        R[j - 2] = a2 * h - c2 * g;
-        R[j - 3] = rBefore = a3 * h - b3 * g;
-        R[j - 4] = rHere = a4 * h - b4 * g;
-        if (std::fabs(rHere) > Big) [[unlikely]]
-            keepSmall(R + j - 4, R + b + 1, rBefore, rHere);
+        const double h = c.here, g = c.before;
+        c.psi[j + d] = c1 * h - g;
+        c.psi[j + 2 * d] = a2 * h - c2 * g;
+        c.psi[j + 3 * d] = c.before = a3 * h - b3 * g;
+        c.psi[j + 4 * d] = c.here = a4 * h - b4 * g;
+        if (std::fabs(c.here) > Big) [[unlikely]]
+            keepSmall(c, j + 4 * d);
     };
 
     int t = 0;
     for (; t + 1 < both; t += 2) {
-        pairLeft(a + t);
-        pairRight(b - t);
+        twoSteps(left, a + t);
+        twoSteps(right, b - t);
     }
     for (; t < both; ++t) {
-        stepLeft(a + t);
-        stepRight(b - t);
+        oneStep(left, a + t);
+        oneStep(right, b - t);
     }
     int j = a + both;
-    for (; j + 3 < m; j += 4) fourLeft(j);
-    for (; j < m; ++j) stepLeft(j);
+    for (; j + 3 < m; j += 4) fourSteps(left, j);
+    for (; j < m; ++j) oneStep(left, j);
     j = b - both;
-    for (; j - 3 > m; j -= 4) fourRight(j);
-    for (; j > m; --j) stepRight(j);
+    for (; j - 3 > m; j -= 4) fourSteps(right, j);
+    for (; j > m; --j) oneStep(right, j);
 
-    const Chain l = summarize(L, a, m, lBefore, lHere);
-    const Chain r = summarize(R, m, b, rBefore, rHere);
+    const Chain l = summarize(L, a, m, left.before, left.here);
+    const Chain r = summarize(R, m, b, right.before, right.here);
 
     // l.here = psi_L(m), l.before = psi_L(m - 1); r.here = psi_R(m), r.before = psi_R(m + 1).
     const double gamma = (2 - K * (E - v[m])) - l.before / l.here - r.before / r.here;

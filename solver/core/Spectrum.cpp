@@ -193,14 +193,14 @@ BoundState stateOf(int row, const RowUnknowns& p, int parity, double energy, con
         }
     }
     s.psi.assign(GridLast + 1, 0.0);
-    double* psi = s.psi.data() + p.first;
-    {
+    { // the normalised column, two values at a time
+        double* to = s.psi.data() + p.first;
         const Pair times = Both(scale);
         int i = 0;
-        for (; i + 1 < p.size; i += 2) Store(psi + i, Load(col + i) * times);
-        for (; i < p.size; ++i) psi[i] = scale * col[i];
-        psi = s.psi.data();
+        for (; i + 1 < p.size; i += 2) Store(to + i, Load(col + i) * times);
+        for (; i < p.size; ++i) to[i] = scale * col[i];
     }
+    double* psi = s.psi.data();
     if (mirrored) {
         // The half-problem's mirror image, about grid index 500 as the window draws it.
         psi[500] = parity > 0 ? scale * col[0] : 0.0;
